@@ -1,0 +1,3 @@
+#include "bidding/BiddingStrings.h"
+
+std::span<const StringResource> BiddingStringTable() { return {}; }

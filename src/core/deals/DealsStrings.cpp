@@ -1,0 +1,3 @@
+#include "deals/DealsStrings.h"
+
+std::span<const StringResource> DealsStringTable() { return {}; }

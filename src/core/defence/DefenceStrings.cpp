@@ -1,0 +1,3 @@
+#include "defence/DefenceStrings.h"
+
+std::span<const StringResource> DefenceStringTable() { return {}; }

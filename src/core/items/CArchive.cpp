@@ -1,0 +1,25 @@
+#include "items/CArchive.h"
+
+#include "platform/CFile.h"
+
+bool CArchive::ReadString(std::string& line) {
+    line.clear();
+    int byte = m_file.ReadByte();
+    if (byte < 0) {
+        return false;
+    }
+    while (byte >= 0) {
+        if (byte == '\n') {
+            break;
+        }
+        if (byte == '\r') {
+            m_file.ReadByte();  // the LF of CR LF, or whatever single character follows CR
+            break;
+        }
+        line += static_cast<char>(byte);
+        byte = m_file.ReadByte();
+    }
+    return true;
+}
+
+void CArchive::WriteString(std::string_view bytes) { m_file.Write(bytes); }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class CFile;
+
+// Reads or writes a document file line by line. Lines are written with CR LF; a read line
+// ends at LF, at CR LF, or at CR and the one character after it, and a last line may have
+// no end at all.
+class CArchive {
+public:
+    enum class Mode { Load, Store };
+
+    CArchive(CFile& file, Mode mode) : m_file(file), m_mode(mode) {}
+
+    bool IsLoading() const { return m_mode == Mode::Load; }
+    bool IsStoring() const { return m_mode == Mode::Store; }
+
+    // The next line without its end; false at the end of the file.
+    bool ReadString(std::string& line);
+    void WriteString(std::string_view bytes);
+
+    CFile& GetFile() { return m_file; }
+
+    // Nesting of the records being read; EnterRecord returns the new depth.
+    int EnterRecord() { return ++m_depth; }
+    void LeaveRecord() { --m_depth; }
+
+private:
+    CFile& m_file;
+    Mode m_mode;
+    int m_depth = 0;
+};

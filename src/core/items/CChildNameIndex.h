@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <unordered_map>
+
+// How many children of one item carry each name, so that the unique-name rule does not
+// compare every pair of siblings. It also remembers, per base name, the lowest number n for
+// which "base (n)" may be free: every lower one was taken when last looked at, and that
+// stays true until a child gives such a name up.
+class CChildNameIndex {
+public:
+    void Add(const std::string& name);
+    void Remove(const std::string& name);
+    int Count(const std::string& name) const;
+
+    int FirstFreeSuffix(const std::string& base) const;
+    void NoteSuffixTaken(const std::string& base, int suffix);
+
+private:
+    std::unordered_map<std::string, int> m_counts;
+    std::unordered_map<std::string, int> m_firstFreeSuffix;
+};

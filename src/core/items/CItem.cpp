@@ -1,0 +1,448 @@
+#include "items/CItem.h"
+
+#include <cstdio>
+#include <string_view>
+
+#include "items/CArchive.h"
+#include "items/CChildNameIndex.h"
+#include "items/StringTable.h"
+#include "platform/CFile.h"
+#include "platform/CStatusProgress.h"
+#include "platform/Decimal.h"
+#include "platform/Prompts.h"
+
+namespace {
+constexpr int kOpeningCode = 0;
+constexpr int kClosingCode = 99;
+// Records nest (a call's reply table holds calls with reply tables of their own); a hostile
+// file could nest them without end, so deeper records are read past without being built.
+constexpr int kMaxNesting = 400;
+
+std::string LineHeader(int kind, int code, int a, int b) {
+    char header[64];
+    int length = std::snprintf(header, sizeof header, "%05i%02i", kind, code);
+    if (a >= 0) {
+        length += std::snprintf(header + length, sizeof header - length, "%i,", a);
+        if (b >= 0) {
+            std::snprintf(header + length, sizeof header - length, "%i", b);
+        }
+    }
+    return header;
+}
+}  // namespace
+
+CItem::CItem(unsigned defaultNameId, int kind) {
+    SetKind(kind);
+    SetParent(nullptr);
+    SetPosition(POSITION());
+    SetSortKey(0);
+    SetSortKey2(0);
+    SetSortingChildren(true);
+    SetName(defaultNameId);
+}
+
+CItem::CItem(const std::string& name) {
+    SetKind(0);
+    SetParent(nullptr);
+    SetPosition(POSITION());
+    SetSortKey(0);
+    SetSortKey2(0);
+    SetSortingChildren(true);
+    SetName(name);
+}
+
+CItem::~CItem() {
+    // Virtual calls here would reach only this class, so the list is cleared directly.
+    while (m_firstChild != nullptr) {
+        CItem* child = m_firstChild;
+        Unlink(child);
+        delete child;
+    }
+    if (m_listOwner != nullptr) {
+        m_listOwner->Unlink(this);
+    }
+}
+
+// ---- Serialization ----
+
+bool CItem::Serialize(CArchive& ar, CStatusProgress* progress) {
+    m_archive = &ar;
+    m_progress = progress;
+    if (ar.IsStoring()) {
+        WriteItem();
+        return true;
+    }
+    return ReadItem(ar);
+}
+
+void CItem::WriteItem() {
+    if (GetFileVersion() > 0) {
+        WriteLine(kOpeningCode, static_cast<long>(GetFileVersion()));
+    }
+    WriteLine(kOpeningCode, GetName());
+    if (m_progress != nullptr) {
+        m_progress->SetPos(1);
+    }
+    WriteFields();
+    for (CItem* child = m_firstChild; child != nullptr; child = child->m_nextSibling) {
+        child->Serialize(*m_archive, m_progress);
+    }
+    WriteLine(kClosingCode, std::string());
+}
+
+bool CItem::ReadItem(CArchive& ar) {
+    CFile& file = ar.GetFile();
+    bool firstLineOfFile = file.GetPosition() == 0;
+    const bool tooDeep = ar.EnterRecord() > kMaxNesting;
+    std::string line;
+    bool result = true;
+    while (ar.ReadString(line)) {
+        if (m_progress != nullptr) {
+            m_progress->SetPos(file.GetPosition());
+        }
+        const std::string_view view(line);
+        const long kind = DecimalValue(view.substr(0, 5));
+        const int code = view.size() > 5 ? DecimalValue(view.substr(5, 2)) : 0;
+        const std::string text = view.size() > 7 ? line.substr(7) : std::string();
+        if (code == kClosingCode) {
+            break;
+        }
+        if (firstLineOfFile && GetFileVersion() > 0) {
+            if (!IsFileVersionSupported(DecimalValue(text))) {
+                result = false;
+                break;
+            }
+            firstLineOfFile = false;
+            continue;
+        }
+        if (!tooDeep) {
+            ReadField(kind, code, text);
+        }
+    }
+    ar.LeaveRecord();
+    return result;
+}
+
+int CItem::GetMinFileVersion() const { return 0; }
+
+int CItem::GetFileVersion() const { return 0; }
+
+bool CItem::IsFileVersionSupported(int version) const {
+    return GetMinFileVersion() <= version && version <= GetFileVersion();
+}
+
+void CItem::WriteFields() {}
+
+void CItem::ReadField(long, int, const std::string&) {}
+
+void CItem::WriteLine(int code, const std::string& value, int a, int b) {
+    if (m_archive == nullptr) {
+        return;
+    }
+    const std::string header = LineHeader(m_kind, code, a, b);
+    // Every line end inside the value (CR LF, a lone LF, a lone CR) starts a new line, so
+    // no value can break the line format. The value is taken as if it ended with CR LF.
+    const std::string_view text(value);
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        std::size_t next;
+        if (end == std::string_view::npos) {
+            end = text.size();
+            next = text.size() + 1;
+        } else {
+            next = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
+                              ? 2
+                              : 1);
+        }
+        const bool lastPiece = next > text.size();
+        const std::string_view piece = text.substr(start, end - start);
+        if (!(piece.empty() && lastPiece && code != kOpeningCode && code != kClosingCode)) {
+            std::string line;
+            line.reserve(header.size() + piece.size() + 2);
+            line.append(header).append(piece).append("\r\n");
+            m_archive->WriteString(line);
+        }
+        start = next;
+    }
+}
+
+void CItem::WriteLine(int code, long value, int a, int b) {
+    WriteLine(code, std::to_string(value), a, b);
+}
+
+std::string CItem::NextToken(std::string& rest) {
+    const std::size_t comma = rest.find(',');
+    if (comma == std::string::npos) {
+        m_token = rest;
+        rest.clear();
+    } else {
+        m_token = rest.substr(0, comma);
+        rest.erase(0, comma + 1);
+    }
+    return m_token;
+}
+
+bool CItem::CopyToClipboard() {
+    std::string text;
+    if (!GetText(text, true)) {
+        return false;
+    }
+    return SetClipboardText(text);
+}
+
+// ---- Identity ----
+
+CItem* CItem::GetParent() const { return m_parent; }
+
+std::string CItem::GetName() const { return m_name; }
+
+int CItem::GetKind() const { return m_kind; }
+
+POSITION CItem::GetPosition() const { return m_position; }
+
+int CItem::GetIndex() const {
+    if (m_listOwner == nullptr) {
+        return -1;
+    }
+    int index = 0;
+    for (const CItem* item = m_listOwner->m_firstChild; item != this; item = item->m_nextSibling) {
+        ++index;
+    }
+    return index;
+}
+
+long CItem::GetSortKey() const { return m_sortKey; }
+
+long CItem::GetSortKey2() const { return m_sortKey2; }
+
+bool CItem::IsSortingChildren() const { return m_sortingChildren; }
+
+void CItem::SetParent(CItem* parent) { m_parent = parent; }
+
+void CItem::SetName(unsigned stringId) { SetName(LoadString(stringId)); }
+
+void CItem::SetName(const std::string& name) {
+    if (m_listOwner != nullptr && m_listOwner->m_nameIndex != nullptr) {
+        m_listOwner->m_nameIndex->Remove(m_name);
+        m_listOwner->m_nameIndex->Add(name);
+    }
+    m_name = name;
+    if (m_parent != nullptr) {
+        m_parent->OnChildChanged();
+    }
+}
+
+void CItem::SetKind(int kind) { m_kind = kind; }
+
+void CItem::SetPosition(POSITION position) { m_position = position; }
+
+void CItem::SetSortKey(long key) { m_sortKey = key; }
+
+void CItem::SetSortKey2(long key) { m_sortKey2 = key; }
+
+void CItem::SetSortingChildren(bool sorting) { m_sortingChildren = sorting; }
+
+void CItem::OnChildChanged() {}
+
+// ---- The child list ----
+
+void CItem::LinkBefore(CItem* child, CItem* next) {
+    if (child->m_listOwner != nullptr) {
+        child->m_listOwner->Unlink(child);
+    }
+    child->m_listOwner = this;
+    child->m_nextSibling = next;
+    child->m_prevSibling = next != nullptr ? next->m_prevSibling : m_lastChild;
+    if (child->m_prevSibling != nullptr) {
+        child->m_prevSibling->m_nextSibling = child;
+    } else {
+        m_firstChild = child;
+    }
+    if (next != nullptr) {
+        next->m_prevSibling = child;
+    } else {
+        m_lastChild = child;
+    }
+    ++m_childCount;
+    if (m_nameIndex != nullptr) {
+        m_nameIndex->Add(child->m_name);
+    }
+}
+
+void CItem::Unlink(CItem* child) {
+    if (child->m_prevSibling != nullptr) {
+        child->m_prevSibling->m_nextSibling = child->m_nextSibling;
+    } else {
+        m_firstChild = child->m_nextSibling;
+    }
+    if (child->m_nextSibling != nullptr) {
+        child->m_nextSibling->m_prevSibling = child->m_prevSibling;
+    } else {
+        m_lastChild = child->m_prevSibling;
+    }
+    child->m_prevSibling = nullptr;
+    child->m_nextSibling = nullptr;
+    child->m_listOwner = nullptr;
+    --m_childCount;
+    if (m_nameIndex != nullptr) {
+        m_nameIndex->Remove(child->m_name);
+    }
+}
+
+void CItem::AppendTo(CItem* parent, bool link) {
+    parent->LinkBefore(this, nullptr);
+    if (link) {
+        SetParent(parent);
+        SetPosition(POSITION(this));
+    }
+}
+
+void CItem::InsertInto(CItem* parent, int index, bool link) {
+    CItem* next = index >= 0 ? parent->GetChildAt(index) : nullptr;
+    if (next == nullptr || next == this) {
+        AppendTo(parent, link);
+        return;
+    }
+    parent->LinkBefore(this, next);
+    if (link) {
+        SetParent(parent);
+        SetPosition(POSITION(this));
+    }
+}
+
+void CItem::ReplaceAt(CItem* parent, int index) {
+    CItem* old = parent->GetChildAt(index);
+    if (old == nullptr) {
+        AppendTo(parent, true);
+        return;
+    }
+    CItem* next = old->m_nextSibling;
+    old->Detach();
+    if (next != nullptr) {
+        parent->LinkBefore(this, next);
+        SetParent(parent);
+        SetPosition(POSITION(this));
+    } else {
+        AppendTo(parent, true);
+    }
+}
+
+void CItem::Detach() {
+    if (m_listOwner != nullptr) {
+        m_listOwner->Unlink(this);
+    }
+    SetParent(nullptr);
+    SetPosition(POSITION());
+}
+
+void CItem::MoveTo(CItem* parent, int index) {
+    Detach();
+    if (index < 0) {
+        AppendTo(parent, true);
+    } else {
+        InsertInto(parent, index, true);
+    }
+}
+
+void CItem::RemoveAllChildren(bool destroy) {
+    while (m_firstChild != nullptr) {
+        CItem* child = m_firstChild;
+        Unlink(child);
+        if (destroy) {
+            delete child;
+        } else {
+            child->SetParent(nullptr);
+            child->SetPosition(POSITION());
+        }
+    }
+}
+
+void CItem::GetHeadChildPosition(POSITION& pos) const { pos = POSITION(m_firstChild); }
+
+void CItem::GetTailChildPosition(POSITION& pos) const { pos = POSITION(m_lastChild); }
+
+CItem* CItem::GetNextChild(POSITION& pos) const {
+    CItem* item = pos.m_item;
+    pos = POSITION(item != nullptr ? item->m_nextSibling : nullptr);
+    return item;
+}
+
+CItem* CItem::GetPrevChild(POSITION& pos) const {
+    CItem* item = pos.m_item;
+    pos = POSITION(item != nullptr ? item->m_prevSibling : nullptr);
+    return item;
+}
+
+CItem* CItem::GetChildAt(int index) const {
+    if (index < 0 || index >= m_childCount) {
+        return nullptr;
+    }
+    if (index < m_childCount / 2) {
+        CItem* item = m_firstChild;
+        for (int i = 0; i < index; ++i) {
+            item = item->m_nextSibling;
+        }
+        return item;
+    }
+    CItem* item = m_lastChild;
+    for (int i = m_childCount - 1; i > index; --i) {
+        item = item->m_prevSibling;
+    }
+    return item;
+}
+
+CItem* CItem::FindChild(const std::string& name) const {
+    for (CItem* child = m_firstChild; child != nullptr; child = child->m_nextSibling) {
+        if (child->GetName() == name) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+CItem* CItem::FindKind(int kind, bool skipSelf) {
+    if (!skipSelf && GetKind() == kind) {
+        return this;
+    }
+    for (CItem* child = m_firstChild; child != nullptr; child = child->m_nextSibling) {
+        if (CItem* found = child->FindKind(kind, false)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+bool CItem::Open() { return false; }
+
+bool CItem::GetText(std::string&, bool) { return false; }
+
+void CItem::AppendText(std::string&) {}
+
+// ---- Names among siblings ----
+
+CChildNameIndex& CItem::NameIndex() const {
+    if (m_nameIndex == nullptr) {
+        m_nameIndex = std::make_unique<CChildNameIndex>();
+        for (const CItem* child = m_firstChild; child != nullptr; child = child->m_nextSibling) {
+            m_nameIndex->Add(child->m_name);
+        }
+    }
+    return *m_nameIndex;
+}
+
+int CItem::CountChildrenNamed(const std::string& name, const CItem* except) const {
+    int count = NameIndex().Count(name);
+    if (except != nullptr && except->m_listOwner == this && except->m_name == name) {
+        --count;
+    }
+    return count;
+}
+
+int CItem::FirstFreeSuffix(const std::string& base) const {
+    return NameIndex().FirstFreeSuffix(base);
+}
+
+void CItem::NoteSuffixTaken(const std::string& base, int suffix) {
+    NameIndex().NoteSuffixTaken(base, suffix);
+}

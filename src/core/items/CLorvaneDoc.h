@@ -1,0 +1,49 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+class CArchive;
+class CDesktop;
+class CItemTree;
+
+// One document: its item tree under a Desktop, loaded from and saved to a document file.
+// Windows show it through a tree host; the log-book and lvtool use it without one.
+class CLorvaneDoc {
+public:
+    CLorvaneDoc();
+    ~CLorvaneDoc();
+    CLorvaneDoc(const CLorvaneDoc&) = delete;
+    CLorvaneDoc& operator=(const CLorvaneDoc&) = delete;
+
+    // An empty document: a Desktop without children.
+    bool OnNewDocument();
+    // Reads the file. False (with a message when load errors are reported) when the file
+    // cannot be read at all. A file that fails the version check opens in the failed state.
+    bool OnOpenDocument(const std::string& path);
+    // Writes the document so that the old file is replaced only by a complete new one.
+    // Refused, with a message, in the failed state.
+    bool OnSaveDocument(const std::string& path);
+    // Reads or writes the whole tree, with progress in the status bar.
+    void Serialize(CArchive& ar);
+
+    bool IsModified() const { return m_modified; }
+    void SetModifiedFlag(bool modified) { m_modified = modified; }
+    bool IsLoadFailed() const { return m_loadFailed; }
+    void SetReportLoadErrors(bool report) { m_reportLoadErrors = report; }
+    const std::string& GetPathName() const { return m_pathName; }
+
+    // Gives the tree its nodes when the document is first shown, without leaving the
+    // document modified.
+    void AttachTree(CItemTree* tree);
+    CDesktop* GetDesktop() const { return m_desktop.get(); }
+
+private:
+    void ReportFileError(unsigned messageId, const std::string& path) const;
+
+    bool m_loadFailed = false;
+    std::unique_ptr<CDesktop> m_desktop;
+    bool m_reportLoadErrors = true;
+    bool m_modified = false;
+    std::string m_pathName;
+};

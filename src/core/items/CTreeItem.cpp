@@ -1,0 +1,264 @@
+#include "items/CTreeItem.h"
+
+#include "items/ItemsStrings.h"
+#include "platform/Prompts.h"
+
+void CItemTree::SetExpanded(CTreeItem* item, bool expanded) { item->SetExpandedFlag(expanded); }
+
+CTreeItem::CTreeItem(unsigned defaultNameId, int kind, unsigned image, unsigned expandedImage,
+                     unsigned contextMenu)
+    : CItem(defaultNameId, kind),
+      m_image(image),
+      m_expandedImage(expandedImage),
+      m_contextMenu(contextMenu) {}
+
+void CTreeItem::SetModified() {
+    if (m_tree != nullptr) {
+        m_tree->SetDocumentModified();
+    }
+}
+
+bool CTreeItem::IsShowingChildren() const { return m_showingChildren; }
+
+CTreeItem* CTreeItem::GetTreeParent() const { return dynamic_cast<CTreeItem*>(GetParent()); }
+
+void CTreeItem::InsertIntoTree(CTreeItem* parent) {
+    if (parent != nullptr) {
+        if (GetParent() == nullptr) {
+            AppendTo(parent, true);
+        }
+        if (parent->m_tree == nullptr) {
+            return;
+        }
+        m_tree = parent->m_tree;
+        m_node = m_tree->InsertNode(parent->m_node, this);
+    } else {
+        if (m_tree == nullptr) {
+            return;
+        }
+        m_node = m_tree->InsertNode(nullptr, this);
+    }
+    m_tree->AddBitmap(m_image);
+    m_tree->AddBitmap(m_expandedImage);
+    MakeNameUnique(parent);
+    if (IsShowingChildren()) {
+        POSITION pos;
+        GetHeadChildPosition(pos);
+        while (pos) {
+            if (auto* child = dynamic_cast<CTreeItem*>(GetNextChild(pos))) {
+                child->InsertIntoTree(this);
+            }
+        }
+    }
+    SetModified();
+}
+
+// Names the item "base (2)", "base (3)" ... until no sibling has its name. The parent
+// remembers which numbers are taken, so a long run of clashes does not start over at 2.
+void CTreeItem::MakeNameUnique(CTreeItem* parent) {
+    if (IsNameValid(GetName(), parent, 0)) {
+        return;
+    }
+    const std::string base = GetName();
+    int counter = parent != nullptr ? parent->FirstFreeSuffix(base) - 1 : 1;
+    bool valid = false;
+    while (!valid) {
+        ++counter;
+        std::string candidate = base + " (" + std::to_string(counter) + ")";
+        AdjustUniqueName(candidate);
+        SetName(candidate);
+        valid = IsNameValid(GetName(), parent, 0);
+        if (parent != nullptr) {
+            parent->NoteSuffixTaken(base, counter);
+        }
+    }
+}
+
+void CTreeItem::AddToTree(CTreeItem* parent, bool editLabel) {
+    InsertIntoTree(parent);
+    parent->Expand(true, false);
+    Select();
+    if (editLabel) {
+        EditLabel();
+    }
+}
+
+void CTreeItem::RemoveFromTree() {
+    if (m_tree != nullptr) {
+        if (!m_tree->ExpandNode(m_node, false) && !m_tree->ExpandNode(m_node, true)) {
+            if (CTreeItem* parent = GetTreeParent()) {
+                parent->Expand(false, false);
+            }
+        }
+        m_tree->DeleteNode(m_node);
+        ForgetNodes();
+    }
+    Detach();
+}
+
+// The host deleted the nodes of the whole subtree.
+void CTreeItem::ForgetNodes() {
+    m_tree = nullptr;
+    m_node = nullptr;
+    POSITION pos;
+    GetHeadChildPosition(pos);
+    while (pos) {
+        if (auto* child = dynamic_cast<CTreeItem*>(GetNextChild(pos))) {
+            child->ForgetNodes();
+        }
+    }
+}
+
+void CTreeItem::MoveInTree(CTreeItem* newParent) {
+    Expand(false, true);
+    RemoveFromTree();
+    InsertIntoTree(newParent);
+}
+
+bool CTreeItem::CanAcceptChild(int kind) const { return CanAcceptChild(0, kind); }
+
+bool CTreeItem::CanAcceptChild(int, int) const { return false; }
+
+bool CTreeItem::CanMoveTo(CTreeItem*) const { return true; }
+
+bool CTreeItem::IsAncestorOf(const CTreeItem* item) const {
+    for (const CItem* walk = item; walk != nullptr; walk = walk->GetParent()) {
+        if (walk == this) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CTreeItem::CanDelete() const { return m_canDelete; }
+
+void CTreeItem::OnDeleted() {}
+
+void CTreeItem::AdjustUniqueName(std::string&) {}
+
+bool CTreeItem::CanCopy() const { return m_canCopy; }
+
+bool CTreeItem::CanCut() const { return m_canCut; }
+
+bool CTreeItem::CanPaste() const { return m_canPaste; }
+
+void CTreeItem::OnUpdateCommand(ICommandUI*) {}
+
+bool CTreeItem::OnCommand(CItemTree*, unsigned) { return false; }
+
+bool CTreeItem::OnDoubleClick(CItemTree*) { return false; }
+
+void CTreeItem::Expand(bool expand, bool recurse) {
+    if (expand) {
+        for (CTreeItem* ancestor = GetTreeParent(); ancestor != nullptr;
+             ancestor = ancestor->GetTreeParent()) {
+            if (ancestor->m_node != nullptr) {
+                ancestor->Expand(true, false);  // which expands the ancestors above it
+                break;
+            }
+        }
+    }
+    auto forEachChild = [this](auto action) {
+        POSITION pos;
+        GetHeadChildPosition(pos);
+        while (pos) {
+            if (auto* child = dynamic_cast<CTreeItem*>(GetNextChild(pos))) {
+                action(*child);
+            }
+        }
+    };
+    if (!expand && recurse) {
+        forEachChild([](CTreeItem& child) { child.Expand(false, true); });
+    }
+    if (m_expanded != expand) {
+        if (m_tree != nullptr && m_node != nullptr) {
+            m_tree->ExpandNode(m_node, expand);
+        }
+        if (m_expanded != expand) {
+            if (m_tree != nullptr) {
+                m_tree->SortChildren(this);
+            }
+            m_expanded = expand;
+        }
+    }
+    if (expand && recurse) {
+        forEachChild([](CTreeItem& child) { child.Expand(true, true); });
+    }
+}
+
+void CTreeItem::Select() {
+    if (m_tree != nullptr) {
+        m_tree->SelectNode(m_node);
+    }
+}
+
+void CTreeItem::EditLabel() {
+    if (m_tree != nullptr) {
+        m_tree->EditNodeLabel(m_node);
+    }
+}
+
+void CTreeItem::DeleteChild(CTreeItem* child) {
+    if (!child->CanDelete()) {
+        return;
+    }
+    child->RemoveFromTree();
+    child->OnDeleted();
+    delete child;
+    SetModified();
+}
+
+bool CTreeItem::IsNameValid(const std::string& name, const CTreeItem* parent, int mode) const {
+    std::string message;
+    if (name.empty()) {
+        message = LoadString(IDS_NAME_EMPTY);
+    } else if (parent != nullptr && mode >= 0 && parent->CountChildrenNamed(name, this) > 0) {
+        message = mode == 2 ? FormatMessageText(LoadString(IDS_NAME_CLASH_MOVE), {name})
+                            : FormatMessageText(LoadString(IDS_NAME_CLASH_RENAME),
+                                                {GetName(), name});
+    }
+    if (message.empty()) {
+        return true;
+    }
+    if (mode != 0) {
+        ShowMessage(message, MessageIcon::Stop);
+    }
+    return false;
+}
+
+unsigned CTreeItem::GetImage() const { return m_expanded ? m_expandedImage : m_image; }
+
+void CTreeItem::SetImages(unsigned image, unsigned expandedImage) {
+    m_image = image;
+    m_expandedImage = expandedImage;
+}
+
+bool CTreeItem::HasContextMenu() const {
+    return m_contextMenu != 0 && m_tree != nullptr && m_tree->WasLastRightPressOnItem();
+}
+
+void CTreeItem::ShowContextMenu(int x, int y) {
+    if (HasContextMenu()) {
+        m_tree->ShowContextMenu(m_contextMenu, x, y);
+    }
+}
+
+void CTreeItem::Redraw() {
+    if (m_tree != nullptr) {
+        m_tree->RedrawNode(m_node);
+    }
+}
+
+int CTreeItem::CompareChildren(const CTreeItem& a, const CTreeItem& b, const CItem& parent) {
+    if (!parent.IsSortingChildren()) {
+        return 0;
+    }
+    if (a.GetSortKey() != b.GetSortKey()) {
+        return a.GetSortKey() < b.GetSortKey() ? -1 : 1;
+    }
+    if (a.GetSortKey2() != b.GetSortKey2()) {
+        return a.GetSortKey2() < b.GetSortKey2() ? -1 : 1;
+    }
+    const int byName = a.GetName().compare(b.GetName());
+    return byName < 0 ? -1 : (byName > 0 ? 1 : 0);
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "items/CItem.h"
+#include "items/CItemTree.h"
+
+// An item shown as a node of the document's tree: the node's life, the rules that say which
+// commands and edits the item allows, the command hooks, and unique names among siblings.
+class CTreeItem : public CItem {
+public:
+    CTreeItem(unsigned defaultNameId, int kind, unsigned image, unsigned expandedImage,
+              unsigned contextMenu);
+
+    virtual void SetModified();
+    virtual bool IsShowingChildren() const;
+    virtual void InsertIntoTree(CTreeItem* parent);
+    virtual void AddToTree(CTreeItem* parent, bool editLabel);
+    virtual void RemoveFromTree();
+    virtual void MoveInTree(CTreeItem* newParent);
+    virtual bool CanAcceptChild(int kind) const;
+    virtual bool CanAcceptChild(int reserved, int kind) const;
+    virtual bool CanMoveTo(CTreeItem* target) const;
+    virtual bool IsAncestorOf(const CTreeItem* item) const;
+    virtual bool CanDelete() const;
+    virtual void OnDeleted();
+    virtual void AdjustUniqueName(std::string& name);
+    virtual bool CanCopy() const;
+    virtual bool CanCut() const;
+    virtual bool CanPaste() const;
+    virtual void OnUpdateCommand(ICommandUI* commandUI);
+    // With tree null a query whose answer enables the command; otherwise the command is
+    // carried out, and true asks the view to redraw the node.
+    virtual bool OnCommand(CItemTree* tree, unsigned id);
+    virtual bool OnDoubleClick(CItemTree* tree);
+
+    void Expand(bool expand, bool recurse);
+    void Select();
+    void EditLabel();
+    void DeleteChild(CTreeItem* child);
+    // The naming rule. Mode 0 answers silently, 1 (rename) and 2 (move) show the message,
+    // a negative mode allows clashes.
+    bool IsNameValid(const std::string& name, const CTreeItem* parent, int mode) const;
+    unsigned GetImage() const;
+    void SetImages(unsigned image, unsigned expandedImage);
+    bool HasContextMenu() const;
+    void ShowContextMenu(int x, int y);
+    void Redraw();
+
+    // The order of siblings in the tree: sort key, second sort key, then name, unless the
+    // parent does not sort its children.
+    static int CompareChildren(const CTreeItem& a, const CTreeItem& b, const CItem& parent);
+
+    CItemTree* GetTree() const { return m_tree; }
+    void SetTree(CItemTree* tree) { m_tree = tree; }
+    CItemTree::Node GetNode() const { return m_node; }
+    bool IsExpanded() const { return m_expanded; }
+    void SetExpandedFlag(bool expanded) { m_expanded = expanded; }
+    CTreeItem* GetTreeParent() const;
+
+    bool CanRename() const { return m_canRename; }
+    bool CanClearAll() const { return m_canClearAll; }
+    bool CanDrag() const { return m_canDrag; }
+    void SetShowingChildren(bool showing) { m_showingChildren = showing; }
+    void SetCanRename(bool can) { m_canRename = can; }
+    void SetCanCopy(bool can) { m_canCopy = can; }
+    void SetCanCut(bool can) { m_canCut = can; }
+    void SetCanPaste(bool can) { m_canPaste = can; }
+    void SetCanDelete(bool can) { m_canDelete = can; }
+    void SetCanClearAll(bool can) { m_canClearAll = can; }
+    void SetCanDrag(bool can) { m_canDrag = can; }
+    unsigned GetContextMenu() const { return m_contextMenu; }
+
+private:
+    void MakeNameUnique(CTreeItem* parent);
+    void ForgetNodes();
+
+    CItemTree* m_tree = nullptr;
+    CItemTree::Node m_node = nullptr;
+    bool m_showingChildren = true;
+    bool m_expanded = false;
+    unsigned m_image;
+    unsigned m_expandedImage;
+    bool m_canRename = true;
+    bool m_canCopy = false;
+    bool m_canCut = false;
+    bool m_canPaste = false;
+    bool m_canDelete = true;
+    bool m_canClearAll = false;
+    bool m_canDrag = true;
+    unsigned m_contextMenu;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+class IStatusDisplay;
+
+// Progress of one long operation in the status bar, for as long as the object lives.
+// With upper equal to lower it counts ("text   N"); otherwise it shows a percentage bar.
+class CStatusProgress {
+public:
+    // display is usually GetStatusDisplay(); null makes the object do nothing.
+    CStatusProgress(IStatusDisplay* display, const std::string& text, long long upper,
+                    long long lower);
+    ~CStatusProgress();
+    CStatusProgress(const CStatusProgress&) = delete;
+    CStatusProgress& operator=(const CStatusProgress&) = delete;
+
+    // Range mode: the current position. Counting mode: an amount to add to the count.
+    void SetPos(long long value);
+
+    bool IsCounting() const { return m_upper == m_lower; }
+
+private:
+    IStatusDisplay* m_display;
+    std::string m_previousText;
+    std::string m_text;
+    long long m_upper;
+    long long m_lower;
+    int m_lastPercent = -1;
+    long long m_count = 0;
+};

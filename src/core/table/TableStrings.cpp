@@ -1,0 +1,3 @@
+#include "table/TableStrings.h"
+
+std::span<const StringResource> TableStringTable() { return {}; }

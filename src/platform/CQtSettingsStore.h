@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QSettings>
+
+#include "platform/Settings.h"
+
+// The user's settings in QSettings (an INI file under the user's configuration folder),
+// organisation "Fendrake", application "Lorvane"; sections are groups.
+class CQtSettingsStore : public ISettingsStore {
+public:
+    CQtSettingsStore();
+
+    std::optional<int> ReadInt(const std::string& section, const std::string& key) const override;
+    std::optional<std::string> ReadString(const std::string& section,
+                                          const std::string& key) const override;
+    void WriteInt(const std::string& section, const std::string& key, int value) override;
+    void WriteString(const std::string& section, const std::string& key,
+                     const std::string& value) override;
+
+private:
+    mutable QSettings m_settings;
+};

@@ -1,0 +1,18 @@
+#include "QtPlatform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+#include "CQtSettingsStore.h"
+#include "platform/DataFolder.h"
+
+void InstallQtPlatform() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Fendrake"));
+    QCoreApplication::setApplicationName(QStringLiteral("Lorvane"));
+    static CQtSettingsStore store;
+    SetSettingsStore(&store);
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(folder);
+    SetDataFolder(folder.toStdString());
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The commands of lvtool; each takes the arguments after its name and returns the exit code.
+using CommandArguments = std::vector<std::string>;
+
+int RunText(const CommandArguments& args);
+int RunBid(const CommandArguments& args);
+int RunImport(const CommandArguments& args);
+int RunExport(const CommandArguments& args);
+int RunConvert(const CommandArguments& args);

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "CoreTest.h"
+#include "items/CDesktop.h"
+#include "items/CHeadlessItemTree.h"
+#include "items/CLorvaneDoc.h"
+#include "items/ItemIds.h"
+
+using DocumentTest = CoreTest;
+
+namespace {
+const char kVersion4[] = "61463004\r\n6146300Desktop\r\n6146399\r\n";
+const char kEmptyVersion3[] = "61463003\r\n6146300Desktop\r\n6146399\r\n";
+}  // namespace
+
+TEST_F(DocumentTest, AFileOfAnotherVersionOpensInTheFailedStateAndIsNeverSaved) {
+    const std::string path = TempPath("v4.lv");
+    WriteFileBytes(path, kVersion4);
+    CLorvaneDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_TRUE(doc.IsLoadFailed());
+    EXPECT_EQ(doc.GetDesktop()->GetName(), "Load failed.");
+    EXPECT_EQ(doc.GetDesktop()->GetImage(), IDB_LOAD_FAILED);
+    ASSERT_EQ(prompts.Messages().size(), 1u);
+    EXPECT_EQ(prompts.Messages()[0].text,
+              "Cannot open the file.\n\nThe file may be corrupt or the file version is "
+              "incorrect.");
+
+    EXPECT_FALSE(doc.OnSaveDocument(path));
+    EXPECT_EQ(prompts.Messages().back().text,
+              "Cannot save the file.\n\nWhen the file was opened it was corrupt or the file "
+              "version was incorrect.");
+    EXPECT_EQ(ReadFileBytes(path), kVersion4);
+}
+
+TEST_F(DocumentTest, SaveWritesTheVersionAndClearsTheModifiedFlag) {
+    CLorvaneDoc doc;
+    doc.OnNewDocument();
+    doc.SetModifiedFlag(true);
+    const std::string path = TempPath("new.lv");
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+    EXPECT_EQ(ReadFileBytes(path), kEmptyVersion3);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.GetPathName(), path);
+}
+
+TEST_F(DocumentTest, MissingFilesAreReportedOnlyWhenAsked) {
+    CLorvaneDoc quiet;
+    quiet.SetReportLoadErrors(false);
+    EXPECT_FALSE(quiet.OnOpenDocument(TempPath("absent.lv")));
+    EXPECT_TRUE(prompts.Messages().empty());
+
+    CLorvaneDoc loud;
+    EXPECT_FALSE(loud.OnOpenDocument(TempPath("absent.lv")));
+    ASSERT_EQ(prompts.Messages().size(), 1u);
+    EXPECT_NE(prompts.Messages()[0].text.find("absent.lv"), std::string::npos);
+}
+
+TEST_F(DocumentTest, AFailedSaveLeavesTheOldFileAndSaysSo) {
+    CLorvaneDoc doc;
+    EXPECT_FALSE(doc.OnSaveDocument(TempPath("no-folder/doc.lv")));
+    ASSERT_EQ(prompts.Messages().size(), 1u);
+    EXPECT_NE(prompts.Messages()[0].text.find("could not be written"), std::string::npos);
+}
+
+TEST_F(DocumentTest, AttachingTheTreeDoesNotLeaveTheDocumentModified) {
+    const std::string path = TempPath("doc.lv");
+    WriteFileBytes(path, kEmptyVersion3);
+    CLorvaneDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    CHeadlessItemTree tree(&doc);
+    doc.AttachTree(&tree);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(tree.GetNodeCount(), 1);
+
+    doc.GetDesktop()->SetModified();
+    EXPECT_TRUE(doc.IsModified());
+}

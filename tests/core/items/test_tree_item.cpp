@@ -1,0 +1,230 @@
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "CRecordingItemTree.h"
+#include "CoreTest.h"
+#include "items/CDesktop.h"
+#include "items/CTreeItem.h"
+#include "items/ItemIds.h"
+
+namespace {
+class CNode : public CTreeItem {
+public:
+    explicit CNode(const std::string& name, long sortKey = 0) : CTreeItem(0, 42, 1, 2, 153) {
+        SetName(name);
+        SetSortKey(sortKey);
+    }
+};
+
+// A root with a node in a recording tree.
+struct Tree {
+    CRecordingItemTree host;
+    CDesktop root;
+    Tree() {
+        root.SetTree(&host);
+        root.InsertIntoTree(nullptr);
+    }
+    CNode* Add(const std::string& name, CTreeItem* parent = nullptr, long sortKey = 0) {
+        auto* node = new CNode(name, sortKey);
+        node->InsertIntoTree(parent != nullptr ? parent : &root);
+        return node;
+    }
+};
+
+std::vector<std::string> ChildNames(const CItem& parent) {
+    std::vector<std::string> names;
+    for (int i = 0; i < parent.GetChildCount(); ++i) {
+        names.push_back(parent.GetChildAt(i)->GetName());
+    }
+    return names;
+}
+}  // namespace
+
+using TreeItemTest = CoreTest;
+
+TEST_F(TreeItemTest, NodeCreationMakesSiblingNamesUnique) {
+    Tree tree;
+    for (const char* name : {"Bidding", "Bidding", "Bidding", "bidding", "", "", "Bidding (2)"}) {
+        tree.Add(name);
+    }
+    EXPECT_EQ(ChildNames(tree.root),
+              (std::vector<std::string>{"Bidding", "Bidding (2)", "Bidding (3)", "bidding", " (2)",
+                                        " (3)", "Bidding (2) (2)"}));
+    EXPECT_TRUE(prompts.Messages().empty());
+}
+
+TEST_F(TreeItemTest, UniqueNamesReuseANumberThatWasGivenUp) {
+    Tree tree;
+    std::vector<CNode*> nodes;
+    for (int i = 0; i < 8; ++i) {
+        nodes.push_back(tree.Add("X"));
+    }
+    EXPECT_EQ(nodes[7]->GetName(), "X (8)");
+    tree.root.DeleteChild(nodes[4]);  // X (5)
+    nodes[2]->SetName(std::string("renamed"));  // X (3)
+    EXPECT_EQ(tree.Add("X")->GetName(), "X (3)");
+    EXPECT_EQ(tree.Add("X")->GetName(), "X (5)");
+    EXPECT_EQ(tree.Add("X")->GetName(), "X (9)");
+}
+
+TEST_F(TreeItemTest, WithoutATreeNamesStayAsTheyAre) {
+    CDesktop root;
+    auto* a = new CNode("same");
+    auto* b = new CNode("same");
+    a->InsertIntoTree(&root);
+    b->InsertIntoTree(&root);
+    EXPECT_EQ(ChildNames(root), (std::vector<std::string>{"same", "same"}));
+}
+
+TEST_F(TreeItemTest, NamingRuleMessagesByMode) {
+    Tree tree;
+    CNode* a = tree.Add("A");
+    tree.Add("B");
+    const struct {
+        std::string name;
+        int mode;
+        bool valid;
+        std::string message;
+    } cases[] = {
+        {"", 0, false, ""},
+        {"", 1, false, "The item must have a name."},
+        {"", -1, false, "The item must have a name."},
+        {"B", 0, false, ""},
+        {"B", 1, false, "Cannot rename A.\n\nAn item named B already exists."},
+        {"B", 2, false, "Cannot move B.\n\nAn item with the same name already exists."},
+        {"B", -1, true, ""},
+        {"A", 1, true, ""},  // its own name
+        {"b", 1, true, ""},
+    };
+    for (const auto& c : cases) {
+        prompts.ClearMessages();
+        EXPECT_EQ(a->IsNameValid(c.name, &tree.root, c.mode), c.valid) << c.name << c.mode;
+        if (c.message.empty()) {
+            EXPECT_TRUE(prompts.Messages().empty()) << c.name << c.mode;
+        } else {
+            ASSERT_EQ(prompts.Messages().size(), 1u);
+            EXPECT_EQ(prompts.Messages()[0].text, c.message);
+            EXPECT_EQ(prompts.Messages()[0].icon, MessageIcon::Stop);
+        }
+    }
+}
+
+TEST_F(TreeItemTest, NodesMarkTheDocumentModifiedAndAddTheirBitmaps) {
+    Tree tree;
+    const int before = tree.host.ModifiedCount();
+    CNode* parent = tree.Add("p");
+    tree.Add("c", parent);
+    EXPECT_EQ(tree.host.ModifiedCount(), before + 2);
+    EXPECT_EQ(tree.host.Bitmaps(), (std::vector<unsigned>{IDB_DESKTOP, 1, 2}));
+    EXPECT_EQ(tree.host.GetNodeCount(), 3);
+}
+
+TEST_F(TreeItemTest, DeleteChildRemovesNodeAndItemUnlessRefused) {
+    Tree tree;
+    CNode* parent = tree.Add("p");
+    CNode* leaf = tree.Add("leaf", parent);
+    tree.Add("other", parent);
+    parent->Expand(true, false);
+    tree.host.ClearCalls();
+    // A leaf can neither collapse nor expand, so its parent is collapsed.
+    parent->DeleteChild(leaf);
+    EXPECT_EQ(tree.host.Calls(),
+              (std::vector<std::string>{"collapse leaf (no change)", "expand leaf (no change)",
+                                        "collapse p", "sort p", "delete leaf"}));
+    EXPECT_EQ(ChildNames(*parent), (std::vector<std::string>{"other"}));
+    EXPECT_FALSE(parent->IsExpanded());
+
+    CNode* kept = tree.Add("kept");
+    kept->SetCanDelete(false);
+    tree.root.DeleteChild(kept);
+    EXPECT_EQ(tree.root.FindChild("kept"), kept);
+}
+
+TEST_F(TreeItemTest, ExpandingSortsChildrenAndExpandsAncestors) {
+    Tree tree;
+    CNode* parent = tree.Add("p");
+    CNode* inner = tree.Add("inner", parent, 5);
+    tree.Add("c", inner);
+    tree.Add("b", parent, 5);
+    tree.Add("a", parent, 9);
+    tree.host.ClearCalls();
+    inner->Expand(true, false);
+    EXPECT_TRUE(parent->IsExpanded());
+    EXPECT_TRUE(inner->IsExpanded());
+    std::vector<std::string> sorted;
+    for (CTreeItem* item : tree.host.GetChildItems(parent->GetNode())) {
+        sorted.push_back(item->GetName());
+    }
+    EXPECT_EQ(sorted, (std::vector<std::string>{"b", "inner", "a"}));
+    // The model keeps its own order.
+    EXPECT_EQ(ChildNames(*parent), (std::vector<std::string>{"inner", "b", "a"}));
+
+    parent->Expand(false, true);
+    EXPECT_FALSE(inner->IsExpanded());
+    EXPECT_EQ(parent->GetImage(), 1u);
+}
+
+TEST_F(TreeItemTest, CompareChildrenBySortKeysThenBytes) {
+    CNode parent("p");
+    const struct {
+        std::string a;
+        long keyA;
+        std::string b;
+        long keyB;
+        int expected;
+    } cases[] = {
+        {"z", 1, "a", 2, -1}, {"a", 1, "b", 1, -1}, {"b", 1, "B", 1, 1},
+        {"a", 1, "a", 1, 0},  {"\xe9", 0, "z", 0, 1},
+    };
+    for (const auto& c : cases) {
+        CNode a(c.a, c.keyA);
+        CNode b(c.b, c.keyB);
+        EXPECT_EQ(CTreeItem::CompareChildren(a, b, parent), c.expected) << c.a << c.b;
+    }
+    parent.SetSortingChildren(false);
+    CNode a("a", 1);
+    CNode b("b", 2);
+    EXPECT_EQ(CTreeItem::CompareChildren(a, b, parent), 0);
+}
+
+TEST_F(TreeItemTest, ContextMenuOnlyAfterARightPressOnANode) {
+    Tree tree;
+    CNode* node = tree.Add("n");
+    node->ShowContextMenu(10, 20);
+    tree.host.SetRightPress(true);
+    node->ShowContextMenu(10, 20);
+    EXPECT_EQ(tree.host.Calls().back(), "menu 153 at 10,20");
+    EXPECT_EQ(std::count(tree.host.Calls().begin(), tree.host.Calls().end(), "menu 153 at 10,20"),
+              1);
+}
+
+TEST_F(TreeItemTest, AddToTreeSelectsAndStartsTheLabelEdit) {
+    Tree tree;
+    auto* node = new CNode("new");
+    node->AddToTree(&tree.root, true);
+    EXPECT_EQ(tree.host.GetSelectedItem(), node);
+    EXPECT_EQ(tree.host.Calls().back(), "edit new");
+    EXPECT_TRUE(tree.root.IsExpanded());
+    EXPECT_TRUE(tree.root.IsAncestorOf(node));
+    EXPECT_FALSE(node->IsAncestorOf(&tree.root));
+    EXPECT_FALSE(node->CanAcceptChild(42));
+}
+
+TEST(Desktop, FlagsVersionsAndCommands) {
+    CDesktop desktop;
+    EXPECT_EQ(desktop.GetName(), "Desktop");
+    EXPECT_EQ(desktop.GetKind(), KIND_DESKTOP);
+    EXPECT_FALSE(desktop.CanRename());
+    EXPECT_FALSE(desktop.CanDelete());
+    EXPECT_FALSE(desktop.CanDrag());
+    EXPECT_FALSE(desktop.IsSortingChildren());
+    EXPECT_TRUE(desktop.IsFileVersionSupported(2));
+    EXPECT_TRUE(desktop.IsFileVersionSupported(3));
+    EXPECT_FALSE(desktop.IsFileVersionSupported(4));
+    for (unsigned id : {ID_INSERT_BIDDING_SESSION, ID_PROPERTIES, ID_OPEN, ID_IMPORT}) {
+        EXPECT_FALSE(desktop.OnCommand(nullptr, id));
+    }
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/Prompts.h"
+
+// Prompts for tests: records every message and answers questions and file choices from
+// queues. An empty queue answers No, or cancels.
+class CScriptedPrompts : public IPrompts {
+public:
+    struct Message {
+        std::string text;
+        MessageIcon icon;
+        MessageButtons buttons;
+    };
+
+    MessageAnswer ShowMessage(const std::string& text, MessageIcon icon,
+                              MessageButtons buttons) override;
+    bool ChooseOpenFile(const FileChoice& choice, std::string& path) override;
+    bool ChooseSaveFile(const FileChoice& choice, std::string& path) override;
+    bool SetClipboardText(const std::string& text) override;
+
+    void QueueAnswer(bool yes) { m_answers.push_back(yes); }
+    // An empty name cancels the dialog.
+    void QueueFileName(const std::string& path) { m_fileNames.push_back(path); }
+    void SetClipboardWorks(bool works) { m_clipboardWorks = works; }
+
+    const std::vector<Message>& Messages() const { return m_messages; }
+    const std::vector<FileChoice>& FileChoices() const { return m_fileChoices; }
+    const std::string& Clipboard() const { return m_clipboard; }
+    void ClearMessages() { m_messages.clear(); }
+
+private:
+    bool NextFileName(const FileChoice& choice, std::string& path);
+
+    std::vector<Message> m_messages;
+    std::vector<FileChoice> m_fileChoices;
+    std::deque<bool> m_answers;
+    std::deque<std::string> m_fileNames;
+    std::string m_clipboard;
+    bool m_clipboardWorks = true;
+};
