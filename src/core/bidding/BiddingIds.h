@@ -67,29 +67,6 @@ inline constexpr int kBidCodes[kLevelCount][kStrainCount] = {
 constexpr int VIEW_NONE = -1;
 constexpr int VIEW_ALL = 4;
 
-// Controls and pictures of the bidding dialog that the bidding deal names.
-constexpr unsigned IDC_FIRST_DEAL = 1134;
-constexpr unsigned IDC_PREVIOUS_DEAL = 1135;
-constexpr unsigned IDC_NEXT_DEAL = 1136;
-constexpr unsigned IDC_LAST_DEAL = 1137;
-constexpr unsigned IDC_NORTH_SPADES = 1090;  // then hearts, diamonds, clubs
-constexpr unsigned IDC_EAST_SPADES = 1094;
-constexpr unsigned IDC_SOUTH_SPADES = 1098;
-constexpr unsigned IDC_WEST_SPADES = 1102;
-constexpr unsigned IDC_COMPASS = 1227;
-constexpr unsigned IDB_SPADES = 176;
-constexpr unsigned IDB_HEARTS = 178;
-constexpr unsigned IDB_DIAMONDS = 177;
-constexpr unsigned IDB_CLUBS = 179;
-constexpr unsigned IDB_VULNERABLE_NONE_COLOUR = 181;
-constexpr unsigned IDB_VULNERABLE_NONE = 365;
-constexpr unsigned IDB_VULNERABLE_NORTH_SOUTH_COLOUR = 180;
-constexpr unsigned IDB_VULNERABLE_NORTH_SOUTH = 366;
-constexpr unsigned IDB_VULNERABLE_EAST_WEST_COLOUR = 182;
-constexpr unsigned IDB_VULNERABLE_EAST_WEST = 364;
-constexpr unsigned IDB_VULNERABLE_ALL_COLOUR = 183;
-constexpr unsigned IDB_VULNERABLE_ALL = 363;
-
 // The bidding session's default file type and where PBN files keep defensive actions.
 constexpr int FILE_TYPE_BRIDGE_DA = 0;
 constexpr int FILE_TYPE_PBN = 1;
