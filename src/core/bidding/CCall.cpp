@@ -4,6 +4,7 @@
 
 #include "bidding/BiddingIds.h"
 #include "bidding/CAuction.h"
+#include "bidding/MultiLineValues.h"
 #include "items/ItemIds.h"
 #include "items/ItemsStrings.h"
 #include "platform/Decimal.h"
@@ -60,13 +61,7 @@ void CCall::SetCode(int code) {
 }
 
 void CCall::AppendNote(const std::string& line, bool reset) {
-    if (reset) {
-        m_note.clear();
-    }
-    if (!m_note.empty()) {
-        m_note += "\r\n";
-    }
-    m_note += line;
+    AppendValueLine(m_note, line, reset);
 }
 
 std::string CCall::GetNote() const {
@@ -100,7 +95,7 @@ void CCall::ReadField(long kind, int code, const std::string& text) {
     if (kind == KIND_CALL && code == 1) {
         SetCode(DecimalValue(text));
     } else if (kind == KIND_CALL && code == 2) {
-        AppendNote(text, false);
+        AppendReadLine(m_note, text);
     } else if (kind == KIND_AUCTION && code == 0) {
         m_replyTable = std::make_unique<CAuction>(this);
         m_replyTable->Serialize(*GetArchive(), GetProgress());

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+class CAuction;
+
 // The 27 user-editable texts of the automatic defence, in loading order.
 enum class DefenceText : int {
     East,
@@ -141,8 +143,17 @@ public:
     // ignoring case. An empty template matches nothing.
     static bool MatchTemplate(const std::string& text, const std::string& actionTemplate,
                               const std::string& defenderName,
-                              const std::string& defenderPlaceholder,
-                              const std::string& strainText, const std::string& strainPlaceholder);
+                              const std::string& defenderPlaceholder, const std::string& strainText,
+                              const std::string& strainPlaceholder);
+
+    // The call that the seat whose instruction text this is makes next, or 0 when no
+    // template yields one. The templates are tried in a fixed order and the first call found
+    // wins. The auction's legal calls must be up to date (UpdateLegalCalls).
+    int ChooseDefensiveCall(const std::string& text, const CAuction& auction) const;
+    // The cheapest legal bid in the strain from the lowest to the highest level, or with jump
+    // the bid one level above it when that stays within the highest; 0 when none is legal.
+    static int ComputeDefensiveBid(const CAuction& auction, int lowest, int highest, int strain,
+                                   bool jump);
 
 private:
     static std::size_t Index(DefenceText text) { return static_cast<std::size_t>(text); }

@@ -32,4 +32,6 @@ const StringResource kStrings[] = {
 };
 }  // namespace
 
-std::span<const StringResource> DefenceStringTable() { return kStrings; }
+std::span<const StringResource> DefenceStringTable() {
+    return kStrings;
+}

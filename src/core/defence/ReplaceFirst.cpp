@@ -3,7 +3,9 @@
 #include <algorithm>
 
 namespace {
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char UpperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 // Case folding keeps every byte in place, so a position found in folded text is a position
 // in the original; searching through a folding comparison spares the two upper-case copies.
@@ -15,9 +17,9 @@ std::size_t FindIgnoringCase(const std::string& text, const std::string& find) {
 }
 }  // namespace
 
-void MakeUpperAscii(std::string& text) {
-    for (char& c : text) {
-        c = UpperAscii(c);
+void MakeUpperAscii(std::string& text, std::size_t from) {
+    for (std::size_t i = from; i < text.size(); ++i) {
+        text[i] = UpperAscii(text[i]);
     }
 }
 

@@ -9,5 +9,5 @@
 bool ReplaceFirst(std::string& target, const std::string& find, const std::string& with,
                   bool ignoreCase);
 
-// ASCII letters to upper case in place; other bytes stay as they are.
-void MakeUpperAscii(std::string& text);
+// ASCII letters to upper case in place, from the offset on; other bytes stay as they are.
+void MakeUpperAscii(std::string& text, std::size_t from = 0);

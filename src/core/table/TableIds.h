@@ -45,6 +45,8 @@ constexpr unsigned IDC_COPY = 1205;
 // The ids of the text fields the bidding table fills: the 16 holdings, the North and South
 // texts, the comment and the defenders' text.
 constexpr unsigned kTableFieldIds[] = {
-    1090, 1091, 1092, 1093, 1094, 1095, 1096, 1097, 1098, 1099, 1100, 1101, 1102, 1103, 1104, 1105,
-    IDC_NORTH_TEXT, IDC_SOUTH_TEXT, IDC_COMMENT, IDC_DEFENDERS_TEXT,
+    1090, 1091,           1092,           1093,        1094,
+    1095, 1096,           1097,           1098,        1099,
+    1100, 1101,           1102,           1103,        1104,
+    1105, IDC_NORTH_TEXT, IDC_SOUTH_TEXT, IDC_COMMENT, IDC_DEFENDERS_TEXT,
 };

@@ -15,4 +15,6 @@ const StringResource kStrings[] = {
 };
 }  // namespace
 
-std::span<const StringResource> TableStringTable() { return kStrings; }
+std::span<const StringResource> TableStringTable() {
+    return kStrings;
+}

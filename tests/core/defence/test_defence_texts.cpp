@@ -1,3 +1,4 @@
+#include <random>
 #include <string>
 #include <vector>
 
@@ -78,13 +79,33 @@ TEST_F(DefenceTexts, SaveWritesAllKeysStrainsFirstAndSettersAloneWriteNothing) {
         EXPECT_EQ(section, "CAutomaticDefensiveBidding");
         keys.push_back(key);
     }
-    const std::vector<std::string> expected = {
-        "Clubs", "Diamonds", "Hearts", "Spades", "NoTrumps", "ClubsAbbr", "DiamondsAbbr",
-        "HeartsAbbr", "SpadesAbbr", "NoTrumpsAbbr", "East", "West", "RHOOpens",
-        "RHOOvercallsLowest", "RHOOvercallsExact", "RHOOvercallsMax", "RHOJumpOvercallsLowest",
-        "RHOJumpOvercallsExact", "RHOJumpOvercallsMax", "RHOSupportsLowest", "RHOSupportsExact",
-        "RHOSupportsMax", "RHOJumpSupportsLowest", "RHOJumpSupportsExact", "RHOJumpSupportsMax",
-        "RHODoubles", "RHOPrefers"};
+    const std::vector<std::string> expected = {"Clubs",
+                                               "Diamonds",
+                                               "Hearts",
+                                               "Spades",
+                                               "NoTrumps",
+                                               "ClubsAbbr",
+                                               "DiamondsAbbr",
+                                               "HeartsAbbr",
+                                               "SpadesAbbr",
+                                               "NoTrumpsAbbr",
+                                               "East",
+                                               "West",
+                                               "RHOOpens",
+                                               "RHOOvercallsLowest",
+                                               "RHOOvercallsExact",
+                                               "RHOOvercallsMax",
+                                               "RHOJumpOvercallsLowest",
+                                               "RHOJumpOvercallsExact",
+                                               "RHOJumpOvercallsMax",
+                                               "RHOSupportsLowest",
+                                               "RHOSupportsExact",
+                                               "RHOSupportsMax",
+                                               "RHOJumpSupportsLowest",
+                                               "RHOJumpSupportsExact",
+                                               "RHOJumpSupportsMax",
+                                               "RHODoubles",
+                                               "RHOPrefers"};
     EXPECT_EQ(keys, expected);
 
     const CAutomaticDefensiveBidding reloaded;
@@ -177,5 +198,43 @@ TEST(MatchTemplate, FillsBothPlaceholdersThenSearchesIgnoringCase) {
                                                             "East", c.strain, c.strainPlaceholder),
                   c.match)
             << c.text << " / " << c.actionTemplate;
+    }
+}
+
+// The search fills each template once per defender and looks only where it can match; it
+// must agree with the plain way: fill a copy, fold both texts, look for one in the other.
+TEST(MatchTemplate, AgreesWithFillingAndComparingCopiesOnShortRandomTexts) {
+    std::mt19937 random(20240611);
+    const std::string letters = "aAsS4 ";
+    auto word = [&](int most) {
+        std::string text;
+        for (int n = static_cast<int>(random() % static_cast<unsigned>(most + 1)); n > 0; --n) {
+            text += letters[random() % letters.size()];
+        }
+        return text;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const std::string text = word(8);
+        const std::string actionTemplate = word(5);
+        const std::string defender = word(2);
+        const std::string defenderPlaceholder = word(2);
+        const std::string strain = word(2);
+        const std::string strainPlaceholder = word(2);
+
+        std::string filled = actionTemplate;
+        ReplaceFirst(filled, defenderPlaceholder, defender, true);
+        ReplaceFirst(filled, strainPlaceholder, strain, true);
+        std::string upperText = text;
+        MakeUpperAscii(upperText);
+        MakeUpperAscii(filled);
+        const bool expected =
+            !actionTemplate.empty() && upperText.find(filled) != std::string::npos;
+
+        EXPECT_EQ(
+            CAutomaticDefensiveBidding::MatchTemplate(
+                text, actionTemplate, defender, defenderPlaceholder, strain, strainPlaceholder),
+            expected)
+            << '"' << text << "\" \"" << actionTemplate << "\" \"" << defender << "\" \""
+            << defenderPlaceholder << "\" \"" << strain << "\" \"" << strainPlaceholder << '"';
     }
 }
