@@ -1,0 +1,291 @@
+#include "deals/CDeal.h"
+
+#include <algorithm>
+
+#include "platform/ControlEnabler.h"
+
+namespace {
+constexpr char kCardLetters[] = "AKQJT98765432";
+constexpr int kCardsPerSuit = 13;
+constexpr int kCardCount = 52;
+constexpr int kViewAllHands = 4;
+
+int RankValueOf(char c) {
+    switch (c) {
+        case 'A': return 1;
+        case 'K': return 2;
+        case 'Q': return 3;
+        case 'J': return 4;
+        case 'T': return 5;
+        default: return (c >= '2' && c <= '9') ? 15 - (c - '0') : 0;
+    }
+}
+}  // namespace
+
+CDeal::CDeal(unsigned defaultNameId, int kind, unsigned image, unsigned expandedImage,
+             unsigned contextMenu)
+    : CNumberedItem(defaultNameId, kind, image, expandedImage, contextMenu) {
+    SetCanRename(false);
+    CDeal::ResetDeal();
+}
+
+bool CDeal::IsValidSeatAndSuit(int seat, int suit) {
+    return seat >= 0 && seat < kSeatCount && suit >= 0 && suit < kSuitCount;
+}
+
+int CDeal::GetRankValue(const std::string& text, std::size_t pos) {
+    return pos < text.size() ? RankValueOf(text[pos]) : 0;
+}
+
+int CDeal::GetCardNumber(int suit, const std::string& text, std::size_t pos) {
+    return suit * kCardsPerSuit + GetRankValue(text, pos);
+}
+
+std::string CDeal::GetSuitText(int seat, int suit) const {
+    return IsValidSeatAndSuit(seat, suit) ? m_hands[seat * kSuitCount + suit] : std::string();
+}
+
+void CDeal::SetSuitText(int seat, int suit, const std::string& text, bool replace) {
+    if (!IsValidSeatAndSuit(seat, suit)) {
+        return;
+    }
+    std::string& hand = m_hands[seat * kSuitCount + suit];
+    if (replace) {
+        hand.clear();
+    }
+    for (char c : text) {
+        if (c != ',' && c != '\r' && c != '\n') {
+            hand += c;
+        }
+    }
+}
+
+void CDeal::AddCard(int seat, int cardNumber) {
+    if (cardNumber < 1 || cardNumber > kCardCount) {
+        return;
+    }
+    const int suit = (cardNumber - 1) / kCardsPerSuit;
+    const int rank = (cardNumber - 1) % kCardsPerSuit;
+    SetSuitText(seat, suit, std::string(1, kCardLetters[rank]), false);
+}
+
+void CDeal::SortSuit(int seat, int suit) {
+    if (!IsValidSeatAndSuit(seat, suit)) {
+        return;
+    }
+    // Taking out the lowest rank value again and again, the first on a tie, is a stable sort.
+    std::string& hand = m_hands[seat * kSuitCount + suit];
+    std::stable_sort(hand.begin(), hand.end(),
+                     [](char a, char b) { return RankValueOf(a) < RankValueOf(b); });
+}
+
+void CDeal::SortHands() {
+    for (int seat = 0; seat < kSeatCount; ++seat) {
+        for (int suit = 0; suit < kSuitCount; ++suit) {
+            SortSuit(seat, suit);
+        }
+    }
+}
+
+void CDeal::CompleteEmptyHand() {
+    bool held[kCardCount + 1] = {};
+    int emptySeat = -1;
+    for (int seat = 0; seat < kSeatCount; ++seat) {
+        bool empty = true;
+        for (int suit = 0; suit < kSuitCount; ++suit) {
+            const std::string& text = m_hands[seat * kSuitCount + suit];
+            empty = empty && text.empty();
+            for (std::size_t pos = 0; pos < text.size(); ++pos) {
+                if (GetRankValue(text, pos) != 0) {
+                    held[GetCardNumber(suit, text, pos)] = true;
+                }
+            }
+        }
+        if (empty) {
+            emptySeat = seat;
+        }
+    }
+    if (emptySeat < 0) {
+        return;
+    }
+    for (int card = 1; card <= kCardCount; ++card) {
+        if (!held[card]) {
+            AddCard(emptySeat, card);
+        }
+    }
+}
+
+void CDeal::ReadHands(long code, const std::string& text) {
+    if (code != 1) {
+        return;
+    }
+    std::string rest = text;
+    for (int seat = 0; seat < kSeatCount; ++seat) {
+        for (int suit = 0; suit < kSuitCount; ++suit) {
+            SetSuitText(seat, suit, NextToken(rest), true);
+        }
+    }
+}
+
+std::string CDeal::GetEvent() const { return m_event; }
+
+void CDeal::SetEvent(const std::string& event) { m_event = event; }
+
+void CDeal::GetVisibleHand(int seat, std::string& spades, std::string& hearts,
+                           std::string& diamonds, std::string& clubs, int view) const {
+    const bool visible = view == kViewAllHands || view == seat;
+    spades = visible ? GetSuitText(seat, SUIT_SPADES) : std::string();
+    hearts = visible ? GetSuitText(seat, SUIT_HEARTS) : std::string();
+    diamonds = visible ? GetSuitText(seat, SUIT_DIAMONDS) : std::string();
+    clubs = visible ? GetSuitText(seat, SUIT_CLUBS) : std::string();
+}
+
+int CDeal::GetDealer() {
+    switch ((static_cast<long long>(GetNumber()) - 1) % 4) {
+        case 0: return SEAT_NORTH;
+        case 1: return SEAT_EAST;
+        case 2: return SEAT_SOUTH;
+        default: return SEAT_WEST;  // also board 0
+    }
+}
+
+int CDeal::GetVulnerability() {
+    switch ((static_cast<long long>(GetNumber()) - 1) % 16) {
+        case 1: case 4: case 11: case 14: return VULNERABLE_NORTH_SOUTH;
+        case 2: case 5: case 8: case 15: return VULNERABLE_EAST_WEST;
+        case 3: case 6: case 9: case 12: return VULNERABLE_ALL;
+        default: return VULNERABLE_NONE;  // also board 0
+    }
+}
+
+void CDeal::GetDescription(std::string& out) {
+    std::string dealer;
+    GetSeatName(dealer, GetDealer(), 0);
+    std::string vulnerability;
+    GetVulnerabilityName(vulnerability, GetVulnerability());
+    out = dealer + " / " + vulnerability;
+}
+
+void CDeal::WriteFields() {
+    std::string hands;
+    for (std::size_t i = 0; i < m_hands.size(); ++i) {
+        if (i > 0) {
+            hands += ',';
+        }
+        hands += m_hands[i];
+    }
+    WriteLine(1, hands);
+}
+
+long CDeal::GetSortKey() const { return CNumberedItem::GetSortKey(); }
+
+bool CDeal::Open() { return false; }
+
+bool CDeal::OnDoubleClick(CItemTree* tree) {
+    if (tree != nullptr && Open()) {
+        if (auto* parent = GetTreeParent()) {
+            parent->SetModified();
+        }
+    }
+    return true;
+}
+
+void CDeal::ResetDeal() {
+    m_event.clear();
+    for (std::string& hand : m_hands) {
+        hand.clear();
+    }
+}
+
+unsigned CDeal::GetImportFilterId() { return 0; }
+unsigned CDeal::GetExportFilterId() { return 0; }
+void CDeal::TakePbnGame(CPbnGame*) {}
+
+void CDeal::EnableNavigationButtons(IControlEnabler* dialog, bool enable, int first, int last) {
+    const int index = GetParent() != nullptr ? GetIndex() : 0;
+    if (last == -2) {
+        last = GetParent() != nullptr ? GetParent()->GetChildCount() - 1 : 0;
+    }
+    const bool backward = enable && index > first;
+    const bool forward = enable && index < last;
+    dialog->EnableControl(GetFirstDealButtonId(), backward);
+    dialog->EnableControl(GetPreviousDealButtonId(), backward);
+    dialog->EnableControl(GetNextDealButtonId(), forward);
+    dialog->EnableControl(GetLastDealButtonId(), forward);
+}
+
+unsigned CDeal::GetFirstDealButtonId() { return 0; }
+unsigned CDeal::GetPreviousDealButtonId() { return 0; }
+unsigned CDeal::GetNextDealButtonId() { return 0; }
+unsigned CDeal::GetLastDealButtonId() { return 0; }
+unsigned CDeal::GetSpadesBitmapId() { return 0; }
+unsigned CDeal::GetHeartsBitmapId() { return 0; }
+unsigned CDeal::GetDiamondsBitmapId() { return 0; }
+unsigned CDeal::GetClubsBitmapId() { return 0; }
+unsigned CDeal::GetNorthSpadesControlId() { return 0; }
+unsigned CDeal::GetNorthHeartsControlId() { return 0; }
+unsigned CDeal::GetNorthDiamondsControlId() { return 0; }
+unsigned CDeal::GetNorthClubsControlId() { return 0; }
+unsigned CDeal::GetEastSpadesControlId() { return 0; }
+unsigned CDeal::GetEastHeartsControlId() { return 0; }
+unsigned CDeal::GetEastDiamondsControlId() { return 0; }
+unsigned CDeal::GetEastClubsControlId() { return 0; }
+unsigned CDeal::GetSouthSpadesControlId() { return 0; }
+unsigned CDeal::GetSouthHeartsControlId() { return 0; }
+unsigned CDeal::GetSouthDiamondsControlId() { return 0; }
+unsigned CDeal::GetSouthClubsControlId() { return 0; }
+unsigned CDeal::GetWestSpadesControlId() { return 0; }
+unsigned CDeal::GetWestHeartsControlId() { return 0; }
+unsigned CDeal::GetWestDiamondsControlId() { return 0; }
+unsigned CDeal::GetWestClubsControlId() { return 0; }
+unsigned CDeal::GetVulnerabilityBitmapIdNoneColour() { return 0; }
+unsigned CDeal::GetVulnerabilityBitmapIdNone() { return 0; }
+unsigned CDeal::GetVulnerabilityBitmapIdNorthSouthColour() { return 0; }
+unsigned CDeal::GetVulnerabilityBitmapIdNorthSouth() { return 0; }
+unsigned CDeal::GetVulnerabilityBitmapIdEastWestColour() { return 0; }
+unsigned CDeal::GetVulnerabilityBitmapIdEastWest() { return 0; }
+unsigned CDeal::GetVulnerabilityBitmapIdAllColour() { return 0; }
+unsigned CDeal::GetVulnerabilityBitmapIdAll() { return 0; }
+unsigned CDeal::GetCompassControlId() { return 0; }
+
+unsigned CDeal::GetSuitBitmapId(int suit) {
+    switch (suit) {
+        case SUIT_SPADES: return GetSpadesBitmapId();
+        case SUIT_HEARTS: return GetHeartsBitmapId();
+        case SUIT_DIAMONDS: return GetDiamondsBitmapId();
+        case SUIT_CLUBS: return GetClubsBitmapId();
+        default: return 0;
+    }
+}
+
+unsigned CDeal::GetHoldingControlId(int seat, int suit) {
+    using Getter = unsigned (CDeal::*)();
+    static const Getter kGetters[kSeatCount][kSuitCount] = {
+        {&CDeal::GetWestSpadesControlId, &CDeal::GetWestHeartsControlId,
+         &CDeal::GetWestDiamondsControlId, &CDeal::GetWestClubsControlId},
+        {&CDeal::GetNorthSpadesControlId, &CDeal::GetNorthHeartsControlId,
+         &CDeal::GetNorthDiamondsControlId, &CDeal::GetNorthClubsControlId},
+        {&CDeal::GetEastSpadesControlId, &CDeal::GetEastHeartsControlId,
+         &CDeal::GetEastDiamondsControlId, &CDeal::GetEastClubsControlId},
+        {&CDeal::GetSouthSpadesControlId, &CDeal::GetSouthHeartsControlId,
+         &CDeal::GetSouthDiamondsControlId, &CDeal::GetSouthClubsControlId},
+    };
+    return IsValidSeatAndSuit(seat, suit) ? (this->*kGetters[seat][suit])() : 0;
+}
+
+unsigned CDeal::GetVulnerabilityBitmapId(int vulnerability, bool colour) {
+    switch (vulnerability) {
+        case VULNERABLE_NONE:
+            return colour ? GetVulnerabilityBitmapIdNoneColour() : GetVulnerabilityBitmapIdNone();
+        case VULNERABLE_NORTH_SOUTH:
+            return colour ? GetVulnerabilityBitmapIdNorthSouthColour()
+                          : GetVulnerabilityBitmapIdNorthSouth();
+        case VULNERABLE_EAST_WEST:
+            return colour ? GetVulnerabilityBitmapIdEastWestColour()
+                          : GetVulnerabilityBitmapIdEastWest();
+        case VULNERABLE_ALL:
+            return colour ? GetVulnerabilityBitmapIdAllColour() : GetVulnerabilityBitmapIdAll();
+        default:
+            return 0;
+    }
+}

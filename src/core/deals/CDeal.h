@@ -1,0 +1,103 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "deals/CNumberedItem.h"
+#include "deals/Seats.h"
+
+class CPbnGame;
+class IControlEnabler;
+
+// One distribution of the cards among the four seats. The board number is the number at
+// the end of the name; dealer and vulnerability follow from it.
+class CDeal : public CNumberedItem {
+public:
+    CDeal(unsigned defaultNameId, int kind, unsigned image, unsigned expandedImage,
+          unsigned contextMenu);
+
+    // Card letters "A" ... "2", ten as "T"; a card number is suit * 13 + rank position + 1.
+    static int GetRankValue(const std::string& text, std::size_t pos);
+    static int GetCardNumber(int suit, const std::string& text, std::size_t pos);
+
+    std::string GetSuitText(int seat, int suit) const;
+    // Appends (or with replace, replaces). Commas and line ends are dropped: the document
+    // keeps all suit texts comma-joined on one line.
+    void SetSuitText(int seat, int suit, const std::string& text, bool replace);
+    void AddCard(int seat, int cardNumber);
+    // Orders the suit's letters by rank value, ace first; letters of no rank come first.
+    void SortSuit(int seat, int suit);
+    void SortHands();
+    // Gives the cards nobody holds to the empty hand of the highest seat, if there is one.
+    void CompleteEmptyHand();
+    // The hands field of a document (code 1): 16 comma-separated suit texts.
+    void ReadHands(long code, const std::string& text);
+    std::string GetEvent() const;
+    void SetEvent(const std::string& event);
+    // The seat's suits when view is 4 (all hands) or the seat itself, else empty texts.
+    void GetVisibleHand(int seat, std::string& spades, std::string& hearts, std::string& diamonds,
+                        std::string& clubs, int view) const;
+
+    int GetDealer();
+    int GetVulnerability();
+    // Dealer " / " vulnerability, as "East / North-South".
+    void GetDescription(std::string& out);
+
+    void WriteFields() override;
+    long GetSortKey() const override;
+    bool Open() override;
+    bool OnDoubleClick(CItemTree* tree) override;
+
+    virtual void ResetDeal();
+    virtual unsigned GetImportFilterId();
+    virtual unsigned GetExportFilterId();
+    virtual void TakePbnGame(CPbnGame* game);
+    // Enables first/previous when the deal's index is above first, next/last when below
+    // last; a last of -2 stands for the parent's last index.
+    virtual void EnableNavigationButtons(IControlEnabler* dialog, bool enable, int first,
+                                         int last);
+    virtual unsigned GetFirstDealButtonId();
+    virtual unsigned GetPreviousDealButtonId();
+    virtual unsigned GetNextDealButtonId();
+    virtual unsigned GetLastDealButtonId();
+    virtual unsigned GetSpadesBitmapId();
+    virtual unsigned GetHeartsBitmapId();
+    virtual unsigned GetDiamondsBitmapId();
+    virtual unsigned GetClubsBitmapId();
+    virtual unsigned GetNorthSpadesControlId();
+    virtual unsigned GetNorthHeartsControlId();
+    virtual unsigned GetNorthDiamondsControlId();
+    virtual unsigned GetNorthClubsControlId();
+    virtual unsigned GetEastSpadesControlId();
+    virtual unsigned GetEastHeartsControlId();
+    virtual unsigned GetEastDiamondsControlId();
+    virtual unsigned GetEastClubsControlId();
+    virtual unsigned GetSouthSpadesControlId();
+    virtual unsigned GetSouthHeartsControlId();
+    virtual unsigned GetSouthDiamondsControlId();
+    virtual unsigned GetSouthClubsControlId();
+    virtual unsigned GetWestSpadesControlId();
+    virtual unsigned GetWestHeartsControlId();
+    virtual unsigned GetWestDiamondsControlId();
+    virtual unsigned GetWestClubsControlId();
+    virtual unsigned GetVulnerabilityBitmapIdNoneColour();
+    virtual unsigned GetVulnerabilityBitmapIdNone();
+    virtual unsigned GetVulnerabilityBitmapIdNorthSouthColour();
+    virtual unsigned GetVulnerabilityBitmapIdNorthSouth();
+    virtual unsigned GetVulnerabilityBitmapIdEastWestColour();
+    virtual unsigned GetVulnerabilityBitmapIdEastWest();
+    virtual unsigned GetVulnerabilityBitmapIdAllColour();
+    virtual unsigned GetVulnerabilityBitmapIdAll();
+    virtual unsigned GetCompassControlId();
+
+    // The same ids by index, for the painting code.
+    unsigned GetSuitBitmapId(int suit);
+    unsigned GetHoldingControlId(int seat, int suit);
+    unsigned GetVulnerabilityBitmapId(int vulnerability, bool colour);
+
+private:
+    static bool IsValidSeatAndSuit(int seat, int suit);
+
+    std::array<std::string, kSeatCount * kSuitCount> m_hands;
+    std::string m_event;
+};
