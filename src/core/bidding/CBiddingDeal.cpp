@@ -266,7 +266,7 @@ bool CBiddingDeal::GetText(std::string& text, bool topLevel) {
     text += GetName();
     std::string description;
     GetDescription(description);
-    text += "\r\n" + description + "\r\n";
+    text.append("\r\n").append(description).append("\r\n");
 
     // An empty line parts North-South from East-West, before the first of them shown.
     bool eastWestShown = false;
@@ -281,16 +281,16 @@ bool CBiddingDeal::GetText(std::string& text, bool topLevel) {
         }
         std::string seatName;
         GetSeatName(seatName, seat, SEAT_NAME_COLON | SEAT_NAME_TAB);
-        text += "\r\n" + seatName + line;
+        text.append("\r\n").append(seatName).append(line);
     }
 
     std::string auction;
     m_auction->GetText(auction, false);
     if (!auction.empty()) {
-        text += "\r\n\r\n" + auction;
+        text.append("\r\n\r\n").append(auction);
     }
     if (!m_comment.empty()) {
-        text += "\r\n\r\n" + m_comment;
+        text.append("\r\n\r\n").append(m_comment);
     }
     text += "\r\n";
     return true;
