@@ -16,7 +16,6 @@
 #include "table/TableIds.h"
 
 namespace {
-constexpr int kHandsCode = 1;
 constexpr int kCommentCode = 2;
 constexpr int kSeatTextCode = 3;
 constexpr int kOldSeatTextCode = 4;  // read like 3, never written
