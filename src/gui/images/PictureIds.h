@@ -1,7 +1,7 @@
 #pragma once
 
-#include "items/ItemIds.h"  // the tree pictures (IDB_DESKTOP, IDB_DEALS, IDB_LOAD_FAILED)
-                            // and the toolbar's command ids
+#include "bidding/BiddingIds.h"  // kBidCount
+#include "items/ItemIds.h"        // the tree pictures and the toolbar's command ids
 
 // Bitmap ids of the bidding table's pictures. The toolbar's pictures are keyed by the
 // command ids of items/ItemIds.h.
@@ -37,7 +37,6 @@ constexpr ButtonFaces kNextDealFaces{189, 201, 202, 195};
 constexpr ButtonFaces kLastDealFaces{192, 199, 200, 196};
 
 // The bidding box, 18 x 18. Bid k = 5 * (level - 1) + strain (0 clubs .. 4 no trumps).
-constexpr int kBidCount = 35;
 constexpr unsigned IDB_FIRST_BID = 206;
 constexpr ButtonFaces BidFaces(int k) {
     const unsigned base = IDB_FIRST_BID + 4 * static_cast<unsigned>(k);

@@ -1,5 +1,7 @@
 #include "table/TableTexts.h"
 
+#include "items/StringTable.h"
+
 namespace {
 
 struct Text {
@@ -8,7 +10,7 @@ struct Text {
 };
 
 const Text kTexts[] = {
-    {IDS_BIDDING_TITLE, "Deal Number:"},
+    {IDS_EDIT_NOTE_MENU, "Edit Comment"},
     {IDS_CLOSE, "Close"},
     {IDS_HELP_BUTTON, "&Help"},
     {IDS_SELECT_NORTH, "Select &North"},
@@ -17,7 +19,6 @@ const Text kTexts[] = {
     {IDS_HIDE, "&Hide"},
     {IDS_LOG_BOOK, "&Log-book"},
     {IDS_COPY, "&Copy"},
-    {IDS_COMPASS_LETTERS, "NESW"},
     {IDS_EDIT_COMMENT_TITLE, "Edit Comment"},
     {IDS_OK, "OK"},
     {IDS_CANCEL, "Cancel"},
@@ -31,5 +32,5 @@ QString TableText(unsigned id) {
             return QString::fromUtf8(entry.text);
         }
     }
-    return {};
+    return QString::fromUtf8(LoadString(id));
 }
