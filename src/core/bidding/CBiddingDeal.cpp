@@ -7,6 +7,7 @@
 #include "bidding/CBiddingList.h"
 #include "bidding/CCall.h"
 #include "bidding/MultiLineValues.h"
+#include "defence/CAutomaticDefensiveBidding.h"
 #include "items/CDesktop.h"
 #include "items/CLorvaneDoc.h"
 #include "items/ItemIds.h"
@@ -131,6 +132,18 @@ void CBiddingDeal::GetDisplayData(BiddingDisplayData& data, int view) const {
         data.seatTexts[i] = GetSeatText(kTextSeats[i]);
     }
     data.comment = GetComment();
+}
+
+// ---- The automatic defence ----
+
+int CBiddingDeal::GetDefensiveCall(int seat, CAutomaticDefensiveBidding& settings) {
+    m_auction->UpdateLegalCalls(nullptr);
+    return settings.ChooseDefensiveCall(GetSeatText(seat), *m_auction);
+}
+
+int CBiddingDeal::GetDefensiveCall(int seat) {
+    CAutomaticDefensiveBidding settings;
+    return GetDefensiveCall(seat, settings);
 }
 
 // ---- The seventh-level rule ----
