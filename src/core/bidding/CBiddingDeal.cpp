@@ -17,7 +17,6 @@
 #include "table/TableIds.h"
 
 namespace {
-constexpr int kHandsCode = 1;
 constexpr int kCommentCode = 2;
 constexpr int kSeatTextCode = 3;
 constexpr int kOldSeatTextCode = 4;  // read like 3, never written
@@ -279,7 +278,7 @@ bool CBiddingDeal::GetText(std::string& text, bool topLevel) {
     text += GetName();
     std::string description;
     GetDescription(description);
-    text += "\r\n" + description + "\r\n";
+    text.append("\r\n").append(description).append("\r\n");
 
     // An empty line parts North-South from East-West, before the first of them shown.
     bool eastWestShown = false;
@@ -294,16 +293,16 @@ bool CBiddingDeal::GetText(std::string& text, bool topLevel) {
         }
         std::string seatName;
         GetSeatName(seatName, seat, SEAT_NAME_COLON | SEAT_NAME_TAB);
-        text += "\r\n" + seatName + line;
+        text.append("\r\n").append(seatName).append(line);
     }
 
     std::string auction;
     m_auction->GetText(auction, false);
     if (!auction.empty()) {
-        text += "\r\n\r\n" + auction;
+        text.append("\r\n\r\n").append(auction);
     }
     if (!m_comment.empty()) {
-        text += "\r\n\r\n" + m_comment;
+        text.append("\r\n\r\n").append(m_comment);
     }
     text += "\r\n";
     return true;
