@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPlainTextEdit>
 
 #include "CScriptedPrompts.h"
 #include "TableSession.h"
@@ -13,6 +14,7 @@
 #include "platform/Settings.h"
 #include "table/CBiddingDialog.h"
 #include "table/CBiddingTable.h"
+#include "table/DialogIds.h"
 
 namespace {
 
@@ -43,6 +45,10 @@ int main(int argc, char* argv[]) {
         dialog.Table().Press(code);
     }
     dialog.Table().ReplaceNote(3, 0, "Five or more spades, forcing");
+    // Ann heads a remark with her name, as focusing the comment box does.
+    auto* comment = dialog.findChild<QPlainTextEdit*>(ControlName(IDC_COMMENT));
+    dialog.Table().OnCommentFocus();
+    comment->insertPlainText("East's 1H took our 1NT away");
     Save(dialog, folder + "/bidding-middle.png");
 
     for (int code : {IDC_2S, IDC_4S, IDC_PASS}) {
