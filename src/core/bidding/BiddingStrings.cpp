@@ -1,3 +1,14 @@
 #include "bidding/BiddingStrings.h"
 
-std::span<const StringResource> BiddingStringTable() { return {}; }
+namespace {
+const StringResource kStrings[] = {
+    {IDS_SESSION_PROPERTIES, "Bidding Session Properties"},
+    {IDS_LOG_BOOK, "Log-book"},
+    {IDS_SELECT_PLAYER, "Select %1"},
+    {IDS_SESSION_OPTIONS, "Bidding Session Options"},
+};
+}  // namespace
+
+std::span<const StringResource> BiddingStringTable() {
+    return kStrings;
+}

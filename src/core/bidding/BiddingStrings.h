@@ -5,5 +5,9 @@
 #include "items/StringTable.h"
 
 // Texts of bidding: calls, auctions, bidding deals and sessions.
+constexpr unsigned IDS_SESSION_PROPERTIES = 61813;
+constexpr unsigned IDS_LOG_BOOK = 61815;
+constexpr unsigned IDS_SELECT_PLAYER = 61816;
+constexpr unsigned IDS_SESSION_OPTIONS = 61818;
 
 std::span<const StringResource> BiddingStringTable();

@@ -6,4 +6,7 @@
 
 // Texts of the automatic defence.
 
+// The defaults of the 27 defensive-action texts, one id each in DefenceText order.
+constexpr unsigned IDS_DEFENCE_DEFAULTS = 62200;
+
 std::span<const StringResource> DefenceStringTable();

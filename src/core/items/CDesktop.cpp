@@ -1,5 +1,7 @@
 #include "items/CDesktop.h"
 
+#include "bidding/CBiddingList.h"
+
 #include "items/ItemIds.h"
 #include "items/ItemsStrings.h"
 
@@ -11,10 +13,24 @@ CDesktop::CDesktop()
     SetCanDrag(false);
 }
 
-int CDesktop::GetMinFileVersion() const { return 2; }
+int CDesktop::GetMinFileVersion() const {
+    return 2;
+}
 
-int CDesktop::GetFileVersion() const { return 3; }
+int CDesktop::GetFileVersion() const {
+    return 3;
+}
 
-void CDesktop::ReadField(long, int, const std::string&) {}
+void CDesktop::ReadField(long kind, int code, const std::string& text) {
+    // Only the sessions' opening lines; the Desktop's own name line is skipped.
+    if (kind == KIND_BIDDING_LIST && code == 0) {
+        auto* session = new CBiddingList;
+        session->SetName(text);
+        session->InsertIntoTree(this);
+        session->Serialize(*GetArchive(), GetProgress());
+    }
+}
 
-bool CDesktop::OnCommand(CItemTree*, unsigned) { return false; }
+bool CDesktop::OnCommand(CItemTree*, unsigned) {
+    return false;
+}

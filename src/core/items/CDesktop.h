@@ -3,7 +3,7 @@
 #include "items/CTreeItem.h"
 
 // The root of every document: it writes and checks the document's version line and holds
-// the bidding sessions.
+// the bidding sessions, which it creates from the document file.
 class CDesktop : public CTreeItem {
 public:
     CDesktop();

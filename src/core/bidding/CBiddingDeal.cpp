@@ -1,0 +1,448 @@
+#include "bidding/CBiddingDeal.h"
+
+#include "bidding/BiddingDialogLauncher.h"
+#include "bidding/BiddingIds.h"
+#include "bidding/BiddingStrings.h"
+#include "bidding/CAuction.h"
+#include "bidding/CBiddingList.h"
+#include "bidding/CCall.h"
+#include "bidding/MultiLineValues.h"
+#include "items/CDesktop.h"
+#include "items/CLorvaneDoc.h"
+#include "items/ItemIds.h"
+#include "items/ItemsStrings.h"
+#include "platform/DataFolder.h"
+#include "platform/Decimal.h"
+#include "table/TableIds.h"
+
+namespace {
+constexpr int kHandsCode = 1;
+constexpr int kCommentCode = 2;
+constexpr int kSeatTextCode = 3;
+constexpr int kOldSeatTextCode = 4;  // read like 3, never written
+constexpr int kHiddenCode = 5;
+constexpr int kPeekedCode = 6;
+
+// Pictures the bidding dialog draws for the deal.
+constexpr unsigned IDB_SPADES_SYMBOL = 176;
+constexpr unsigned IDB_DIAMONDS_SYMBOL = 177;
+constexpr unsigned IDB_HEARTS_SYMBOL = 178;
+constexpr unsigned IDB_CLUBS_SYMBOL = 179;
+constexpr unsigned IDB_VULNERABLE_NORTH_SOUTH_COLOUR = 180;
+constexpr unsigned IDB_VULNERABLE_NONE_COLOUR = 181;
+constexpr unsigned IDB_VULNERABLE_EAST_WEST_COLOUR = 182;
+constexpr unsigned IDB_VULNERABLE_ALL_COLOUR = 183;
+constexpr unsigned IDB_VULNERABLE_ALL_PLAIN = 363;
+constexpr unsigned IDB_VULNERABLE_EAST_WEST_PLAIN = 364;
+constexpr unsigned IDB_VULNERABLE_NONE_PLAIN = 365;
+constexpr unsigned IDB_VULNERABLE_NORTH_SOUTH_PLAIN = 366;
+
+// The order in which the clipboard text shows the hands.
+constexpr int kTextSeatOrder[] = {SEAT_NORTH, SEAT_SOUTH, SEAT_WEST, SEAT_EAST};
+
+// A seat index at the start of a field line's text, taken off it; -1 when it is none.
+int TakeSeat(CItem& item, std::string& rest) {
+    const std::string token = item.NextToken(rest);
+    if (!IsDecimalNumber(token)) {
+        return -1;
+    }
+    const int seat = DecimalValue(token);
+    return seat >= 0 && seat < kSeatCount ? seat : -1;
+}
+}  // namespace
+
+CBiddingDeal::CBiddingDeal()
+    : CDeal(IDS_BIDDING_DEAL, KIND_BIDDING_DEAL, IDB_DEALS, IDB_DEALS, IDR_DEAL_MENU) {
+    CBiddingDeal::ResetDeal();
+    m_auction = std::make_unique<CAuction>(this);
+    SetCanCopy(true);
+    m_startPlayer = -1;
+}
+
+CBiddingDeal::~CBiddingDeal() = default;
+
+CBiddingList* CBiddingDeal::GetSession() const {
+    return dynamic_cast<CBiddingList*>(GetParent());
+}
+
+std::string CBiddingDeal::GetComment() const {
+    return m_comment;
+}
+
+void CBiddingDeal::SetComment(const std::string& text, bool replace) {
+    AppendValueLine(m_comment, text, replace);
+}
+
+std::string CBiddingDeal::GetSeatText(int seat) const {
+    return IsSeat(seat) ? m_seatTexts[seat] : std::string();
+}
+
+void CBiddingDeal::SetSeatText(int seat, const std::string& text, bool replace) {
+    if (IsSeat(seat)) {
+        AppendValueLine(m_seatTexts[seat], text, replace);
+    }
+}
+
+bool CBiddingDeal::IsHidden(int seat) const {
+    return IsSeat(seat) && m_hidden[seat] != 0;
+}
+
+void CBiddingDeal::SetHidden(int seat) {
+    if (IsSeat(seat)) {
+        m_hidden[seat] = 1;
+    }
+}
+
+void CBiddingDeal::ClearHidden() {
+    m_hidden.fill(0);
+}
+
+bool CBiddingDeal::HasPeeked(int seat) const {
+    return IsSeat(seat) && m_peeked[seat] != 0;
+}
+
+void CBiddingDeal::SetPeeked(int seat) {
+    if (IsSeat(seat)) {
+        m_peeked[seat] = 1;
+    }
+}
+
+void CBiddingDeal::ResetDeal() {
+    CDeal::ResetDeal();
+    m_comment.clear();
+    for (std::string& text : m_seatTexts) {
+        text.clear();
+    }
+    m_peeked.fill(0);
+    m_hidden.fill(0);
+}
+
+void CBiddingDeal::GetDisplayData(BiddingDisplayData& data, int view) const {
+    static const int kHoldingSeats[] = {SEAT_NORTH, SEAT_EAST, SEAT_SOUTH, SEAT_WEST};
+    for (int i = 0; i < kSeatCount; ++i) {
+        std::string* suits = &data.holdings[i * kSuitCount];
+        GetVisibleHand(kHoldingSeats[i], suits[0], suits[1], suits[2], suits[3], view);
+    }
+    const CBiddingList* session = GetSession();
+    data.northName = session != nullptr ? session->GetNorthName() : std::string();
+    data.southName = session != nullptr ? session->GetSouthName() : std::string();
+    static const int kTextSeats[] = {SEAT_NORTH, SEAT_SOUTH, SEAT_EAST, SEAT_WEST};
+    for (int i = 0; i < kSeatCount; ++i) {
+        data.seatTexts[i] = GetSeatText(kTextSeats[i]);
+    }
+    data.comment = GetComment();
+}
+
+// ---- The seventh-level rule ----
+
+bool CBiddingDeal::HoldsAce(int seat) const {
+    for (int suit = 0; suit < kSuitCount; ++suit) {
+        if (GetSuitText(seat, suit).find('A') != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void CBiddingDeal::AppendPasses(int count) {
+    for (int i = 0; i < count; ++i) {
+        m_auction->AppendCall(IDC_PASS);
+    }
+}
+
+void CBiddingDeal::AppendDoubleAndPasses() {
+    m_auction->AppendCall(IDC_DOUBLE);
+    AppendPasses(3);
+}
+
+void CBiddingDeal::ApplySeventhLevelRule() {
+    // Only the defenders act by this rule: after a 7 no trumps that a take-back let East or
+    // West make, the user to call must not be made to double.
+    const int seat = m_auction->GetSeatToCall();
+    if (seat != SEAT_WEST && seat != SEAT_EAST) {
+        return;
+    }
+    if (HoldsAce(seat)) {
+        AppendDoubleAndPasses();
+        return;
+    }
+    AppendPasses(2);
+    if (HoldsAce(m_auction->GetSeatToCall())) {
+        AppendDoubleAndPasses();
+    } else {
+        AppendPasses(1);
+    }
+}
+
+// ---- Document fields ----
+
+void CBiddingDeal::WriteFields() {
+    CDeal::WriteFields();
+    WriteLine(kCommentCode, m_comment);
+    for (int seat = 0; seat < kSeatCount; ++seat) {
+        WriteLine(kSeatTextCode, m_seatTexts[seat], seat);
+        WriteLine(kHiddenCode, static_cast<long>(m_hidden[seat]), seat);
+        WriteLine(kPeekedCode, static_cast<long>(m_peeked[seat]), seat);
+    }
+    m_auction->Serialize(*GetArchive(), GetProgress());
+}
+
+void CBiddingDeal::ReadField(long kind, int code, const std::string& text) {
+    if (kind == KIND_AUCTION && code == 0) {
+        m_auction->Serialize(*GetArchive(), GetProgress());
+        return;
+    }
+    if (kind != KIND_BIDDING_DEAL) {
+        return;
+    }
+    std::string rest = text;
+    switch (code) {
+        case kCommentCode:
+            AppendReadLine(m_comment, text);
+            break;
+        case kSeatTextCode:
+        case kOldSeatTextCode: {
+            const int seat = TakeSeat(*this, rest);
+            if (seat >= 0) {
+                AppendReadLine(m_seatTexts[seat], rest);
+            }
+            break;
+        }
+        case kHiddenCode:
+        case kPeekedCode: {
+            const int seat = TakeSeat(*this, rest);
+            if (seat >= 0) {
+                (code == kHiddenCode ? m_hidden : m_peeked)[seat] = DecimalValue(rest);
+            }
+            break;
+        }
+        default:
+            ReadHands(code, text);
+            break;
+    }
+}
+
+// ---- Opening and commands ----
+
+bool CBiddingDeal::Open() {
+    if (IBiddingDialogLauncher* launcher = GetBiddingDialogLauncher()) {
+        launcher->RunBiddingDialog(*this);
+    }
+    // The dialog has marked the document modified itself wherever it changed the deal.
+    return false;
+}
+
+bool CBiddingDeal::OnCommand(CItemTree* tree, unsigned id) {
+    if (id != ID_OPEN) {
+        return false;
+    }
+    if (tree != nullptr && Open()) {
+        if (CTreeItem* parent = GetTreeParent()) {
+            parent->SetModified();
+        }
+    }
+    return true;
+}
+
+// ---- Text ----
+
+std::string CBiddingDeal::HandLine(int seat) const {
+    std::string line;
+    for (int suit = 0; suit < kSuitCount; ++suit) {
+        const std::string cards = GetSuitText(seat, suit);
+        if (suit > 0) {
+            line += " / ";
+        }
+        line += cards.empty() ? "-" : cards;
+    }
+    return line;
+}
+
+bool CBiddingDeal::GetText(std::string& text, bool topLevel) {
+    if (topLevel && GetParent() != nullptr) {
+        GetParent()->AppendText(text);
+        text += "\r\n\r\n";
+    }
+    text += GetName();
+    std::string description;
+    GetDescription(description);
+    text += "\r\n" + description + "\r\n";
+
+    // An empty line parts North-South from East-West, before the first of them shown.
+    bool eastWestShown = false;
+    for (int seat : kTextSeatOrder) {
+        const std::string line = HandLine(seat);
+        if (line == "- / - / - / -") {
+            continue;
+        }
+        if ((seat == SEAT_WEST || seat == SEAT_EAST) && !eastWestShown) {
+            text += "\r\n";
+            eastWestShown = true;
+        }
+        std::string seatName;
+        GetSeatName(seatName, seat, SEAT_NAME_COLON | SEAT_NAME_TAB);
+        text += "\r\n" + seatName + line;
+    }
+
+    std::string auction;
+    m_auction->GetText(auction, false);
+    if (!auction.empty()) {
+        text += "\r\n\r\n" + auction;
+    }
+    if (!m_comment.empty()) {
+        text += "\r\n\r\n" + m_comment;
+    }
+    text += "\r\n";
+    return true;
+}
+
+// ---- The log-book ----
+
+void CBiddingDeal::WriteLogBook() {
+    CItem* ownSession = GetParent();
+    auto* session = GetSession();
+    if (session == nullptr) {
+        return;  // a deal outside a session has no place in the log-book
+    }
+    const int ownIndex = GetIndex();
+    const std::string path = GetDataFolder() + LoadString(IDS_LOG_BOOK) + ".lv";
+
+    CLorvaneDoc logBook;
+    logBook.SetReportLoadErrors(false);
+    if (!logBook.OnOpenDocument(path)) {
+        logBook.OnNewDocument();
+    }
+    CDesktop* root = logBook.GetDesktop();
+    auto* logSession = dynamic_cast<CBiddingList*>(root->FindChild(session->GetName()));
+    if (logSession == nullptr) {
+        logSession = new CBiddingList;
+        logSession->SetName(session->GetName());
+        logSession->SetNorthName(session->GetNorthName());
+        logSession->SetSouthName(session->GetSouthName());
+        logSession->AppendTo(root, true);
+    }
+
+    // Board order: before the first deal with a higher board, in place of one with the same.
+    const long key = GetSortKey();
+    int position = 0;
+    POSITION pos;
+    logSession->GetHeadChildPosition(pos);
+    while (pos) {
+        CItem* deal = logSession->GetNextChild(pos);
+        if (deal->GetSortKey() > key) {
+            break;
+        }
+        if (deal->GetSortKey() == key) {
+            deal->Detach();
+            delete deal;
+            break;
+        }
+        ++position;
+    }
+
+    MoveTo(logSession, position);
+    logBook.OnSaveDocument(path);
+    MoveTo(ownSession, ownIndex);
+}
+
+// ---- The bidding dialog's controls and pictures ----
+
+unsigned CBiddingDeal::GetFirstDealButtonId() {
+    return IDC_FIRST_DEAL;
+}
+unsigned CBiddingDeal::GetPreviousDealButtonId() {
+    return IDC_PREVIOUS_DEAL;
+}
+unsigned CBiddingDeal::GetNextDealButtonId() {
+    return IDC_NEXT_DEAL;
+}
+unsigned CBiddingDeal::GetLastDealButtonId() {
+    return IDC_LAST_DEAL;
+}
+unsigned CBiddingDeal::GetSpadesBitmapId() {
+    return IDB_SPADES_SYMBOL;
+}
+unsigned CBiddingDeal::GetHeartsBitmapId() {
+    return IDB_HEARTS_SYMBOL;
+}
+unsigned CBiddingDeal::GetDiamondsBitmapId() {
+    return IDB_DIAMONDS_SYMBOL;
+}
+unsigned CBiddingDeal::GetClubsBitmapId() {
+    return IDB_CLUBS_SYMBOL;
+}
+unsigned CBiddingDeal::GetNorthSpadesControlId() {
+    return IDC_NORTH_SPADES;
+}
+unsigned CBiddingDeal::GetNorthHeartsControlId() {
+    return IDC_NORTH_SPADES + 1;
+}
+unsigned CBiddingDeal::GetNorthDiamondsControlId() {
+    return IDC_NORTH_SPADES + 2;
+}
+unsigned CBiddingDeal::GetNorthClubsControlId() {
+    return IDC_NORTH_SPADES + 3;
+}
+unsigned CBiddingDeal::GetEastSpadesControlId() {
+    return IDC_EAST_SPADES;
+}
+unsigned CBiddingDeal::GetEastHeartsControlId() {
+    return IDC_EAST_SPADES + 1;
+}
+unsigned CBiddingDeal::GetEastDiamondsControlId() {
+    return IDC_EAST_SPADES + 2;
+}
+unsigned CBiddingDeal::GetEastClubsControlId() {
+    return IDC_EAST_SPADES + 3;
+}
+unsigned CBiddingDeal::GetSouthSpadesControlId() {
+    return IDC_SOUTH_SPADES;
+}
+unsigned CBiddingDeal::GetSouthHeartsControlId() {
+    return IDC_SOUTH_SPADES + 1;
+}
+unsigned CBiddingDeal::GetSouthDiamondsControlId() {
+    return IDC_SOUTH_SPADES + 2;
+}
+unsigned CBiddingDeal::GetSouthClubsControlId() {
+    return IDC_SOUTH_SPADES + 3;
+}
+unsigned CBiddingDeal::GetWestSpadesControlId() {
+    return IDC_WEST_SPADES;
+}
+unsigned CBiddingDeal::GetWestHeartsControlId() {
+    return IDC_WEST_SPADES + 1;
+}
+unsigned CBiddingDeal::GetWestDiamondsControlId() {
+    return IDC_WEST_SPADES + 2;
+}
+unsigned CBiddingDeal::GetWestClubsControlId() {
+    return IDC_WEST_SPADES + 3;
+}
+unsigned CBiddingDeal::GetVulnerabilityBitmapIdNoneColour() {
+    return IDB_VULNERABLE_NONE_COLOUR;
+}
+unsigned CBiddingDeal::GetVulnerabilityBitmapIdNone() {
+    return IDB_VULNERABLE_NONE_PLAIN;
+}
+unsigned CBiddingDeal::GetVulnerabilityBitmapIdNorthSouthColour() {
+    return IDB_VULNERABLE_NORTH_SOUTH_COLOUR;
+}
+unsigned CBiddingDeal::GetVulnerabilityBitmapIdNorthSouth() {
+    return IDB_VULNERABLE_NORTH_SOUTH_PLAIN;
+}
+unsigned CBiddingDeal::GetVulnerabilityBitmapIdEastWestColour() {
+    return IDB_VULNERABLE_EAST_WEST_COLOUR;
+}
+unsigned CBiddingDeal::GetVulnerabilityBitmapIdEastWest() {
+    return IDB_VULNERABLE_EAST_WEST_PLAIN;
+}
+unsigned CBiddingDeal::GetVulnerabilityBitmapIdAllColour() {
+    return IDB_VULNERABLE_ALL_COLOUR;
+}
+unsigned CBiddingDeal::GetVulnerabilityBitmapIdAll() {
+    return IDB_VULNERABLE_ALL_PLAIN;
+}
+unsigned CBiddingDeal::GetCompassControlId() {
+    return IDC_COMPASS_FRAME;
+}

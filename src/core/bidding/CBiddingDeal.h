@@ -1,0 +1,115 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "deals/CDeal.h"
+
+class CAuction;
+class CBiddingList;
+
+// What the bidding dialog shows of a deal.
+struct BiddingDisplayData {
+    // North, East, South, West, four suits each (spades first); empty for a seat the view
+    // does not show.
+    std::array<std::string, 16> holdings;
+    std::string northName;
+    std::string southName;
+    // North, South, East, West.
+    std::array<std::string, 4> seatTexts;
+    std::string comment;
+};
+
+// A deal of a bidding session: its auction, the players' comment, each seat's instruction
+// text for the automatic defence, and per seat whether the deal is hidden from that player
+// and whether he has peeked at all four hands.
+class CBiddingDeal : public CDeal {
+public:
+    CBiddingDeal();
+    ~CBiddingDeal() override;
+
+    CAuction* GetAuction() const { return m_auction.get(); }
+    // The session the deal stands in; null outside one.
+    CBiddingList* GetSession() const;
+
+    std::string GetComment() const;
+    // With replace the comment is emptied first; a further line goes after "\r\n".
+    void SetComment(const std::string& text, bool replace);
+    std::string GetSeatText(int seat) const;
+    void SetSeatText(int seat, const std::string& text, bool replace);
+    bool IsHidden(int seat) const;
+    void SetHidden(int seat);
+    void ClearHidden();
+    bool HasPeeked(int seat) const;
+    void SetPeeked(int seat);
+    // The player a session's Select chose, until the dialog takes it; -1 for none.
+    int GetStartPlayer() const { return m_startPlayer; }
+    void SetStartPlayer(int seat) { m_startPlayer = seat; }
+
+    // view: a seat, 4 for all hands, -1 for none.
+    void GetDisplayData(BiddingDisplayData& data, int view) const;
+
+    // After a user's 7 no trumps: a defender to call who holds an ace doubles and the
+    // auction ends; otherwise the defender and the bidder's partner pass and the other
+    // defender gets the same choice, passing last when he has no ace.
+    void ApplySeventhLevelRule();
+    bool HoldsAce(int seat) const;
+    void AppendPasses(int count);
+    void AppendDoubleAndPasses();
+
+    // Puts a copy of the deal as it stands into the log-book document.
+    void WriteLogBook();
+
+    void WriteFields() override;
+    void ReadField(long kind, int code, const std::string& text) override;
+    bool Open() override;
+    bool GetText(std::string& text, bool topLevel) override;
+    bool OnCommand(CItemTree* tree, unsigned id) override;
+    void ResetDeal() override;
+
+    unsigned GetFirstDealButtonId() override;
+    unsigned GetPreviousDealButtonId() override;
+    unsigned GetNextDealButtonId() override;
+    unsigned GetLastDealButtonId() override;
+    unsigned GetSpadesBitmapId() override;
+    unsigned GetHeartsBitmapId() override;
+    unsigned GetDiamondsBitmapId() override;
+    unsigned GetClubsBitmapId() override;
+    unsigned GetNorthSpadesControlId() override;
+    unsigned GetNorthHeartsControlId() override;
+    unsigned GetNorthDiamondsControlId() override;
+    unsigned GetNorthClubsControlId() override;
+    unsigned GetEastSpadesControlId() override;
+    unsigned GetEastHeartsControlId() override;
+    unsigned GetEastDiamondsControlId() override;
+    unsigned GetEastClubsControlId() override;
+    unsigned GetSouthSpadesControlId() override;
+    unsigned GetSouthHeartsControlId() override;
+    unsigned GetSouthDiamondsControlId() override;
+    unsigned GetSouthClubsControlId() override;
+    unsigned GetWestSpadesControlId() override;
+    unsigned GetWestHeartsControlId() override;
+    unsigned GetWestDiamondsControlId() override;
+    unsigned GetWestClubsControlId() override;
+    unsigned GetVulnerabilityBitmapIdNoneColour() override;
+    unsigned GetVulnerabilityBitmapIdNone() override;
+    unsigned GetVulnerabilityBitmapIdNorthSouthColour() override;
+    unsigned GetVulnerabilityBitmapIdNorthSouth() override;
+    unsigned GetVulnerabilityBitmapIdEastWestColour() override;
+    unsigned GetVulnerabilityBitmapIdEastWest() override;
+    unsigned GetVulnerabilityBitmapIdAllColour() override;
+    unsigned GetVulnerabilityBitmapIdAll() override;
+    unsigned GetCompassControlId() override;
+
+private:
+    static bool IsSeat(int seat) { return seat >= 0 && seat < kSeatCount; }
+    std::string HandLine(int seat) const;
+
+    std::string m_comment;
+    std::array<std::string, kSeatCount> m_seatTexts;
+    std::array<int, kSeatCount> m_hidden{};
+    std::array<int, kSeatCount> m_peeked{};
+    std::unique_ptr<CAuction> m_auction;
+    int m_startPlayer = -1;
+};

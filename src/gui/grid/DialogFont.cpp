@@ -1,0 +1,9 @@
+#include "grid/DialogFont.h"
+
+#include <QFontDatabase>
+
+QFont DialogFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSize(8);
+    return font;
+}

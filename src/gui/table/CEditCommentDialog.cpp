@@ -1,0 +1,62 @@
+#include "table/CEditCommentDialog.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "grid/DialogFont.h"
+#include "table/CDialogUnits.h"
+#include "table/DialogIds.h"
+#include "table/TableTexts.h"
+
+CEditCommentDialog::CEditCommentDialog(QWidget* parent)
+    : QDialog(parent), m_edit(new QPlainTextEdit(this)), m_ok(new QPushButton(this)) {
+    setObjectName(ControlName(IDD_EDIT_COMMENT));
+    setWindowTitle(TableText(IDS_EDIT_COMMENT_TITLE));
+    setFont(DialogFont());
+    const CDialogUnits units(font());
+    setFixedSize(units.ToPixels(220, 110));
+
+    m_edit->setObjectName(ControlName(IDC_COMMENT));
+    m_edit->setGeometry(units.ToPixels(7, 7, 206, 76));
+    m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_edit->setTabChangesFocus(true);
+
+    m_ok->setObjectName(ControlName(IDOK));
+    m_ok->setText(TableText(IDS_OK));
+    m_ok->setGeometry(units.ToPixels(109, 89, 50, 14));
+    m_ok->setDefault(true);
+    m_ok->setEnabled(false);
+
+    auto* cancel = new QPushButton(TableText(IDS_CANCEL), this);
+    cancel->setObjectName(ControlName(IDCANCEL));
+    cancel->setGeometry(units.ToPixels(163, 89, 50, 14));
+
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_edit, &QPlainTextEdit::textChanged, this, &CEditCommentDialog::OnTextChanged);
+    m_edit->setFocus();
+}
+
+void CEditCommentDialog::SetCommentText(const QString& text) {
+    m_text = text;
+    const QSignalBlocker quiet(m_edit);  // filling the box is not the user's change
+    QString shown = text;
+    m_edit->setPlainText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void CEditCommentDialog::OnTextChanged() {
+    if (!m_changed) {
+        m_changed = true;
+        m_ok->setEnabled(true);
+    }
+}
+
+void CEditCommentDialog::accept() {
+    // A disabled OK cannot be pressed; this guards other ways of accepting, such as a
+    // default-button key.
+    if (!m_ok->isEnabled()) {
+        return;
+    }
+    m_text = m_edit->toPlainText().replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    QDialog::accept();
+}

@@ -1,0 +1,30 @@
+#include "table/CPictureButton.h"
+
+#include <QPainter>
+
+#include "images/Pictures.h"
+
+CPictureButton::CPictureButton(const ButtonFaces& faces, QWidget* parent)
+    : QAbstractButton(parent), m_faces(faces) {
+    setFocusPolicy(Qt::StrongFocus);
+    setFixedSize(PictureSize(faces.normal));
+}
+
+unsigned CPictureButton::CurrentFace() const {
+    if (!isEnabled()) {
+        return m_faces.disabled;
+    }
+    if (isDown()) {
+        return m_faces.pressed;
+    }
+    return hasFocus() ? m_faces.focused : m_faces.normal;
+}
+
+QSize CPictureButton::sizeHint() const {
+    return PictureSize(m_faces.normal);
+}
+
+void CPictureButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, PaintPicture(CurrentFace(), devicePixelRatioF()));
+}

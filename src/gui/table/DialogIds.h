@@ -1,0 +1,18 @@
+#pragma once
+
+// The controls of the bidding table's dialogs. Each control's objectName is its id
+// (ControlName), so the dialogs and their tests find controls by id. Dialog 187's own ids
+// are the core's (table/TableIds.h).
+
+#include <QString>
+
+#include "table/TableIds.h"
+
+constexpr unsigned IDD_EDIT_COMMENT = 251;
+constexpr unsigned IDOK = 1;
+constexpr unsigned IDCANCEL = 2;
+
+// The auction grid's cell menu.
+constexpr unsigned ID_EDIT_NOTE = 1001;
+
+inline QString ControlName(unsigned id) { return QString::number(id); }

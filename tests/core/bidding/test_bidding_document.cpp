@@ -1,0 +1,222 @@
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "AuctionScript.h"
+#include "CoreTest.h"
+#include "bidding/CAuction.h"
+#include "bidding/CBiddingDeal.h"
+#include "bidding/CBiddingList.h"
+#include "bidding/CCall.h"
+#include "items/CDesktop.h"
+#include "items/CHeadlessItemTree.h"
+#include "items/CLorvaneDoc.h"
+
+namespace {
+class BiddingDocumentTest : public CoreTest {
+protected:
+    static CBiddingList* AddSession(CLorvaneDoc& doc, const std::string& name) {
+        auto* session = new CBiddingList;
+        session->SetName(name);
+        session->AppendTo(doc.GetDesktop(), true);
+        return session;
+    }
+    static CBiddingDeal* AddDeal(CBiddingList* session, const std::string& name) {
+        auto* deal = new CBiddingDeal;
+        deal->SetName(name);
+        deal->AppendTo(session, true);
+        return deal;
+    }
+    static CBiddingList* Session(CLorvaneDoc& doc, int index) {
+        return dynamic_cast<CBiddingList*>(doc.GetDesktop()->GetChildAt(index));
+    }
+    static CBiddingDeal* Deal(CLorvaneDoc& doc, int session, int index) {
+        return dynamic_cast<CBiddingDeal*>(Session(doc, session)->GetChildAt(index));
+    }
+    // Opens the file as the program shows it: with nodes, so names become unique.
+    bool Open(CLorvaneDoc& doc, const std::string& path) {
+        if (!doc.OnOpenDocument(path)) {
+            return false;
+        }
+        doc.AttachTree(&tree);
+        return true;
+    }
+
+    CHeadlessItemTree tree;
+};
+
+const char kGolden[] =
+    "61463003\r\n6146300Desktop\r\n"
+    "6180800Club night\r\n6180801Ann\r\n6180802Bob\r\n"
+    "6180900A1\r\n"
+    "6180901,,,,AK,,,,,,,,,,,\r\n"
+    "6180902Ann: 1N?\r\n6180902Bob: yes\r\n"
+    "61809050,0\r\n61809060,0\r\n"
+    "61809051,0\r\n61809061,1\r\n"
+    "61809032,East opens 1S\r\n61809052,0\r\n61809062,0\r\n"
+    "61809053,1\r\n61809063,0\r\n"
+    "6182400Bid\r\n"
+    "6182500\r\n61825010\r\n6182599\r\n"
+    "61825001N\r\n61825011143\r\n618250215-17\r\n"
+    "6182400Bid\r\n"
+    "61825002C\r\n61825011144\r\n6182599\r\n"
+    "61825002D\r\n61825011172\r\n6182599\r\n"
+    "6182499\r\n"
+    "6182599\r\n"
+    "6182500P\r\n61825011176\r\n6182599\r\n"
+    "6182499\r\n"
+    "6180999\r\n"
+    "6180899\r\n"
+    "6146399\r\n";
+}  // namespace
+
+TEST_F(BiddingDocumentTest, TheFileFormatOfASessionAndADeal) {
+    CLorvaneDoc doc;
+    doc.OnNewDocument();
+    CBiddingList* session = AddSession(doc, "Club night");
+    session->SetNorthName("Ann");
+    session->SetSouthName("Bob");
+    CBiddingDeal* deal = AddDeal(session, "A1");
+    deal->SetSuitText(SEAT_NORTH, SUIT_SPADES, "AK", true);
+    deal->SetComment("Ann: 1N?\r\nBob: yes", true);
+    deal->SetSeatText(SEAT_EAST, "East opens 1S", true);
+    deal->SetHidden(SEAT_SOUTH);
+    deal->SetPeeked(SEAT_NORTH);
+    deal->SetStartPlayer(SEAT_NORTH);
+    AppendCalls(*deal->GetAuction(), "- 1N P");
+    deal->GetAuction()->GetCall(1)->AppendNote("15-17", true);
+    AppendCalls(deal->GetAuction()->GetCall(1)->ProvideReplyTable(), "2C 2D");
+
+    const std::string path = TempPath("golden.lv");
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+    EXPECT_EQ(ReadFileBytes(path), kGolden);
+
+    CLorvaneDoc copy;
+    ASSERT_TRUE(Open(copy, path));
+    CBiddingDeal* read = Deal(copy, 0, 0);
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(Session(copy, 0)->GetSouthName(), "Bob");
+    EXPECT_EQ(read->GetStartPlayer(), -1);  // not saved
+    EXPECT_TRUE(read->IsHidden(SEAT_SOUTH));
+    EXPECT_TRUE(read->HasPeeked(SEAT_NORTH));
+    EXPECT_EQ(CallsOf(*read->GetAuction()), "- 1N P");
+    EXPECT_EQ(CallsOf(*read->GetAuction()->GetCall(1)->GetReplyTable()), "2C 2D");
+}
+
+TEST_F(BiddingDocumentTest, EverythingADealHoldsSurvivesASaveByteForByte) {
+    const std::string comments[] = {
+        "Ann: 2S was weak\r\n\r\nBob: not at this vulnerability",
+        "\r\nstarts with an empty line",
+        "ends with an empty line\r\n\r\n",
+        "\r\n",
+        "a bare line feed\nand a bare return\rin one comment",
+        "",
+    };
+    CLorvaneDoc doc;
+    doc.OnNewDocument();
+    CHeadlessItemTree shown;
+    doc.AttachTree(&shown);
+    for (int s = 0; s < 2; ++s) {
+        auto* session = new CBiddingList;  // the second becomes "Bidding (2)"
+        session->InsertIntoTree(doc.GetDesktop());
+        session->SetNorthName("Ann");
+        session->SetSouthName(s == 0 ? "Bob" : "Cy");
+        for (int d = 0; d < 6; ++d) {
+            CBiddingDeal* deal = AddDeal(session, "A" + std::to_string(d + 1));
+            for (int card = 1; card <= 52; ++card) {
+                deal->AddCard((card + d) % 4, card);
+            }
+            deal->SetComment(comments[d], true);
+            for (int seat = 0; seat < 4; ++seat) {
+                deal->SetSeatText(seat, std::string("WNES").substr(seat, 1) + " line one", true);
+                if (d % 2 == 0) {
+                    deal->SetSeatText(seat, "line two, with a comma", false);
+                }
+            }
+            if (d % 3 == 0)
+                deal->SetHidden(SEAT_NORTH);
+            if (d % 2 == 0)
+                deal->SetHidden(SEAT_SOUTH);
+            if (d == 4)
+                deal->SetPeeked(SEAT_SOUTH);
+            CAuction& auction = *deal->GetAuction();
+            AppendCalls(auction, d == 5 ? "" : "- 1S P 2H P 4H P P P");
+            if (d < 5) {
+                auction.GetCall(1)->AppendNote("five spades\r\n\r\nat least", true);
+                auction.GetCall(3)->AppendNote("\r\nforcing", true);
+                CAuction& replies = auction.GetCall(1)->ProvideReplyTable();
+                AppendCalls(replies, "2D 3S 2H 4H");
+                replies.GetCall(1)->AppendNote("invitational", true);
+                AppendCalls(replies.GetCall(3)->ProvideReplyTable(), "5H 6H");
+            }
+        }
+    }
+    const std::string first = TempPath("first.lv");
+    const std::string second = TempPath("second.lv");
+    ASSERT_TRUE(doc.OnSaveDocument(first));
+
+    CLorvaneDoc copy;
+    ASSERT_TRUE(Open(copy, first));
+    ASSERT_TRUE(copy.OnSaveDocument(second));
+    EXPECT_TRUE(ReadFileBytes(second) == ReadFileBytes(first));  // too long to print
+    EXPECT_FALSE(copy.IsModified());
+
+    ASSERT_EQ(copy.GetDesktop()->GetChildCount(), 2);
+    EXPECT_EQ(Session(copy, 1)->GetName(), "Bidding (2)");
+    EXPECT_EQ(Session(copy, 1)->GetSouthName(), "Cy");
+    for (int d = 0; d < 6; ++d) {
+        const CBiddingDeal* original = Deal(doc, 0, d);
+        const CBiddingDeal* read = Deal(copy, 0, d);
+        const std::string expectedComment =
+            d == 4 ? "a bare line feed\r\nand a bare return\r\nin one comment" : comments[d];
+        EXPECT_EQ(read->GetComment(), expectedComment) << d;
+        for (int seat = 0; seat < 4; ++seat) {
+            EXPECT_EQ(read->GetSeatText(seat), original->GetSeatText(seat)) << d;
+            EXPECT_EQ(read->IsHidden(seat), original->IsHidden(seat)) << d;
+            EXPECT_EQ(read->HasPeeked(seat), original->HasPeeked(seat)) << d;
+            for (int suit = 0; suit < 4; ++suit) {
+                EXPECT_EQ(read->GetSuitText(seat, suit), original->GetSuitText(seat, suit));
+            }
+        }
+        EXPECT_EQ(CallsOf(*read->GetAuction()), CallsOf(*original->GetAuction()));
+    }
+    const CAuction& auction = *Deal(copy, 0, 0)->GetAuction();
+    EXPECT_EQ(auction.GetCall(1)->GetNote(), "five spades\r\n\r\nat least");
+    EXPECT_EQ(auction.GetCall(3)->GetNote(), "\r\nforcing");
+    const CAuction* replies = auction.GetCall(1)->GetReplyTable();
+    ASSERT_NE(replies, nullptr);
+    EXPECT_EQ(CallsOf(*replies), "2D 3S 2H 4H");
+    EXPECT_EQ(replies->GetCall(1)->GetNote(), "invitational");
+    ASSERT_NE(replies->GetCall(3)->GetReplyTable(), nullptr);
+    EXPECT_EQ(CallsOf(*replies->GetCall(3)->GetReplyTable()), "5H 6H");
+    EXPECT_EQ(auction.GetCall(2)->GetReplyTable(), nullptr);
+}
+
+TEST_F(BiddingDocumentTest, TheDesktopReadsSessionsAndTheirDeals) {
+    // An older version, line ends of every kind, a seat text in the old code 4, a stray
+    // line of an unknown kind, and a file cut off inside the second session.
+    const std::string path = TempPath("old.lv");
+    WriteFileBytes(path,
+                   "61463002\n6146300Desktop\r\n6180800Monday\r\n6180801Ann\n"
+                   "6180900A1\n61809042,East doubles\n6180901,,,,Q,,,,,,,,,,,\n"
+                   "6180999\n6180900A1\n6180999\n"
+                   "5000001ignored\n6180899\n"
+                   "6180800Monday\n6180802Dee\n6180900B7\n6180902half a deal");
+    CLorvaneDoc doc;
+    ASSERT_TRUE(Open(doc, path));
+    EXPECT_FALSE(doc.IsLoadFailed());
+    ASSERT_EQ(doc.GetDesktop()->GetChildCount(), 2);
+    // Nodes are made once everything is read, so the first of two equal names yields.
+    EXPECT_EQ(Session(doc, 0)->GetName(), "Monday (2)");
+    EXPECT_EQ(Session(doc, 0)->GetNorthName(), "Ann");
+    EXPECT_EQ(Session(doc, 0)->GetSelectNorthText(), "Select Ann");
+    ASSERT_EQ(Session(doc, 0)->GetChildCount(), 2);
+    EXPECT_EQ(Deal(doc, 0, 0)->GetSeatText(SEAT_EAST), "East doubles");
+    EXPECT_EQ(Deal(doc, 0, 0)->GetSuitText(SEAT_NORTH, SUIT_SPADES), "Q");
+    EXPECT_EQ(Deal(doc, 0, 0)->GetName(), "A1 (2)");
+    EXPECT_EQ(Deal(doc, 0, 1)->GetName(), "A1");
+    EXPECT_EQ(Session(doc, 1)->GetName(), "Monday");
+    EXPECT_EQ(Session(doc, 1)->GetSouthName(), "Dee");
+    EXPECT_EQ(Deal(doc, 1, 0)->GetComment(), "half a deal");
+    EXPECT_TRUE(prompts.Messages().empty());
+}
