@@ -1,6 +1,6 @@
-// Deal files: import of 100,000 deals from a PBN file written the way Debian's dealer writes
-// it and from a .dup file, into a session shown in a headless tree (so that deal naming runs),
-// against merely reading the bytes; export of the same sessions; memory per imported deal.
+// Deal files: import of 100,000 bidding deals from a PBN file written the way Debian's dealer
+// writes it and from a .dup file, into a session shown in a headless tree (so that deal naming
+// runs), against merely reading the bytes; export of the same sessions; memory per imported deal.
 #include <malloc.h>
 
 #include <algorithm>
@@ -14,8 +14,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "deals/CDeal.h"
-#include "deals/CDealList.h"
+#include "bidding/CBiddingList.h"
 #include "items/CDesktop.h"
 #include "items/CHeadlessItemTree.h"
 #include "platform/CFile.h"
@@ -66,17 +65,6 @@ void operator delete[](void* block, std::size_t) noexcept {
 
 namespace {
 constexpr int kDeals = 100000;
-
-class CBenchDeal : public CDeal {
-public:
-    CBenchDeal() : CDeal(0, 99, 155, 155, 0) {}
-};
-
-class CBenchList : public CDealList {
-public:
-    CBenchList() : CDealList(0, 98, 155, 155, 0) {}
-    CDeal* CreateDeal() override { return new CBenchDeal; }
-};
 
 // The four hands of a shuffled pack, by seat index, as PBN hands.
 struct Dealt {
@@ -195,12 +183,12 @@ struct Session {
     Session() {
         desktop.SetTree(&tree);
         desktop.InsertIntoTree(nullptr);
-        list = new CBenchList;
+        list = new CBiddingList;
         list->InsertIntoTree(&desktop);
     }
     CHeadlessItemTree tree;
     CDesktop desktop;
-    CBenchList* list;
+    CBiddingList* list;
 };
 
 void Import(benchmark::State& state, const std::string& path, const char* ext) {

@@ -1,25 +1,18 @@
 // Any bytes read as a .dup, .bri or .dge file give deals without crash or hang, and every
-// deal read can be written again in each Duplimate form.
+// deal read can be written again in each form.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
-#include "deals/CDeal.h"
+#include "bidding/CBiddingDeal.h"
 #include "platform/CFile.h"
-
-namespace {
-class CFuzzDeal : public CDeal {
-public:
-    CFuzzDeal() : CDeal(0, 99, 0, 0, 0) {}
-};
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     for (const char* ext : {"dup", "bri", "dge"}) {
         auto input = CFile::ReadMemory(bytes);
         auto output = CFile::WriteMemory();
-        CFuzzDeal deal;
+        CBiddingDeal deal;
         while (deal.ReadFromFile(*input, ext)) {
             for (const char* written : {"dup", "bri", "dge", "pbn"}) {
                 deal.WriteToFile(*output, written, false, 3);

@@ -85,13 +85,14 @@ bool BridgeDa::ReadHand(CTextLineReader& file, int seat, CDeal& deal, const Comm
     }
 }
 
-bool BridgeDa::ReadDeal(CDeal& deal, CBridgeDaSet& set, const CommentSink& comments) {
+bool BridgeDa::ReadDeal(CDeal& deal, CTextLineReader& north, CTextLineReader& south,
+                        CTextLineReader* east, CTextLineReader* west, const CommentSink& comments) {
     deal.ResetDeal();
-    ReadHand(set.North(), SEAT_NORTH, deal, comments);
-    const bool result = ReadHand(set.South(), SEAT_SOUTH, deal, comments);
-    if (set.HasEastWest()) {
-        ReadHand(*set.East(), SEAT_EAST, deal, nullptr);
-        ReadHand(*set.West(), SEAT_WEST, deal, nullptr);
+    ReadHand(north, SEAT_NORTH, deal, comments);
+    const bool result = ReadHand(south, SEAT_SOUTH, deal, comments);
+    if (east != nullptr && west != nullptr) {
+        ReadHand(*east, SEAT_EAST, deal, nullptr);
+        ReadHand(*west, SEAT_WEST, deal, nullptr);
     }
     return result;
 }

@@ -26,8 +26,10 @@ void ReadHandLine(const std::string& line, int seat, CDeal& deal);
 // held no more lines.
 bool ReadHand(CTextLineReader& file, int seat, CDeal& deal, const CommentSink& comments);
 
-// One deal of the set: North, South, and East and West when the set has both.
-bool ReadDeal(CDeal& deal, CBridgeDaSet& set, const CommentSink& comments);
+// One deal of the set into the emptied deal: North, South, and East and West when both are
+// given. The result is that of the South file.
+bool ReadDeal(CDeal& deal, CTextLineReader& north, CTextLineReader& south, CTextLineReader* east,
+              CTextLineReader* west, const CommentSink& comments);
 
 // Imports the set whose North file is path into the list, deals made by the list's CreateDeal
 // and read by readDeal. False when the North or the South file cannot be opened (the latter

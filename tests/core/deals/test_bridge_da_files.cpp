@@ -23,20 +23,18 @@ std::unique_ptr<CFile> Memory(const std::optional<std::string>& bytes) {
 Imported ImportSet(const std::string& north, const std::string& south,
                    const std::optional<std::string>& east = std::nullopt,
                    const std::optional<std::string>& west = std::nullopt) {
-    CTestDealList list;
+    CBiddingList list;
     list.SetName("Session");
     CBridgeDaSet set;
     set.Attach(Memory(north), Memory(south), Memory(east), Memory(west));
     BridgeDa::ImportSet(list, set, [](CDeal& deal, CBridgeDaSet& files) {
-        auto& testDeal = static_cast<CTestDeal&>(deal);
-        return BridgeDa::ReadDeal(deal, files, [&testDeal](int seat, const std::string& line) {
-            testDeal.TakeComment(seat, line);
-        });
+        return static_cast<CBiddingDeal&>(deal).ReadBridgeDaDeal(
+            files.North(), files.South(), files.East(), files.West(), files.HasEastWest());
     });
     Imported result{list.GetName(), {}, {}};
     for (int i = 0; i < list.GetChildCount(); ++i) {
-        result.hands.push_back(HandsOf(list.Deal(i)));
-        result.texts.push_back(list.Deal(i).seatTexts);
+        result.hands.push_back(HandsOf(DealAt(list, i)));
+        result.texts.push_back(SeatTextsOf(DealAt(list, i)));
     }
     return result;
 }
@@ -69,7 +67,7 @@ TEST(BridgeDaReader, HandLines) {
         {"", "..."},
     };
     for (const auto& c : cases) {
-        CTestDeal deal;
+        CBiddingDeal deal;
         BridgeDa::ReadHandLine(c.line, SEAT_NORTH, deal);
         EXPECT_EQ(HandsOf(deal), "W:... N:" + c.north + " E:... S:...") << c.line;
     }

@@ -9,8 +9,10 @@
 #include "CRecordingItemTree.h"
 #include "CoreTest.h"
 #include "DealFilesTest.h"
+#include "deals/CPbnLine.h"
 #include "deals/DealsStrings.h"
 #include "items/CDesktop.h"
+#include "platform/Settings.h"
 
 namespace {
 // Board 1 and board 20 of `dealer -s 1` (seed1.dl).
@@ -22,10 +24,10 @@ const char kSeed1Board2[] =
 class DealListFiles : public CoreTest {
 protected:
     // A list shown in a headless tree under a Desktop, so that unique naming runs.
-    CTestDealList& ShownList(int pbnInfo = 1, const std::string& defaultExtension = "dup") {
+    CBiddingList& ShownList() {
         desktop.SetTree(&tree);
         desktop.InsertIntoTree(nullptr);
-        auto* list = new CTestDealList(pbnInfo, defaultExtension);
+        auto* list = new CBiddingList;
         list->InsertIntoTree(&desktop);
         return *list;
     }
@@ -38,10 +40,10 @@ protected:
         return names;
     }
 
-    static std::vector<std::string> Hands(CTestDealList& list) {
+    static std::vector<std::string> Hands(CBiddingList& list) {
         std::vector<std::string> hands;
         for (int i = 0; i < list.GetChildCount(); ++i) {
-            hands.push_back(HandsOf(list.Deal(i)));
+            hands.push_back(HandsOf(DealAt(list, i)));
         }
         return hands;
     }
@@ -57,7 +59,7 @@ protected:
 };
 
 // Full deals, dealt from a shuffled pack.
-void DealRandomly(CTestDealList& list, int count, unsigned seed) {
+void DealRandomly(CBiddingList& list, int count, unsigned seed) {
     std::mt19937 random(seed);
     std::vector<int> pack(52);
     for (int i = 0; i < 52; ++i) {
@@ -65,7 +67,7 @@ void DealRandomly(CTestDealList& list, int count, unsigned seed) {
     }
     for (int n = 0; n < count; ++n) {
         std::shuffle(pack.begin(), pack.end(), random);
-        auto* deal = new CTestDeal;
+        auto* deal = new CBiddingDeal;
         for (int i = 0; i < 52; ++i) {
             deal->AddCard(i / 13, pack[i]);
         }
@@ -90,21 +92,21 @@ TEST_F(DealListFiles, DealerFilesImportWithTheirDealsAndHands) {
          "W:A9.7.T9752.QT842 N:Q87.AKT.AKJ4.A73 E:JT64.Q632.83.965 S:K532.J9854.Q6.KJ", "", ""},
     };
     for (const auto& c : cases) {
-        CTestDealList list;
+        CBiddingList list;
         ASSERT_TRUE(list.ImportFile(TestDataPath(std::string("deals/") + c.file))) << c.file;
         ASSERT_EQ(static_cast<std::size_t>(list.GetChildCount()), c.deals) << c.file;
-        EXPECT_EQ(HandsOf(list.Deal(0)), c.first) << c.file;
+        EXPECT_EQ(HandsOf(DealAt(list, 0)), c.first) << c.file;
         if (!c.second.empty()) {
-            EXPECT_EQ(HandsOf(list.Deal(1)), c.second) << c.file;
+            EXPECT_EQ(HandsOf(DealAt(list, 1)), c.second) << c.file;
         }
-        EXPECT_EQ(list.Deal(static_cast<int>(c.deals) - 1).GetName(),
+        EXPECT_EQ(DealAt(list, static_cast<int>(c.deals) - 1).GetName(),
                   "A" + std::to_string(c.deals));
     }
     // Every Duplimate form holds the same 20 deals as the PBN file.
     std::vector<std::string> hands[4];
     const char* const files[] = {"dealer-seed1.pbn", "seed1.dup", "seed1.bri", "seed1.dge"};
     for (int i = 0; i < 4; ++i) {
-        CTestDealList list;
+        CBiddingList list;
         list.ImportFile(TestDataPath(std::string("deals/") + files[i]));
         hands[i] = Hands(list);
     }
@@ -114,24 +116,25 @@ TEST_F(DealListFiles, DealerFilesImportWithTheirDealsAndHands) {
 }
 
 TEST_F(DealListFiles, BridgeDaSetImportsWithSeatTextsAndHeaderName) {
-    CTestDealList list;
+    CBiddingList list;
     ASSERT_TRUE(list.ImportFile(TestDataPath("deals/club.nth")));
     EXPECT_EQ(list.GetName(), "Club night 1 - Competitive auctions");
     ASSERT_EQ(list.GetChildCount(), 6);
     // Hands keep the order of the file; these are already in order.
-    EXPECT_EQ(HandsOf(list.Deal(0)), kSeed1Board1);
-    EXPECT_EQ(HandsOf(list.Deal(1)), kSeed1Board2);
-    EXPECT_EQ(list.Deal(0).seatTexts,
+    EXPECT_EQ(HandsOf(DealAt(list, 0)), kSeed1Board1);
+    EXPECT_EQ(HandsOf(DealAt(list, 1)), kSeed1Board2);
+    EXPECT_EQ(SeatTextsOf(DealAt(list, 0)),
               (std::array<std::string, 4>{"West overcalls 1S", "Strong hand, open 1C",
                                           "East doubles\r\nthen passes", "Respond naturally"}));
-    EXPECT_EQ(list.Deal(2).seatTexts, (std::array<std::string, 4>{"", "Balanced", "", ""}));
-    EXPECT_EQ(list.Deal(3).seatTexts, (std::array<std::string, 4>{"", "", "", "Game forcing"}));
+    EXPECT_EQ(SeatTextsOf(DealAt(list, 2)), (std::array<std::string, 4>{"", "Balanced", "", ""}));
+    EXPECT_EQ(SeatTextsOf(DealAt(list, 3)),
+              (std::array<std::string, 4>{"", "", "", "Game forcing"}));
     EXPECT_TRUE(prompts.Messages().empty());
 }
 
 TEST_F(DealListFiles, BridgeDaSetWithoutItsSouthFile) {
     const std::string north = Copy("club.nth", "set.nth");
-    CTestDealList list;
+    CBiddingList list;
     EXPECT_FALSE(list.ImportBridgeDaFiles(north));
     ASSERT_EQ(prompts.Messages().size(), 1u);
     EXPECT_EQ(prompts.Messages()[0].text, "The file " + TempPath("set.sth") +
@@ -163,35 +166,41 @@ TEST_F(DealListFiles, ImportDispatchesByExtension) {
     Copy("dealer-seed1.pbn", "with.dot/deals.pbn");
     const struct {
         std::string path;
-        std::string defaultExtension;
+        int fileType;  // the session's default file type: 0 Bridge D/A, 1 PBN
         bool result;
         int deals;
     } cases[] = {
-        {TempPath("deals"), "pbn", true, 20},      // no extension: the default one is added
-        {TempPath("deals"), "dup", false, 0},      // deals.dup does not exist: dialog, cancelled
-        {TempPath("upper.PBN"), "dup", true, 20},  // extensions compare without case
-        {TempPath("text.txt"), "dup", true, 0},    // no format: nothing read, still TRUE
-        {TempPath("with.dot/deals"), "pbn", true, 20},  // a dot in a folder is no extension
-        {TempPath("missing.pbn"), "dup", false, 0},
+        {TempPath("deals"), 1, true, 20},           // no extension: the default one is added
+        {TempPath("deals"), 0, false, 0},           // deals.nth does not exist: dialog, cancelled
+        {TempPath("upper.PBN"), 0, true, 20},       // extensions compare without case
+        {TempPath("text.txt"), 0, true, 0},         // no format: nothing read, still TRUE
+        {TempPath("with.dot/deals"), 1, true, 20},  // a dot in a folder is no extension
+        {TempPath("missing.pbn"), 1, false, 0},
     };
     for (const auto& c : cases) {
-        CTestDealList list(1, c.defaultExtension);
+        WriteProfileInt("CBiddingList", "FileType", c.fileType);
+        CBiddingList list;
         EXPECT_EQ(list.ImportFile(c.path), c.result) << c.path;
         EXPECT_EQ(list.GetChildCount(), c.deals) << c.path;
     }
     // The dialog offers the deal kind's filter and the "dup" default extension; a chosen
     // file is imported by its extension.
     prompts.QueueFileName(pbn);
-    CTestDealList list;
+    CBiddingList list;
     EXPECT_TRUE(list.ImportFile(TempPath("missing.pbn")));
     EXPECT_EQ(list.GetChildCount(), 20);
     const FileChoice& choice = prompts.FileChoices().back();
     EXPECT_EQ(choice.defaultExtension, "dup");
     EXPECT_TRUE(choice.mustExist);
+    // The filter lists the default file type first.
+    EXPECT_EQ(choice.filter.substr(0, 22), "Portable Bridge Notati");
+    WriteProfileInt("CBiddingList", "FileType", 0);
+    CBiddingList().ImportWithDialog();
+    EXPECT_EQ(prompts.FileChoices().back().filter.substr(0, 22), "Bridge D/A Files (*.nt");
 }
 
 TEST_F(DealListFiles, ImportedDealsAreNamedOnAndUnique) {
-    CTestDealList& list = ShownList();
+    CBiddingList& list = ShownList();
     const std::string pbn = Copy("dealer-strong-north.pbn", "x.pbn");
     ASSERT_TRUE(list.Import(pbn, "pbn"));
     ASSERT_TRUE(list.Import(pbn, "pbn"));
@@ -202,10 +211,10 @@ TEST_F(DealListFiles, ImportedDealsAreNamedOnAndUnique) {
     EXPECT_EQ(list.GetName(), "Hand simulated by dealer with file strong-north.dl, seed 7");
 
     // Numbering continues the last deal's; a name already taken becomes unique.
-    CTestDealList& other = *new CTestDealList;
+    CBiddingList& other = *new CBiddingList;
     other.InsertIntoTree(&desktop);
     for (const char* name : {"B7", "B9", "B8"}) {
-        auto* deal = new CTestDeal;
+        auto* deal = new CBiddingDeal;
         deal->SetName(name);
         deal->InsertIntoTree(&other);
     }
@@ -217,12 +226,12 @@ TEST_F(DealListFiles, ImportedDealsAreNamedOnAndUnique) {
 }
 
 TEST_F(DealListFiles, RoundTripsThroughEveryWritableFormat) {
-    CTestDealList source;
+    CBiddingList source;
     DealRandomly(source, 40, 2024);
     for (const std::string ext : {"pbn", "dup", "bri", "dge", "PBN", "Dup"}) {
         const std::string path = TempPath("round." + ext);
         ASSERT_TRUE(source.ExportToFile(path, ext)) << ext;
-        CTestDealList copy;
+        CBiddingList copy;
         ASSERT_TRUE(copy.ImportFile(path)) << ext;
         EXPECT_EQ(Hands(copy), Hands(source)) << ext;
     }
@@ -230,7 +239,7 @@ TEST_F(DealListFiles, RoundTripsThroughEveryWritableFormat) {
 }
 
 TEST_F(DealListFiles, ExportWritesEveryDealInOrder) {
-    CTestDealList list;
+    CBiddingList list;
     DealRandomly(list, 3, 7);
     ASSERT_TRUE(list.ExportToFile(TempPath("three.pbn"), "PBN"));
     const std::string pbn = ReadFileBytes(TempPath("three.pbn"));
@@ -258,10 +267,10 @@ TEST_F(DealListFiles, ExportWritesEveryDealInOrder) {
 }
 
 TEST_F(DealListFiles, DuplimateExportLeavesOutDealsWithoutFullHands) {
-    CTestDealList list;
+    CBiddingList list;
     DealRandomly(list, 12, 3);
-    list.Deal(4).SetSuitText(SEAT_NORTH, SUIT_CLUBS, "", true);
-    list.Deal(9).SetSuitText(SEAT_SOUTH, SUIT_HEARTS, "x", false);
+    DealAt(list, 4).SetSuitText(SEAT_NORTH, SUIT_CLUBS, "", true);
+    DealAt(list, 9).SetSuitText(SEAT_SOUTH, SUIT_HEARTS, "x", false);
     const std::string path = TempPath("some.dup");
     ASSERT_TRUE(list.ExportToFile(path, "DUP"));
     const std::string bytes = ReadFileBytes(path);
@@ -278,9 +287,9 @@ TEST_F(DealListFiles, DuplimateExportLeavesOutDealsWithoutFullHands) {
     EXPECT_TRUE(prompts.Messages().empty());
 
     // Many left out: the message names the first twenty.
-    CTestDealList empty;
+    CBiddingList empty;
     for (int i = 0; i < 25; ++i) {
-        auto* deal = new CTestDeal;
+        auto* deal = new CBiddingDeal;
         deal->NameAfterLastChild(&empty);
         deal->AppendTo(&empty, true);
     }
@@ -291,7 +300,7 @@ TEST_F(DealListFiles, DuplimateExportLeavesOutDealsWithoutFullHands) {
 }
 
 TEST_F(DealListFiles, AFailedExportKeepsTheOldFile) {
-    CTestDealList list;
+    CBiddingList list;
     DealRandomly(list, 2, 1);
     EXPECT_FALSE(list.ExportToFile(TempPath("no/such/folder/x.pbn"), "pbn"));
     ASSERT_EQ(prompts.Messages().size(), 1u);
@@ -316,7 +325,7 @@ TEST_F(DealListFiles, AFailedExportKeepsTheOldFile) {
 }
 
 TEST_F(DealListFiles, ExportAsksForTheFile) {
-    CTestDealList list;
+    CBiddingList list;
     DealRandomly(list, 2, 5);
     list.Export();  // cancelled: nothing happens
     ASSERT_EQ(prompts.FileChoices().size(), 1u);
@@ -328,7 +337,7 @@ TEST_F(DealListFiles, ExportAsksForTheFile) {
     list.Export();
     EXPECT_EQ(ReadFileBytes(TempPath("chosen.dup")).size(), 2u * 156);
 
-    CTestDeal deal;
+    CBiddingDeal deal;
     std::string path, ext;
     prompts.QueueFileName(TempPath("mixed.Pbn"));
     ASSERT_TRUE(deal.ChooseExportFile(path, ext));
@@ -353,10 +362,10 @@ TEST_F(DealListFiles, GarbageAndEmptyFilesImportNothing) {
         int deals;
     } cases[] = {{"empty.pbn", 0}, {"empty.dup", 0}, {"garbage.dup", 320}};
     for (const auto& c : cases) {
-        CTestDealList list;
+        CBiddingList list;
         EXPECT_TRUE(list.ImportFile(TempPath(c.file))) << c.file;
         EXPECT_EQ(list.GetChildCount(), c.deals) << c.file;
     }
-    CTestDealList list;
+    CBiddingList list;
     EXPECT_TRUE(list.ImportFile(TempPath("garbage.pbn")));
 }

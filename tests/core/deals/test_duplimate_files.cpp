@@ -4,6 +4,7 @@
 
 #include "DealFilesTest.h"
 #include "deals/DuplimateFiles.h"
+#include "platform/CFile.h"
 
 namespace {
 // Board 1 of `dealer -s 1`.
@@ -36,9 +37,9 @@ std::string HandBlock(const CDeal& deal) {
     return block;
 }
 
-const CTestDeal& Board1() {
-    static const CTestDeal* const deal = [] {
-        auto* made = new CTestDeal;
+const CBiddingDeal& Board1() {
+    static const CBiddingDeal* const deal = [] {
+        auto* made = new CBiddingDeal;
         SetHands(*made, kHands);
         return made;
     }();
@@ -53,7 +54,7 @@ std::string Written(void (*write)(CFile&, const CDeal&)) {
 }  // namespace
 
 TEST(DuplimateReader, CardNumberRecordsGiveWestTheRest) {
-    CTestDeal unsorted;
+    CBiddingDeal unsorted;
     SetHands(unsorted, "W:... N:2.T89.75K2.48JTK E:5.J7642.689.3679 S:Q8A.5QA.JTQ.25QA");
     const std::string block = CardBlock(unsorted);
     ASSERT_EQ(block.size(), 78u);
@@ -125,10 +126,10 @@ TEST(DuplimateReader, AShortLastRecordEndsTheImport) {
 }
 
 TEST(DuplimateReader, DgeRecordsGiveAllFourHands) {
-    CTestDeal shortWest;
+    CBiddingDeal shortWest;
     SetHands(shortWest,
              "W:KJT97643.K3.A. N:2.T98.K752.KJT84 E:5.J7642.986.9763 S:AQ8.AQ5.QJT.AQ52");
-    CTestDeal fiveHands;
+    CBiddingDeal fiveHands;
     SetHands(fiveHands, "W:A... N:K... E:Q... S:J...");
     const struct {
         const char* what;
@@ -170,7 +171,7 @@ TEST(DuplimateWriter, RecordLayouts) {
         Written([](CFile& f, const CDeal& d) { Duplimate::WriteDgeRecord(f, d, false); });
     EXPECT_EQ(unpadded.size(), 68u);
 
-    CTestDeal aceOfSpades;
+    CBiddingDeal aceOfSpades;
     SetHands(aceOfSpades, "W:... N:AK... E:... S:...");
     auto file = CFile::WriteMemory();
     aceOfSpades.WriteBriRecord(*file, false);
@@ -205,7 +206,7 @@ TEST(DuplimateWriter, OnlyFullPacksFit) {
         {"W:... N:... E:... S:...", false},
     };
     for (const auto& c : cases) {
-        CTestDeal deal;
+        CBiddingDeal deal;
         SetHands(deal, c.hands);
         EXPECT_EQ(Duplimate::HoldsFullPack(deal), c.fits) << c.hands;
         auto file = CFile::WriteMemory();

@@ -2,8 +2,12 @@
 // writing them.
 #include <gtest/gtest.h>
 
+#include "CoreTest.h"
 #include "DealFilesTest.h"
-#include "deals/PbnFiles.h"
+#include "deals/CPbnGame.h"
+#include "deals/CPbnLine.h"
+#include "platform/CFile.h"
+#include "platform/Settings.h"
 
 namespace {
 const char kDealA[] = "[Deal \"N:AKQJ.T98.765.432 - - -\"]";
@@ -11,6 +15,8 @@ const char kHandsA[] = "W:... N:AKQJ.T98.765.432 E:... S:...";
 const char kDealB[] = "[Deal \"E:.AKQ.. - - -\"]";
 const char kHandsB[] = "W:... N:... E:.AKQ.. S:...";
 const char kNoCards[] = "W:... N:... E:... S:...";
+
+class PbnSeatTexts : public CoreTest {};
 
 std::string Game(const std::string& tags, const std::string& eol = "\n") {
     return "[Event \"\"]" + eol + tags + eol + "[Board \"1\"]" + eol;
@@ -112,7 +118,7 @@ TEST(PbnReader, TagValueEscapes) {
     }
 }
 
-TEST(PbnReader, SeatTextsAndEventComeFromTheChosenPlace) {
+TEST_F(PbnSeatTexts, EventAndSeatTextsComeFromThePlaceTheDefaultNames) {
     const std::string game =
         "{before any line: dropped}\n"
         "[Event \"First\"]\n"
@@ -138,9 +144,10 @@ TEST(PbnReader, SeatTextsAndEventComeFromTheChosenPlace) {
         {2, {"w tag", "n tag", "e tag", ""}},
     };
     for (const auto& c : cases) {
-        const auto deals = ReadDeals(game, "pbn", c.pbnInfo);
+        WriteProfileInt("CBiddingList", "PBNInfo", c.pbnInfo);  // read afresh for every deal
+        const auto deals = ReadDeals(game, "pbn");
         ASSERT_EQ(deals.size(), 1u);
-        EXPECT_EQ(deals[0]->seatTexts, c.texts) << c.pbnInfo;
+        EXPECT_EQ(SeatTextsOf(*deals[0]), c.texts) << c.pbnInfo;
         EXPECT_EQ(deals[0]->GetEvent(), "First");
     }
     const auto twoEvents = ReadDeals("[Event \"A\"]\n[Event \"B\"]\n\n[Event \"C\"]\n", "pbn");
@@ -152,7 +159,7 @@ TEST(PbnReader, SeatTextsAndEventComeFromTheChosenPlace) {
 TEST(PbnReader, CommentsKeepTheirLineEnds) {
     const auto deals = ReadDeals("[North \"\"]{line one\r\nline two\n}\n", "pbn");
     ASSERT_EQ(deals.size(), 1u);
-    EXPECT_EQ(deals[0]->seatTexts[1], "line one\r\nline two\n");
+    EXPECT_EQ(SeatTextsOf(*deals[0])[1], "line one\r\nline two\n");
 }
 
 TEST(PbnReader, BrokenGamesEndWithoutLosingTheFollowingOnes) {
@@ -180,25 +187,26 @@ TEST(PbnReader, EnormousTextsAreCut) {
         "[Event \"" + huge + "\"]\n[North \"\"]{" + huge + "}\n\n" + kDealA + "\n", "pbn");
     ASSERT_EQ(deals.size(), 2u);
     EXPECT_EQ(deals[0]->GetEvent().size(), CPbnLine::kMaxTextLength);
-    EXPECT_EQ(deals[0]->seatTexts[1].size(), CPbnLine::kMaxTextLength);
+    EXPECT_EQ(SeatTextsOf(*deals[0])[1].size(), CPbnLine::kMaxTextLength);
     EXPECT_EQ(HandsOf(*deals[1]), kHandsA);
 }
 
-TEST(PbnReader, AGameOfManyLinesKeepsOnlyWhatADealTakes) {
+TEST_F(PbnSeatTexts, AGameOfManyLinesKeepsOnlyWhatADealTakes) {
     std::string game;
     for (int i = 0; i < 2000; ++i) {
         game += "[North \"" + std::to_string(i) + "\"]\n%x\n[Board \"1\"]\n[Event \"e\"]\n";
     }
     auto file = CFile::ReadMemory(game);
-    CTestDeal deal;
+    CBiddingDeal deal;
     CPbnGame pbnGame;
     EXPECT_TRUE(pbnGame.ReadGame(*file, &deal));
     EXPECT_LE(pbnGame.GetChildCount(), 5);
     deal.TakePbnGame(&pbnGame);
-    EXPECT_EQ(deal.seatTexts[1], "");  // brace comment of the last North line
-    CTestDeal byValue(2);
+    EXPECT_EQ(SeatTextsOf(deal)[1], "");  // brace comment of the last North line
+    WriteProfileInt("CBiddingList", "PBNInfo", 2);
+    CBiddingDeal byValue;
     byValue.TakePbnGame(&pbnGame);
-    EXPECT_EQ(byValue.seatTexts[1], "1999");
+    EXPECT_EQ(SeatTextsOf(byValue)[1], "1999");
     EXPECT_EQ(byValue.GetEvent(), "e");
 }
 
@@ -214,7 +222,7 @@ TEST(PbnReader, BinaryGarbageReadsWithoutHarm) {
 }
 
 TEST(PbnWriter, FixedRosterWithCrLf) {
-    CTestDeal deal;
+    CBiddingDeal deal;
     deal.SetName("A3");
     SetHands(deal, "W:KQ.A..T9 N:AKJ... E:... S:2.3.4.5");
     auto file = CFile::WriteMemory();
