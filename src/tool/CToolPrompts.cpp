@@ -20,11 +20,25 @@ void PrintError(const std::string& text) {
 MessageAnswer CToolPrompts::ShowMessage(const std::string& text, MessageIcon,
                                         MessageButtons buttons) {
     PrintError(text);
-    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    switch (buttons) {
+        case MessageButtons::YesNo:
+            return MessageAnswer::No;
+        case MessageButtons::YesNoCancel:
+            return MessageAnswer::Cancel;  // nobody to ask: change nothing
+        case MessageButtons::Ok:
+            break;
+    }
+    return MessageAnswer::Ok;
 }
 
-bool CToolPrompts::ChooseOpenFile(const FileChoice&, std::string&) { return false; }
+bool CToolPrompts::ChooseOpenFile(const FileChoice&, std::string&) {
+    return false;
+}
 
-bool CToolPrompts::ChooseSaveFile(const FileChoice&, std::string&) { return false; }
+bool CToolPrompts::ChooseSaveFile(const FileChoice&, std::string&) {
+    return false;
+}
 
-bool CToolPrompts::SetClipboardText(const std::string&) { return false; }
+bool CToolPrompts::SetClipboardText(const std::string&) {
+    return false;
+}

@@ -6,12 +6,16 @@ MessageAnswer CScriptedPrompts::ShowMessage(const std::string& text, MessageIcon
     if (buttons == MessageButtons::Ok) {
         return MessageAnswer::Ok;
     }
-    bool yes = false;
+    MessageAnswer answer =
+        buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : MessageAnswer::No;
     if (!m_answers.empty()) {
-        yes = m_answers.front();
+        answer = m_answers.front();
         m_answers.pop_front();
     }
-    return yes ? MessageAnswer::Yes : MessageAnswer::No;
+    if (answer == MessageAnswer::Cancel && buttons != MessageButtons::YesNoCancel) {
+        answer = MessageAnswer::No;
+    }
+    return answer;
 }
 
 bool CScriptedPrompts::NextFileName(const FileChoice& choice, std::string& path) {

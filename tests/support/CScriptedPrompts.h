@@ -7,7 +7,8 @@
 #include "platform/Prompts.h"
 
 // Prompts for tests: records every message and answers questions and file choices from
-// queues. An empty queue answers No, or cancels.
+// queues. An empty queue answers No to a yes/no question and cancels anything that can be
+// cancelled.
 class CScriptedPrompts : public IPrompts {
 public:
     struct Message {
@@ -22,7 +23,11 @@ public:
     bool ChooseSaveFile(const FileChoice& choice, std::string& path) override;
     bool SetClipboardText(const std::string& text) override;
 
-    void QueueAnswer(bool yes) { m_answers.push_back(yes); }
+    void QueueAnswer(bool yes) {
+        m_answers.push_back(yes ? MessageAnswer::Yes : MessageAnswer::No);
+    }
+    // The answer to a yes/no/cancel question.
+    void QueueCancel() { m_answers.push_back(MessageAnswer::Cancel); }
     // An empty name cancels the dialog.
     void QueueFileName(const std::string& path) { m_fileNames.push_back(path); }
     void SetClipboardWorks(bool works) { m_clipboardWorks = works; }
@@ -37,7 +42,7 @@ private:
 
     std::vector<Message> m_messages;
     std::vector<FileChoice> m_fileChoices;
-    std::deque<bool> m_answers;
+    std::deque<MessageAnswer> m_answers;
     std::deque<std::string> m_fileNames;
     std::string m_clipboard;
     bool m_clipboardWorks = true;

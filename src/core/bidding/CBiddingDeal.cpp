@@ -11,6 +11,7 @@
 #include "deals/CPbnGame.h"
 #include "deals/CPbnLine.h"
 #include "deals/DealsStrings.h"
+#include "defence/CAutomaticDefensiveBidding.h"
 #include "items/CDesktop.h"
 #include "items/CLorvaneDoc.h"
 #include "items/ItemIds.h"
@@ -135,6 +136,18 @@ void CBiddingDeal::GetDisplayData(BiddingDisplayData& data, int view) const {
         data.seatTexts[i] = GetSeatText(kTextSeats[i]);
     }
     data.comment = GetComment();
+}
+
+// ---- The automatic defence ----
+
+int CBiddingDeal::GetDefensiveCall(int seat, CAutomaticDefensiveBidding& settings) {
+    m_auction->UpdateLegalCalls(nullptr);
+    return settings.ChooseDefensiveCall(GetSeatText(seat), *m_auction);
+}
+
+int CBiddingDeal::GetDefensiveCall(int seat) {
+    CAutomaticDefensiveBidding settings;
+    return GetDefensiveCall(seat, settings);
 }
 
 // ---- The seventh-level rule ----

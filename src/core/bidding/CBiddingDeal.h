@@ -7,6 +7,7 @@
 #include "deals/CDeal.h"
 
 class CAuction;
+class CAutomaticDefensiveBidding;
 class CBiddingList;
 class CPbnGame;
 class CTextLineReader;
@@ -51,6 +52,12 @@ public:
 
     // view: a seat, 4 for all hands, -1 for none.
     void GetDisplayData(BiddingDisplayData& data, int view) const;
+
+    // The call the automatic defence makes for the seat from its instruction text, or 0;
+    // the auction's legal calls are brought up to date first. Without settings, the texts
+    // are read afresh from the settings store for this one call.
+    int GetDefensiveCall(int seat, CAutomaticDefensiveBidding& settings);
+    int GetDefensiveCall(int seat);
 
     // After a user's 7 no trumps: a defender to call who holds an ace doubles and the
     // auction ends; otherwise the defender and the bidder's partner pass and the other

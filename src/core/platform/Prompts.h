@@ -4,8 +4,8 @@
 #include <vector>
 
 enum class MessageIcon { None, Information, Warning, Stop, Question };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 // What a file choice asks for. The filter is "Description|patterns|...||", the
 // patterns separated by ";".

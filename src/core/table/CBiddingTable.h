@@ -92,14 +92,20 @@ public:
 
 private:
     void EnableControl(unsigned controlId, bool enable) override;
+    // Pushes the 20 fields and the peek colours to the view.
     void ShowFields();
+    // Title, compass letters and pictures of the deal shown.
     void RefreshHandDisplay();
-    void Step(int step);
-    void Navigate(int step, bool askFirst);
+    // Previous or next deal, skipping the deals hidden for the selected player; past the
+    // session's ends the dialog ends.
+    void Step(int step, bool askFirst);
+    void MoveTo(int index, bool backward, bool askFirst);
     void End();
-    void AppendCall(int code);
-    std::string& Field(unsigned controlId);
+    // The session's deal at index, or null.
+    CBiddingDeal* DealAt(int index) const;
+    bool IsHiddenAt(int index) const;
     const std::string& SelectedName() const;
+    std::string UserText(int seat, const std::string& name, const std::string& seatText) const;
 
     IBiddingTableView* m_view;
     CBiddingDeal* m_deal = nullptr;
@@ -111,7 +117,6 @@ private:
     std::string m_southName;
     std::array<std::string, 20> m_fields;  // in the order of kTableFieldIds
     std::map<unsigned, bool> m_enabled;
-    bool m_selectEnabled = false;
     unsigned m_focus = 0;
     bool m_ended = false;
 };

@@ -1,0 +1,41 @@
+#include "app/AppStrings.h"
+
+#include "app/QtText.h"
+#include "items/StringTable.h"
+
+namespace {
+const StringResource kStrings[] = {
+    {IDS_APP_TITLE, "Lorvane"},
+    {IDS_IDLE_MESSAGE, "Ready"},
+    {IDS_GENERAL_OPTIONS, "General Options"},
+    {IDS_ASK_TO_SAVE, "Save changes to %1?"},
+    {IDS_DEFAULT_DOCUMENT_NAME, "Bidding"},
+    {IDS_DOCUMENT_FILTER, "Lorvane Files (*.lv)|*.lv||"},
+    {IDS_DOCUMENT_EXTENSION, "lv"},
+    {IDS_ABOUT_CAPTION, "About Lorvane"},
+    {IDS_ABOUT_TEXT, "Lorvane\nVersion 1.2.0"},
+    {IDS_ABOUT_LINES,
+     "Bidding practice for one North-South partnership.\n"
+     "East and West call from the instructions in the deal files.\n\n"
+     "Copyright \xC2\xA9 Fendrake"},
+    {IDS_HELP_CAPTION, "Lorvane Help"},
+    {IDS_INDICATOR_CAPS, "CAP"},
+    {IDS_INDICATOR_NUM, "NUM"},
+    {IDS_INDICATOR_SCROLL, "SCRL"},
+    {IDS_GENERAL_PAGE, "General"},
+    {IDS_VULNERABILITY_IN_COLOUR, "Show &vulnerability in colour"},
+    {IDS_NO_PRINTER, "No printer is available.\n\nInstall a printer, or print to a PDF file."},
+    {IDS_PRINT_PAGE, "Page %1"},
+    {IDS_OPEN_FILTER, "Lorvane Files (*.lv)|*.lv|All Files (*.*)|*.*||"},
+    {IDS_HELP_MISSING, "There is no help on this topic."},
+};
+}  // namespace
+
+QString AppString(unsigned id) {
+    for (const StringResource& entry : kStrings) {
+        if (entry.id == id) {
+            return QString::fromUtf8(entry.text);
+        }
+    }
+    return FromBytes(LoadString(id));
+}

@@ -1,0 +1,99 @@
+#include "app/CHelpWindow.h"
+
+#include <QAction>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/AppStrings.h"
+#include "images/Pictures.h"
+#include "items/ItemIds.h"
+
+namespace {
+QPointer<CHelpWindow> g_helpWindow;
+
+struct Topic {
+    unsigned context;
+    const char* page;
+};
+
+// Kinds, then dialogs and sheets by their resource ids.
+const Topic kTopics[] = {
+    {IDH_CONTENTS, "index.html"},
+    {IDH_GENERATING_DEALS, "generating-deals.html"},
+    {IDH_COMMANDS, "commands.html"},
+    {KIND_DESKTOP, "desktop.html"},
+    {KIND_BIDDING_LIST, "session.html"},
+    {KIND_BIDDING_DEAL, "deal.html"},
+    {KIND_AUCTION, "deal.html"},
+    {KIND_CALL, "deal.html"},
+    {100, "index.html"},                  // About box
+    {187, "bidding-table.html"},          // bidding dialog
+    {251, "edit-comment.html"},           // Edit Comment
+    {252, "bidding-session-sheet.html"},  // General page
+    {257, "bidding-session-sheet.html"},  // Deal page
+    {393, "bidding-session-sheet.html"},  // File Type page
+    {383, "general-options.html"},        // General Options
+    {387, "defensive-actions.html"},      // the six pages of the
+    {388, "defensive-actions.html"},      // Automatic Defensive Actions sheet
+    {389, "defensive-actions.html"},
+    {390, "defensive-actions.html"},
+    {391, "defensive-actions.html"},
+    {392, "defensive-actions.html"},
+};
+}  // namespace
+
+QString CHelpWindow::TopicUrl(unsigned context) {
+    for (const Topic& topic : kTopics) {
+        if (topic.context == context) {
+            return QStringLiteral("qrc:/help/") + QLatin1String(topic.page);
+        }
+    }
+    return QStringLiteral("qrc:/help/index.html");
+}
+
+CHelpWindow* CHelpWindow::Instance() {
+    return g_helpWindow;
+}
+
+void CHelpWindow::ShowTopic(unsigned context) {
+    if (g_helpWindow == nullptr) {
+        g_helpWindow = new CHelpWindow;
+    }
+    g_helpWindow->m_browser->setSource(QUrl(TopicUrl(context)));
+    g_helpWindow->show();
+    g_helpWindow->raise();
+    g_helpWindow->activateWindow();
+}
+
+CHelpWindow::CHelpWindow() : QWidget(nullptr, Qt::Window), m_browser(new QTextBrowser(this)) {
+    Q_INIT_RESOURCE(help);
+    setObjectName(QStringLiteral("helpWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(AppString(IDS_HELP_CAPTION));
+    setWindowIcon(PictureIcon(IDB_DEALS));
+    m_browser->setObjectName(QStringLiteral("helpBrowser"));
+    m_browser->setOpenExternalLinks(true);
+
+    auto* tools = new QToolBar(this);
+    QAction* back = tools->addAction(QStringLiteral("&Back"), m_browser, &QTextBrowser::backward);
+    QAction* forward =
+        tools->addAction(QStringLiteral("&Forward"), m_browser, &QTextBrowser::forward);
+    tools->addAction(QStringLiteral("&Contents"), this,
+                     [this] { m_browser->setSource(QUrl(TopicUrl(IDH_CONTENTS))); });
+    back->setShortcut(QKeySequence::Back);
+    forward->setShortcut(QKeySequence::Forward);
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(tools);
+    layout->addWidget(m_browser);
+    resize(640, 560);
+}

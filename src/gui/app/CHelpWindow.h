@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QTextBrowser;
+
+// Help contexts without a kind or dialog of their own.
+constexpr unsigned IDH_CONTENTS = 0;
+constexpr unsigned IDH_GENERATING_DEALS = 62430;
+constexpr unsigned IDH_COMMANDS = 62431;
+
+// The program's help: bundled HTML pages in a window of their own. A help context is an item
+// kind (the help of a node) or a dialog's resource id (the help of that dialog or sheet).
+class CHelpWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Shows the topic of the context in the help window (made on first use); contents for
+    // an unknown context.
+    static void ShowTopic(unsigned context);
+    // The page of a context, as a resource URL ("qrc:/help/session.html").
+    static QString TopicUrl(unsigned context);
+    // The window, when it has been shown.
+    static CHelpWindow* Instance();
+
+    QTextBrowser* Browser() const { return m_browser; }
+
+private:
+    CHelpWindow();
+
+    QTextBrowser* m_browser;
+};

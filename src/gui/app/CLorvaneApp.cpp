@@ -1,0 +1,281 @@
+#include "app/CLorvaneApp.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QScreen>
+#include <QWidget>
+#include <clocale>
+
+#include "QtPlatform.h"
+#include "app/AppStrings.h"
+#include "app/CAboutDialog.h"
+#include "app/CGuiDocument.h"
+#include "app/CLorvaneChildFrame.h"
+#include "app/CLorvaneMainFrame.h"
+#include "app/CLorvaneView.h"
+#include "app/COptionsPS.h"
+#include "app/CQtPrompts.h"
+#include "app/CQtStatusDisplay.h"
+#include "app/CommandTable.h"
+#include "app/QtText.h"
+#include "app/TextPrinting.h"
+#include "platform/Prompts.h"
+#include "platform/Settings.h"
+#include "platform/StatusDisplay.h"
+
+namespace {
+CLorvaneApp* g_app = nullptr;
+
+// The show commands kept in "showCmd".
+constexpr int kShowNormal = 1;
+constexpr int kShowMinimized = 2;
+constexpr int kShowMaximized = 3;
+
+// A stored rectangle from another screen layout is moved (and if need be shrunk) onto the
+// nearest screen, so that the window never comes back out of reach.
+QRect OnScreen(QRect rect) {
+    const QScreen* screen = QGuiApplication::screenAt(rect.center());
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen == nullptr) {
+        return rect;
+    }
+    const QRect available = screen->availableGeometry();
+    if (available.isEmpty()) {
+        return rect;
+    }
+    rect.setWidth(qMin(rect.width(), available.width()));
+    rect.setHeight(qMin(rect.height(), available.height()));
+    if (!available.contains(rect)) {
+        rect.moveLeft(qBound(available.left(), rect.left(), available.right() - rect.width() + 1));
+        rect.moveTop(qBound(available.top(), rect.top(), available.bottom() - rect.height() + 1));
+    }
+    return rect;
+}
+}  // namespace
+
+CLorvaneApp::CLorvaneApp() : m_recentFiles(kRecentFileCount) {
+    g_app = this;
+}
+
+CLorvaneApp::~CLorvaneApp() {
+    if (m_mainFrame != nullptr && GetStatusDisplay() == &m_mainFrame->StatusDisplay()) {
+        SetStatusDisplay(nullptr);
+    }
+    m_mainFrame.reset();
+    if (m_prompts != nullptr && GetPrompts() == m_prompts.get()) {
+        SetPrompts(nullptr);
+    }
+    if (g_app == this) {
+        g_app = nullptr;
+    }
+}
+
+CLorvaneApp* CLorvaneApp::Instance() {
+    return g_app;
+}
+
+bool CLorvaneApp::InitInstance(const QStringList& arguments) {
+    InstallQtPlatform();  // the settings of "Fendrake", "Lorvane"
+    std::setlocale(LC_ALL, "");
+    m_programDirectory = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    if (GetPrompts() == nullptr) {
+        m_prompts = std::make_unique<CQtPrompts>();
+        SetPrompts(m_prompts.get());
+    }
+    {
+        // The general options are in force before any window is drawn.
+        COptionsPS options;
+        options.AddPages();
+    }
+    m_recentFiles.Load();
+
+    m_mainFrame = std::make_unique<CLorvaneMainFrame>(*this);
+    SetStatusDisplay(&m_mainFrame->StatusDisplay());
+
+    if (arguments.isEmpty()) {
+        if (OnFileNew() == nullptr) {
+            return false;
+        }
+    }
+    for (const QString& argument : arguments) {
+        if (OpenDocumentFile(argument) == nullptr) {
+            return false;
+        }
+    }
+    if (!RestoreWindowPlacement(m_mainFrame.get())) {
+        m_mainFrame->show();
+    }
+    return true;
+}
+
+// ---- Documents ----
+
+CLorvaneChildFrame* CLorvaneApp::ShowDocument(CGuiDocument* document) {
+    auto* child = new CLorvaneChildFrame(document);
+    connect(document, &CGuiDocument::PathUsed, this, [this](const QString& path) {
+        m_recentFiles.Add(path);
+        emit RecentFilesChanged();
+    });
+    child->GetView()->OnInitialUpdate();
+    m_mainFrame->AddChild(child);
+    return child;
+}
+
+CLorvaneChildFrame* CLorvaneApp::OnFileNew() {
+    auto* document = new CGuiDocument;
+    if (!document->OnNewDocument()) {
+        delete document;
+        return nullptr;
+    }
+    return ShowDocument(document);
+}
+
+void CLorvaneApp::OnFileOpen() {
+    FileChoice choice;
+    choice.filter = ToBytes(AppString(IDS_OPEN_FILTER));
+    choice.defaultExtension = ToBytes(AppString(IDS_DOCUMENT_EXTENSION));
+    choice.mustExist = true;
+    std::string path;
+    if (ChooseOpenFile(choice, path)) {
+        OpenDocumentFile(QString::fromStdString(path));
+    }
+}
+
+CLorvaneChildFrame* CLorvaneApp::OpenDocumentFile(const QString& path) {
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    for (CLorvaneChildFrame* child : m_mainFrame->Children()) {
+        const QString open = child->GetDocument()->GetPathName();
+        if (!open.isEmpty() && !canonical.isEmpty() &&
+            QFileInfo(open).canonicalFilePath() == canonical) {
+            m_mainFrame->MdiArea()->setActiveSubWindow(child);
+            m_recentFiles.Add(open);
+            emit RecentFilesChanged();
+            return child;
+        }
+    }
+    auto* document = new CGuiDocument;
+    if (!document->OnOpenDocument(info.absoluteFilePath())) {
+        delete document;
+        return nullptr;
+    }
+    m_recentFiles.Add(document->GetPathName());
+    emit RecentFilesChanged();
+    return ShowDocument(document);
+}
+
+void CLorvaneApp::OpenRecentFile(int index) {
+    if (index < 0 || index >= m_recentFiles.Entries().size()) {
+        return;
+    }
+    const QString path = m_recentFiles.Entries().at(index);
+    if (OpenDocumentFile(path) == nullptr) {
+        m_recentFiles.Remove(path);
+        emit RecentFilesChanged();
+    }
+}
+
+// ---- Commands ----
+
+bool CLorvaneApp::IsAppCommand(unsigned id) const {
+    switch (id) {
+        case ID_FILE_NEW:
+        case ID_FILE_OPEN:
+        case ID_FILE_PRINT_SETUP:
+        case ID_APP_ABOUT:
+        case ID_OPTIONS_GENERAL:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CLorvaneApp::IsAppCommandEnabled(unsigned id) const {
+    return IsAppCommand(id);
+}
+
+void CLorvaneApp::OnAppCommand(unsigned id) {
+    switch (id) {
+        case ID_FILE_NEW:
+            OnFileNew();
+            break;
+        case ID_FILE_OPEN:
+            OnFileOpen();
+            break;
+        case ID_FILE_PRINT_SETUP:
+            RunPrintSetup(m_mainFrame.get());
+            break;
+        case ID_APP_ABOUT:
+            OnAppAbout();
+            break;
+        case ID_OPTIONS_GENERAL:
+            OnOptionsGeneral();
+            break;
+        default:
+            break;
+    }
+}
+
+void CLorvaneApp::OnAppAbout() {
+    CAboutDialog about(m_mainFrame.get());
+    about.exec();
+}
+
+void CLorvaneApp::OnOptionsGeneral() {
+    COptionsPS sheet(m_mainFrame.get());
+    sheet.AddPages();
+    if (sheet.exec() == QDialog::Accepted) {
+        sheet.Save();
+    }
+}
+
+// ---- Window placement ----
+
+bool CLorvaneApp::SaveWindowPlacement(QWidget* window) {
+    if (window == nullptr) {
+        return false;
+    }
+    const int showCommand = window->isMinimized()   ? kShowMinimized
+                            : window->isMaximized() ? kShowMaximized
+                                                    : kShowNormal;
+    QRect normal = window->normalGeometry();
+    if (normal.isEmpty()) {
+        normal = window->geometry();
+    }
+    WriteSetting("showCmd", showCommand);
+    // Positions of the minimized and maximized window are the window manager's business here.
+    WriteSetting("ptMinPosition_x", -1);
+    WriteSetting("ptMinPosition_y", -1);
+    WriteSetting("ptMaxPosition_x", -1);
+    WriteSetting("ptMaxPosition_y", -1);
+    WriteSetting("rcNormalPosition_left", normal.left());
+    WriteSetting("rcNormalPosition_top", normal.top());
+    WriteSetting("rcNormalPosition_right", normal.left() + normal.width());
+    WriteSetting("rcNormalPosition_bottom", normal.top() + normal.height());
+    return true;
+}
+
+bool CLorvaneApp::RestoreWindowPlacement(QWidget* window) {
+    const int showCommand = GetSetting("showCmd", 0);
+    if (showCommand == 0 || window == nullptr) {
+        return false;
+    }
+    // The minimized and maximized positions are left to the window manager.
+    const int left = GetSetting("rcNormalPosition_left", 0);
+    const int top = GetSetting("rcNormalPosition_top", 0);
+    const int right = GetSetting("rcNormalPosition_right", 0);
+    const int bottom = GetSetting("rcNormalPosition_bottom", 0);
+    const QRect normal(left, top, right - left, bottom - top);
+    if (normal.width() > 0 && normal.height() > 0) {
+        window->setGeometry(OnScreen(normal));
+    }
+    // A window closed while minimized comes back as a normal window, not as an icon.
+    if (showCommand == kShowMaximized) {
+        window->showMaximized();
+    } else {
+        window->showNormal();
+    }
+    return true;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "app/CRecentFileList.h"
+
+class CLorvaneChildFrame;
+class CLorvaneMainFrame;
+class CQtPrompts;
+class QWidget;
+
+// The application: start-up, the documents' life (New, Open, the recent files), the main
+// window's placement between runs, and the commands that need no document.
+class CLorvaneApp : public QObject {
+    Q_OBJECT
+
+public:
+    CLorvaneApp();
+    ~CLorvaneApp() override;
+    CLorvaneApp(const CLorvaneApp&) = delete;
+    CLorvaneApp& operator=(const CLorvaneApp&) = delete;
+
+    static CLorvaneApp* Instance();
+
+    // Start-up with the command line's arguments (without the program's name). False ends
+    // the program: the main window could not be made, or a named file could not be opened.
+    bool InitInstance(const QStringList& arguments);
+    CLorvaneMainFrame* MainFrame() const { return m_mainFrame.get(); }
+
+    CLorvaneChildFrame* OnFileNew();
+    void OnFileOpen();
+    // The document's window, activated when the file is open already; null (after a message)
+    // when the file cannot be read.
+    CLorvaneChildFrame* OpenDocumentFile(const QString& path);
+    void OpenRecentFile(int index);
+    CRecentFileList& RecentFiles() { return m_recentFiles; }
+
+    bool IsAppCommand(unsigned id) const;
+    bool IsAppCommandEnabled(unsigned id) const;
+    void OnAppCommand(unsigned id);
+    void OnAppAbout();
+    void OnOptionsGeneral();
+
+    // The folder of the program's file, with a trailing "/".
+    QString GetProgramDirectory() const { return m_programDirectory; }
+
+    // The main window's placement in the section "Settings".
+    static bool SaveWindowPlacement(QWidget* window);
+    static bool RestoreWindowPlacement(QWidget* window);
+
+signals:
+    void RecentFilesChanged();
+
+private:
+    CLorvaneChildFrame* ShowDocument(class CGuiDocument* document);
+
+    std::unique_ptr<CQtPrompts> m_prompts;
+    std::unique_ptr<CLorvaneMainFrame> m_mainFrame;
+    CRecentFileList m_recentFiles;
+    QString m_programDirectory;
+};

@@ -1,0 +1,295 @@
+#include "app/CQtItemTree.h"
+
+#include <QApplication>
+#include <QLabel>
+
+#include "app/CGuiDocument.h"
+#include "app/CLorvaneView.h"
+#include "app/CTreeNode.h"
+#include "items/CTreeItem.h"
+
+namespace {
+CTreeNode* AsNode(CItemTree::Node node) {
+    return static_cast<CTreeNode*>(node);
+}
+}  // namespace
+
+CQtItemTree::CQtItemTree(CLorvaneView& view, CGuiDocument* document)
+    : m_view(view), m_document(document) {}
+
+CQtItemTree::~CQtItemTree() {
+    if (m_dragging) {
+        EndDrag(false);
+    }
+}
+
+CItemTree::Node CQtItemTree::InsertNode(Node parent, CTreeItem* item) {
+    auto* node = new CTreeNode(*this, item);
+    if (parent != nullptr) {
+        AsNode(parent)->addChild(node);
+    } else {
+        m_view.addTopLevelItem(node);
+    }
+    return node;
+}
+
+void CQtItemTree::DeleteNode(Node node) {
+    CTreeNode* treeNode = AsNode(node);
+    if (m_dragging && (treeNode == m_dragSource || treeNode == m_dropTarget)) {
+        EndDrag(false);
+    }
+    if (m_editing && m_editedItem != nullptr) {
+        for (QTreeWidgetItem* walk = NodeOf(m_editedItem); walk != nullptr; walk = walk->parent()) {
+            if (walk == treeNode) {
+                m_view.DiscardLabelEdit();
+                m_editing = false;
+                m_editedItem = nullptr;
+                break;
+            }
+        }
+    }
+    delete treeNode;
+}
+
+bool CQtItemTree::ExpandNode(Node node, bool expand) {
+    CTreeNode* treeNode = AsNode(node);
+    if (treeNode->childCount() == 0) {
+        return false;
+    }
+    treeNode->setExpanded(expand);
+    return true;
+}
+
+void CQtItemTree::SelectNode(Node node) {
+    if (node == nullptr) {
+        m_view.setCurrentItem(nullptr);
+        return;
+    }
+    m_view.setCurrentItem(AsNode(node));
+    m_view.scrollToItem(AsNode(node));
+}
+
+void CQtItemTree::EditNodeLabel(Node node) {
+    if (node != nullptr) {
+        m_view.StartLabelEdit(AsNode(node));
+    }
+}
+
+void CQtItemTree::RedrawNode(Node node) {
+    if (node != nullptr) {
+        AsNode(node)->Changed();
+    }
+}
+
+void CQtItemTree::SortChildren(CTreeItem* item) {
+    CTreeNode* node = AsNode(item->GetNode());
+    // A kind that does not sort keeps the order of its children, so there is nothing to do.
+    if (node == nullptr || !item->IsSortingChildren() || node->childCount() < 2) {
+        return;
+    }
+    node->sortChildren(0, Qt::AscendingOrder);
+}
+
+void CQtItemTree::AddBitmap(unsigned bitmapId) {
+    m_imageMap.Add(bitmapId);
+}
+
+void CQtItemTree::ShowContextMenu(unsigned menuId, int x, int y) {
+    m_view.ShowContextMenu(menuId, QPoint(x, y));
+}
+
+void CQtItemTree::SetDocumentModified() {
+    if (m_document != nullptr) {
+        m_document->SetModifiedFlag(true);
+    }
+}
+
+CTreeItem* CQtItemTree::GetItem(const QTreeWidgetItem* node) {
+    if (node == nullptr || node->type() != CTreeNode::kType) {
+        return nullptr;
+    }
+    return static_cast<const CTreeNode*>(node)->Item();
+}
+
+QTreeWidgetItem* CQtItemTree::NodeOf(const CTreeItem* item) {
+    return item != nullptr ? AsNode(item->GetNode()) : nullptr;
+}
+
+CTreeItem* CQtItemTree::GetSelectedItem() const {
+    return GetItem(m_view.currentItem());
+}
+
+CTreeItem* CQtItemTree::GetParentItem(const CTreeItem* item) const {
+    const QTreeWidgetItem* node = NodeOf(item);
+    return node != nullptr ? GetItem(node->parent()) : nullptr;
+}
+
+bool CQtItemTree::IsEditing(bool endEdit) {
+    if (endEdit && m_editing) {
+        m_view.CommitLabelEdit();
+    }
+    return m_editing;
+}
+
+bool CQtItemTree::BeginLabelEdit(QTreeWidgetItem* node) {
+    CTreeItem* item = GetItem(node);
+    if (item == nullptr || !item->CanRename() || m_editing || m_dragging) {
+        return false;
+    }
+    m_editing = true;
+    m_editedItem = item;
+    return true;
+}
+
+void CQtItemTree::EndLabelEdit(const std::string* text) {
+    if (!m_editing) {
+        return;
+    }
+    m_editing = false;
+    CTreeItem* item = m_editedItem;
+    m_editedItem = nullptr;
+    if (item == nullptr) {
+        return;
+    }
+    std::string name = text != nullptr ? *text : item->GetName();
+    if (!item->IsNameValid(name, GetParentItem(item), 1)) {
+        // The person corrects the name in a new edit box; the item keeps its old name.
+        EditNodeLabel(item->GetNode());
+        return;
+    }
+    // Enter on the unchanged name changes nothing, so it does not mark the document modified.
+    if (text != nullptr && name != item->GetName()) {
+        item->AdjustUniqueName(name);
+        item->SetName(name);
+        item->SetModified();
+        RedrawNode(item->GetNode());
+    }
+}
+
+void CQtItemTree::OnNodeExpanded(QTreeWidgetItem* node, bool expanded) {
+    CTreeItem* item = GetItem(node);
+    if (item == nullptr) {
+        return;
+    }
+    if (expanded) {
+        SortChildren(item);
+    }
+    SetExpanded(item, expanded);
+}
+
+// ---- Dragging ----
+
+bool CQtItemTree::IsDropHighlighted(const QTreeWidgetItem* node) const {
+    return m_dragging && m_dropAllowed && node == m_dropTarget && node != m_dragSource;
+}
+
+void CQtItemTree::BeginDrag(QTreeWidgetItem* node, QPoint viewportPos) {
+    CTreeItem* item = GetItem(node);
+    if (item == nullptr || !item->CanDrag() || m_dragging) {
+        return;
+    }
+    m_dragging = true;
+    m_dragSource = node;
+    m_dropTarget = nullptr;
+    m_dropAllowed = true;
+    m_forbiddenCursor = false;
+
+    auto* image =
+        new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput);
+    image->setObjectName(QStringLiteral("dragImage"));
+    image->setAttribute(Qt::WA_DeleteOnClose);
+    image->setPixmap(m_view.viewport()->grab(m_view.NodeLabelRect(node)));
+    image->setWindowOpacity(0.7);
+    m_dragImage = image;
+    MoveDragImage(viewportPos);
+    image->show();
+    m_view.viewport()->grabMouse();
+}
+
+bool CQtItemTree::AcceptsDrop(QTreeWidgetItem* target) const {
+    CTreeItem* source = GetItem(m_dragSource);
+    CTreeItem* targetItem = GetItem(target);
+    return source != nullptr && targetItem != nullptr && target != m_dragSource &&
+           target != m_dragSource->parent() && targetItem->CanAcceptChild(source->GetKind()) &&
+           source->CanMoveTo(targetItem) && !source->IsAncestorOf(targetItem);
+}
+
+void CQtItemTree::DragMove(QPoint viewportPos) {
+    if (!m_dragging) {
+        return;
+    }
+    MoveDragImage(viewportPos);
+    QTreeWidgetItem* over = m_view.itemAt(viewportPos);
+    if (over == nullptr) {
+        return;
+    }
+    QTreeWidgetItem* previous = m_dropTarget;
+    if (AcceptsDrop(over)) {
+        m_dropTarget = over;
+        SetDropAllowed(true);
+    } else {
+        m_dropTarget = m_dragSource;
+        SetDropAllowed(false);
+    }
+    if (previous != m_dropTarget) {
+        if (auto* node = dynamic_cast<CTreeNode*>(previous)) {
+            node->Changed();
+        }
+        if (auto* node = dynamic_cast<CTreeNode*>(m_dropTarget)) {
+            node->Changed();
+        }
+    }
+}
+
+void CQtItemTree::SetDropAllowed(bool allowed) {
+    if (allowed == m_dropAllowed) {
+        return;  // the cursor changes only with the allowed state
+    }
+    m_dropAllowed = allowed;
+    if (!allowed && !m_forbiddenCursor) {
+        QApplication::setOverrideCursor(Qt::ForbiddenCursor);
+        m_forbiddenCursor = true;
+    } else if (allowed && m_forbiddenCursor) {
+        QApplication::restoreOverrideCursor();
+        m_forbiddenCursor = false;
+    }
+}
+
+void CQtItemTree::MoveDragImage(QPoint viewportPos) {
+    if (m_dragImage != nullptr) {
+        m_dragImage->move(m_view.viewport()->mapToGlobal(viewportPos) + QPoint(12, 12));
+    }
+}
+
+void CQtItemTree::EndDrag(bool drop) {
+    if (!m_dragging) {
+        return;
+    }
+    m_dragging = false;
+    m_view.viewport()->releaseMouse();
+    if (m_dragImage != nullptr) {
+        m_dragImage->close();
+    }
+    if (m_forbiddenCursor) {
+        QApplication::restoreOverrideCursor();
+        m_forbiddenCursor = false;
+    }
+    QTreeWidgetItem* target = m_dropTarget;
+    QTreeWidgetItem* source = m_dragSource;
+    m_dropTarget = nullptr;
+    m_dragSource = nullptr;
+    if (auto* node = dynamic_cast<CTreeNode*>(target)) {
+        node->Changed();
+    }
+    if (!drop || target == nullptr || target == source || !m_dropAllowed) {
+        return;
+    }
+    CTreeItem* sourceItem = GetItem(source);
+    CTreeItem* targetItem = GetItem(target);
+    if (sourceItem == nullptr || targetItem == nullptr ||
+        !sourceItem->IsNameValid(sourceItem->GetName(), targetItem, 2)) {
+        return;
+    }
+    sourceItem->MoveTo(targetItem, -1);
+    sourceItem->MoveInTree(targetItem);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QTreeWidgetItem>
+
+class CQtItemTree;
+class CTreeItem;
+
+// A node of the tree view. It keeps no label or picture of its own: it asks its item for
+// them whenever the view paints it, so a renamed or reloaded item never shows stale text.
+class CTreeNode : public QTreeWidgetItem {
+public:
+    static constexpr int kType = QTreeWidgetItem::UserType + 1;
+
+    CTreeNode(CQtItemTree& tree, CTreeItem* item);
+
+    CTreeItem* Item() const { return m_item; }
+    QVariant data(int column, int role) const override;
+    // The order of the children of one node, by the parent item's sort rule.
+    bool operator<(const QTreeWidgetItem& other) const override;
+    // Tells the view that label or picture changed.
+    void Changed() { emitDataChanged(); }
+
+private:
+    CQtItemTree& m_tree;
+    CTreeItem* m_item;
+};

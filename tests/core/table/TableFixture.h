@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "CRecordingItemTree.h"
+#include "CoreTest.h"
+#include "bidding/CBiddingDeal.h"
+#include "bidding/CBiddingList.h"
+#include "items/CDesktop.h"
+#include "table/CBiddingTable.h"
+#include "table/IBiddingTableView.h"
+
+// A window that remembers what the bidding table told it.
+class CRecordingTableView : public IBiddingTableView {
+public:
+    void EnableControl(unsigned controlId, bool enable) override { enabled[controlId] = enable; }
+    void SetControlText(unsigned controlId, const std::string& text) override {
+        texts[controlId] = text;
+    }
+    void SetControlRed(unsigned controlId, bool isRed) override { red[controlId] = isRed; }
+    void SetTitle(const std::string& text) override { title = text; }
+    void SetFocusTo(unsigned controlId) override { focus = controlId; }
+    void SetCommentCaret(std::size_t offset) override { caret = offset; }
+    void RefreshAuction(bool) override { ++auctionRefreshes; }
+    void RefreshPictures() override { ++pictureRefreshes; }
+    void EndDialog() override { ++ended; }
+
+    std::map<unsigned, bool> enabled;
+    std::map<unsigned, std::string> texts;
+    std::map<unsigned, bool> red;
+    std::string title;
+    unsigned focus = 0;
+    std::size_t caret = 0;
+    int auctionRefreshes = 0;
+    int pictureRefreshes = 0;
+    int ended = 0;
+};
+
+// A session of Ann (North) and Bob (South) under a Desktop shown in a recording tree, and a
+// bidding table that draws into a recording view.
+class TableTest : public CoreTest {
+protected:
+    TableTest();
+
+    // Deal A<n> (the n-th of the session): n decides dealer and vulnerability. Every hand
+    // gets 13 cards; the aces go to the seats given (spades, hearts, diamonds, clubs).
+    CBiddingDeal* AddDeal(const std::vector<int>& aces = {1, 1, 1, 1});
+    // A session of that many deals, the earlier ones gone.
+    void MakeDeals(int count, const std::vector<int>& aces = {1, 1, 1, 1});
+    CBiddingDeal* Deal(int index) const;
+
+    // The auction as call texts, "-" for a placeholder.
+    static std::string Calls(const CBiddingDeal& deal);
+    // Appends call texts to the auction after the placeholders, as a document would hold it.
+    static void Fill(CBiddingDeal& deal, const std::string& calls);
+    // Presses each call text, "back" or "autobid"; false at the first disabled button.
+    static bool PressAll(CBiddingTable& table, const std::string& presses);
+    bool Press(const std::string& presses) { return PressAll(table, presses); }
+    // Loads the deal (after setting its start player) and starts the table.
+    static void Open(CBiddingTable& table, CBiddingDeal* deal, int player = -1);
+    void Open(CBiddingDeal* deal, int player = -1) { Open(table, deal, player); }
+
+    CRecordingItemTree tree;
+    CDesktop desktop;
+    CBiddingList* session = nullptr;
+    CRecordingTableView view;
+    CBiddingTable table{&view};
+};
