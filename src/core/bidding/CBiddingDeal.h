@@ -126,6 +126,7 @@ public:
 
 private:
     static bool IsSeat(int seat) { return seat >= 0 && seat < kSeatCount; }
+    bool IsHandEmpty(int seat) const;
     std::string HandLine(int seat) const;
     void TakeBridgeDaComment(int seat, const std::string& line);
 
