@@ -254,17 +254,18 @@ bool CAuction::GetText(std::string& text, bool) {
         text += call->GetName();
         const std::string note = call->GetNote();
         if (!note.empty()) {
-            const std::string number = "(" + std::to_string(++noteNumber) + ")";
-            text += " " + number;
+            std::string number = "(";
+            number.append(std::to_string(++noteNumber)).append(")");
+            text.append(" ").append(number);
             if (!notes.empty()) {
                 notes += "\r\n";
             }
-            notes += number + "\t" + note;
+            notes.append(number).append("\t").append(note);
         }
         ++cell;
     }
     if (!notes.empty()) {
-        text += "\r\n\r\n" + notes;
+        text.append("\r\n\r\n").append(notes);
     }
     return true;
 }

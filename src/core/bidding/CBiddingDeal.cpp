@@ -17,7 +17,6 @@
 #include "table/TableIds.h"
 
 namespace {
-constexpr int kHandsCode = 1;
 constexpr int kCommentCode = 2;
 constexpr int kSeatTextCode = 3;
 constexpr int kOldSeatTextCode = 4;  // read like 3, never written
@@ -259,6 +258,15 @@ bool CBiddingDeal::OnCommand(CItemTree* tree, unsigned id) {
 
 // ---- Text ----
 
+bool CBiddingDeal::IsHandEmpty(int seat) const {
+    for (int suit = 0; suit < kSuitCount; ++suit) {
+        if (!GetSuitText(seat, suit).empty()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string CBiddingDeal::HandLine(int seat) const {
     std::string line;
     for (int suit = 0; suit < kSuitCount; ++suit) {
@@ -279,31 +287,27 @@ bool CBiddingDeal::GetText(std::string& text, bool topLevel) {
     text += GetName();
     std::string description;
     GetDescription(description);
-    text += "\r\n" + description + "\r\n";
+    text.append("\r\n").append(description).append("\r\n");
 
-    // An empty line parts North-South from East-West, before the first of them shown.
-    bool eastWestShown = false;
     for (int seat : kTextSeatOrder) {
-        const std::string line = HandLine(seat);
-        if (line == "- / - / - / -") {
+        if (IsHandEmpty(seat)) {
             continue;
         }
-        if ((seat == SEAT_WEST || seat == SEAT_EAST) && !eastWestShown) {
-            text += "\r\n";
-            eastWestShown = true;
+        if (seat == SEAT_WEST) {
+            text += "\r\n";  // an empty line between North-South and East-West
         }
         std::string seatName;
         GetSeatName(seatName, seat, SEAT_NAME_COLON | SEAT_NAME_TAB);
-        text += "\r\n" + seatName + line;
+        text.append("\r\n").append(seatName).append(HandLine(seat));
     }
 
     std::string auction;
     m_auction->GetText(auction, false);
     if (!auction.empty()) {
-        text += "\r\n\r\n" + auction;
+        text.append("\r\n\r\n").append(auction);
     }
     if (!m_comment.empty()) {
-        text += "\r\n\r\n" + m_comment;
+        text.append("\r\n\r\n").append(m_comment);
     }
     text += "\r\n";
     return true;

@@ -141,7 +141,8 @@ bool CBiddingList::GetText(std::string& text, bool) {
 }
 
 void CBiddingList::AppendText(std::string& text) {
-    text += GetName() + "\r\nNorth:\t" + m_northName + "\r\nSouth:\t" + m_southName + "\r\n";
+    text.append(GetName()).append("\r\nNorth:\t").append(m_northName);
+    text.append("\r\nSouth:\t").append(m_southName).append("\r\n");
 }
 
 // ---- Commands ----

@@ -8,6 +8,7 @@ const StringResource kStrings[] = {
     {IDS_APP_TITLE, "Lorvane"},
     {IDS_IDLE_MESSAGE, "Ready"},
     {IDS_GENERAL_OPTIONS, "General Options"},
+    {IDS_DEFENSIVE_ACTIONS_CAPTION, "Automatic Defensive Actions"},
     {IDS_ASK_TO_SAVE, "Save changes to %1?"},
     {IDS_DEFAULT_DOCUMENT_NAME, "Bidding"},
     {IDS_DOCUMENT_FILTER, "Lorvane Files (*.lv)|*.lv||"},

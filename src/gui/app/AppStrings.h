@@ -7,6 +7,7 @@
 constexpr unsigned IDS_APP_TITLE = 57344;
 constexpr unsigned IDS_IDLE_MESSAGE = 57345;
 constexpr unsigned IDS_GENERAL_OPTIONS = 62464;
+constexpr unsigned IDS_DEFENSIVE_ACTIONS_CAPTION = 62465;
 constexpr unsigned IDS_ASK_TO_SAVE = 62400;
 constexpr unsigned IDS_DEFAULT_DOCUMENT_NAME = 62401;
 constexpr unsigned IDS_DOCUMENT_FILTER = 62402;

@@ -19,6 +19,10 @@
 #include "app/CommandTable.h"
 #include "app/QtText.h"
 #include "app/TextPrinting.h"
+#include "bidding/BiddingListSheet.h"
+#include "bidding/CBiddingList.h"
+#include "bidding/CQtBiddingListSheet.h"
+#include "defence/CAutomaticDefensiveActionPS.h"
 #include "platform/Prompts.h"
 #include "platform/Settings.h"
 #include "platform/StatusDisplay.h"
@@ -64,6 +68,9 @@ CLorvaneApp::~CLorvaneApp() {
         SetStatusDisplay(nullptr);
     }
     m_mainFrame.reset();
+    if (m_biddingListSheet != nullptr && GetBiddingListSheet() == m_biddingListSheet.get()) {
+        SetBiddingListSheet(nullptr);
+    }
     if (m_prompts != nullptr && GetPrompts() == m_prompts.get()) {
         SetPrompts(nullptr);
     }
@@ -84,6 +91,8 @@ bool CLorvaneApp::InitInstance(const QStringList& arguments) {
         m_prompts = std::make_unique<CQtPrompts>();
         SetPrompts(m_prompts.get());
     }
+    m_biddingListSheet = std::make_unique<CQtBiddingListSheet>();
+    SetBiddingListSheet(m_biddingListSheet.get());
     {
         // The general options are in force before any window is drawn.
         COptionsPS options;
@@ -186,6 +195,8 @@ bool CLorvaneApp::IsAppCommand(unsigned id) const {
         case ID_FILE_PRINT_SETUP:
         case ID_APP_ABOUT:
         case ID_OPTIONS_GENERAL:
+        case ID_OPTIONS_DEFENSIVE_ACTIONS:
+        case ID_OPTIONS_BIDDING_SESSION:
             return true;
         default:
             return false;
@@ -213,6 +224,17 @@ void CLorvaneApp::OnAppCommand(unsigned id) {
         case ID_OPTIONS_GENERAL:
             OnOptionsGeneral();
             break;
+        case ID_OPTIONS_BIDDING_SESSION: {
+            // A session made only to edit the defaults, which it reads when it is made.
+            CBiddingList defaults;
+            defaults.EditDefaults();
+            break;
+        }
+        case ID_OPTIONS_DEFENSIVE_ACTIONS: {
+            CAutomaticDefensiveActionPS sheet(m_mainFrame.get());
+            sheet.DoModal();
+            break;
+        }
         default:
             break;
     }

@@ -9,6 +9,7 @@
 
 class CLorvaneChildFrame;
 class CLorvaneMainFrame;
+class CQtBiddingListSheet;
 class CQtPrompts;
 class QWidget;
 
@@ -58,6 +59,7 @@ private:
     CLorvaneChildFrame* ShowDocument(class CGuiDocument* document);
 
     std::unique_ptr<CQtPrompts> m_prompts;
+    std::unique_ptr<CQtBiddingListSheet> m_biddingListSheet;
     std::unique_ptr<CLorvaneMainFrame> m_mainFrame;
     CRecentFileList m_recentFiles;
     QString m_programDirectory;

@@ -14,6 +14,7 @@
 #include "app/CommandTable.h"
 #include "app/QtText.h"
 #include "app/TextPrinting.h"
+#include "bidding/SessionCommands.h"
 #include "items/CDesktop.h"
 #include "items/CTreeItem.h"
 #include "items/ItemIds.h"
@@ -190,7 +191,14 @@ bool CLorvaneView::IsCommandEnabled(unsigned id, CTreeItem* selected) {
             return selected != nullptr && selected->CanRename() && noEdit;
         case ID_INSERT_BIDDING_SESSION:
             return m_document != nullptr &&
-                   m_document->Doc().GetDesktop()->OnCommand(nullptr, ID_INSERT_BIDDING_SESSION);
+                   (m_document->Doc().GetDesktop()->OnCommand(nullptr, id) ||
+                    CanInsertBiddingSession(m_document->Doc()));
+        case ID_IMPORT:
+            return selected != nullptr && noEdit &&
+                   (selected->OnCommand(nullptr, id) || CanImportInto(selected));
+        case ID_EXPORT:
+            return selected != nullptr && noEdit &&
+                   (selected->OnCommand(nullptr, id) || CanExport(selected));
         case ID_FILE_PRINT:
         case ID_FILE_PRINT_DIRECT:
         case ID_FILE_PRINT_PREVIEW: {
@@ -225,8 +233,16 @@ void CLorvaneView::OnCommand(unsigned id) {
         }
         CTreeItem* target =
             id == ID_INSERT_BIDDING_SESSION ? m_document->Doc().GetDesktop() : selected;
-        if (target->OnCommand(m_tree.get(), id)) {
-            target->Redraw();
+        if (target->OnCommand(nullptr, id)) {
+            if (target->OnCommand(m_tree.get(), id)) {
+                target->Redraw();
+            }
+        } else if (id == ID_INSERT_BIDDING_SESSION) {
+            InsertBiddingSession(m_document->Doc(), *m_tree);
+        } else if (id == ID_IMPORT) {
+            ImportInto(selected);
+        } else if (id == ID_EXPORT) {
+            Export(selected);
         }
         emit CommandStateChanged();
         return;

@@ -18,6 +18,10 @@ public:
     virtual void OnSetActive() {}
     // Moves the fields into the controls (false) or the controls into the fields (true).
     virtual bool UpdateData(bool saveAndValidate);
+    // Before the sheet closes with OK or the wizard moves on: reads the controls; false
+    // keeps the page.
+    virtual bool OnKillActive() { return UpdateData(true); }
+    bool validatePage() override { return OnKillActive(); }
 
     // Whether the wizard may go on from this page (Next or Finish enabled).
     bool isComplete() const override { return m_complete; }

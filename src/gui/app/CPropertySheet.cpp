@@ -17,9 +17,11 @@ CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent)
     setWindowTitle(caption);
     setObjectName(QStringLiteral("propertySheet"));
     m_tabs->setObjectName(QStringLiteral("pages"));
+    m_tabs->setUsesScrollButtons(false);  // every page's tab in view
     m_buttons->setObjectName(QStringLiteral("buttons"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
+    setMinimumWidth(fontMetrics().averageCharWidth() * 48);
     layout->addWidget(m_buttons);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &CPropertySheet::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -65,7 +67,7 @@ void CPropertySheet::accept() {
         return;  // Enter must not get round a disabled OK
     }
     for (CPropertyPage* page : m_pages) {
-        if (!page->UpdateData(true)) {
+        if (!page->OnKillActive()) {
             m_tabs->setCurrentWidget(page);
             return;
         }

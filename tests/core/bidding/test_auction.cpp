@@ -128,21 +128,6 @@ TEST(Auction, LegalCalls) {
     }
 }
 
-TEST(Auction, EnableBidsAboveAnyReference) {
-    CAuction auction(nullptr);
-    CRecordingEnabler box;
-    auction.EnableBidsAbove(CCall(0), &box);
-    EXPECT_EQ(LowestEnabledBid(auction), "1C");
-    EXPECT_EQ(box.calls, kBidCount);
-    auction.EnableBidsAbove(CCall(3, STRAIN_DIAMONDS), &box);
-    EXPECT_EQ(LowestEnabledBid(auction), "3H");
-    EXPECT_FALSE(box.enabled[IDC_3D]);
-    EXPECT_TRUE(box.enabled[IDC_3H]);
-    auction.EnableBidsAbove(CCall(IDC_7N), nullptr);
-    EXPECT_EQ(LowestEnabledBid(auction), "-");
-    EXPECT_TRUE(box.enabled[IDC_7N]);  // no box given: the buttons stay as they were
-}
-
 TEST(Auction, TakeBackReopensAndPlaceholdersFillTheSeatsBeforeTheDealer) {
     CAuction auction(nullptr);
     auction.TakeBackLastCall();  // nothing to take back

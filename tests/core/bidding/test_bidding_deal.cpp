@@ -93,31 +93,6 @@ TEST(BiddingDeal, TextsFlagsAndReset) {
     EXPECT_EQ(CallsOf(*deal.GetAuction()), "- 1S");  // the auction stays
 }
 
-TEST(BiddingDeal, DialogIds) {
-    CBiddingDeal deal;
-    EXPECT_EQ(deal.GetFirstDealButtonId(), 1134u);
-    EXPECT_EQ(deal.GetLastDealButtonId(), 1137u);
-    const unsigned holdings[4][4] = {{1102, 1103, 1104, 1105},
-                                     {1090, 1091, 1092, 1093},
-                                     {1094, 1095, 1096, 1097},
-                                     {1098, 1099, 1100, 1101}};
-    for (int seat = 0; seat < 4; ++seat) {
-        for (int suit = 0; suit < 4; ++suit) {
-            EXPECT_EQ(deal.GetHoldingControlId(seat, suit), holdings[seat][suit]);
-        }
-    }
-    const unsigned suitBitmaps[] = {176, 178, 177, 179};
-    for (int suit = 0; suit < 4; ++suit) {
-        EXPECT_EQ(deal.GetSuitBitmapId(suit), suitBitmaps[suit]);
-    }
-    const unsigned vulnerability[4][2] = {{181, 365}, {180, 366}, {182, 364}, {183, 363}};
-    for (int code = 0; code < 4; ++code) {
-        EXPECT_EQ(deal.GetVulnerabilityBitmapId(code, true), vulnerability[code][0]);
-        EXPECT_EQ(deal.GetVulnerabilityBitmapId(code, false), vulnerability[code][1]);
-    }
-    EXPECT_EQ(deal.GetCompassControlId(), 1227u);
-}
-
 TEST(BiddingDeal, DocumentLinesReadAsTheyCome) {
     const struct {
         long kind;
@@ -278,13 +253,13 @@ TEST(BiddingDeal, PlainText) {
          "\r\n\r\nWest:\tW1 / W2 / W3 / W4\r\nEast:\tE1 / E2 / E3 / E4\r\n\r\n"
          "West\tNorth\tEast\tSouth\t\r\n\t\tP (1)\t1N\r\nP\t3N\tP\tP\r\nP\r\n\r\n(1)\t15-17"
          "\r\n\r\nAnn: fine\r\nBob: agreed\r\n"},
-        // East alone of East-West: the empty line still parts the pairs.
+        // East without West: the empty line stands only before West.
         {"B16",
          {"", "N1 N2 N3 N4", "E1 - - -", ""},
          "",
          "",
          "",
-         "B16\r\nWest / East-West\r\n\r\nNorth:\tN1 / N2 / N3 / N4\r\n\r\nEast:\tE1 / - / - / -"
+         "B16\r\nWest / East-West\r\n\r\nNorth:\tN1 / N2 / N3 / N4\r\nEast:\tE1 / - / - / -"
          "\r\n"},
         {"C3",
          {"", "", "", ""},

@@ -220,3 +220,23 @@ TEST_F(BiddingDocumentTest, TheDesktopReadsSessionsAndTheirDeals) {
     EXPECT_EQ(Deal(doc, 1, 0)->GetComment(), "half a deal");
     EXPECT_TRUE(prompts.Messages().empty());
 }
+
+TEST_F(BiddingDocumentTest, RepliesNestedWithoutEndStopAtASafeDepth) {
+    std::string bytes = "61463003\r\n6146300Desktop\r\n6180800S\r\n6180900A1\r\n6182400Bid\r\n";
+    for (int i = 0; i < 20000; ++i) {
+        bytes += "6182500\r\n61825011142\r\n6182400Bid\r\n";
+    }
+    const std::string path = TempPath("deep.lv");
+    WriteFileBytes(path, bytes);
+    CLorvaneDoc doc;
+    ASSERT_TRUE(Open(doc, path));
+    const CAuction* auction = Deal(doc, 0, 0)->GetAuction();
+    int depth = 0;
+    while (auction != nullptr && auction->GetCallCount() > 0) {
+        auction = auction->GetCall(0)->GetReplyTable();
+        ++depth;
+    }
+    EXPECT_GT(depth, 10);
+    EXPECT_LT(depth, 1000);
+    ASSERT_TRUE(doc.OnSaveDocument(TempPath("deep again.lv")));
+}

@@ -116,6 +116,10 @@ void ShellTest::AFileOfAnotherVersionOpensFailedAndIsNeverSaved() {
     QCOMPARE(view.topLevelItemCount(), 1);
     QCOMPARE(view.topLevelItem(0)->text(0), QStringLiteral("Load failed."));
 
+    // Nothing can be added to it either: it could never be saved.
+    shell.Frame().UpdateCommands();
+    QVERIFY(!shell.Frame().Action(ID_INSERT_BIDDING_SESSION)->isEnabled());
+
     shell.Frame().Action(ID_FILE_SAVE)->trigger();
     QCOMPARE(shell.prompts.Messages().back().text,
              std::string("Cannot save the file.\n\nWhen the file was opened it was corrupt or "

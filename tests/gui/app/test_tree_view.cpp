@@ -162,7 +162,7 @@ void TreeViewTest::CommandsAreEnabledBySelection() {
     QCOMPARE(actual.join(' '), enabled);
     // Whatever the selection, these two stay as they are.
     QVERIFY(!tree.enabled(ID_EDIT_UNDO));
-    QVERIFY(!tree.enabled(ID_INSERT_BIDDING_SESSION));
+    QVERIFY(tree.enabled(ID_INSERT_BIDDING_SESSION));
 }
 
 namespace {
@@ -296,7 +296,7 @@ void TreeViewTest::ContextMenuOnlyAfterARightPressOnANode_data() {
                                << "contextMenu154: Select &North-, Select &South-, View &All-, "
                                   "&Unhide All-, &Import...-, Rena&me, &Properties";
     QTest::newRow("the Desktop") << "Desktop"
-                                 << "contextMenu153: &Insert Bidding Session...-";
+                                 << "contextMenu153: &Insert Bidding Session...";
 }
 
 void TreeViewTest::ContextMenuOnlyAfterARightPressOnANode() {

@@ -1,0 +1,121 @@
+#include "bidding/CBiddingListPS.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QWizard>
+
+#include "app/AppStrings.h"
+#include "app/CHelpWindow.h"
+#include "app/CPropertySheet.h"
+#include "bidding/BiddingIds.h"
+#include "bidding/BiddingStrings.h"
+#include "bidding/CBiddingListPSDeal.h"
+#include "bidding/CBiddingListPSFileType.h"
+#include "bidding/CBiddingListPSGeneral.h"
+
+CBiddingListPS::CBiddingListPS(int mode, QWidget* parent)
+    : m_mode(mode),
+      m_deal(new CBiddingListPSDeal),
+      m_general(new CBiddingListPSGeneral),
+      m_fileType(new CBiddingListPSFileType) {
+    const QString title =
+        AppString(mode == PROPERTIES_MODE_OPTIONS ? IDS_SESSION_OPTIONS : IDS_SESSION_PROPERTIES);
+    QDialog* dialog = nullptr;
+    if (mode == PROPERTIES_MODE_INSERT) {
+        m_wizard = new QWizard(parent);
+        m_wizard->setWindowTitle(title);
+        m_wizard->setWizardStyle(QWizard::ClassicStyle);
+        m_wizard->setOption(QWizard::HaveHelpButton);
+        m_wizard->setOption(QWizard::NoBackButtonOnStartPage);
+        connect(m_wizard, &QWizard::helpRequested, this, [this] {
+            auto* page = qobject_cast<CPropertyPage*>(m_wizard->currentPage());
+            CHelpWindow::ShowTopic(page != nullptr ? page->HelpContext() : IDH_CONTENTS);
+        });
+        connect(m_wizard, &QWizard::currentIdChanged, this, [this] {
+            if (auto* page = qobject_cast<CPropertyPage*>(m_wizard->currentPage())) {
+                page->OnSetActive();
+            }
+        });
+        dialog = m_wizard;
+    } else {
+        m_sheet = new CPropertySheet(title, parent);
+        dialog = m_sheet;
+    }
+    dialog->setObjectName(QStringLiteral("biddingListSheet"));
+    // Pages that the mode leaves out go with the dialog.
+    for (CPropertyPage* page :
+         {static_cast<CPropertyPage*>(m_deal), static_cast<CPropertyPage*>(m_general),
+          static_cast<CPropertyPage*>(m_fileType)}) {
+        page->setParent(dialog);
+        page->hide();
+    }
+}
+
+CBiddingListPS::~CBiddingListPS() {
+    delete Dialog();
+}
+
+QDialog* CBiddingListPS::Dialog() const {
+    return m_wizard != nullptr ? static_cast<QDialog*>(m_wizard) : m_sheet.data();
+}
+
+bool CBiddingListPS::HasDealPage() const {
+    return m_mode == PROPERTIES_MODE_INSERT;
+}
+
+bool CBiddingListPS::HasFileTypePage() const {
+    return m_mode == PROPERTIES_MODE_OPTIONS;
+}
+
+void CBiddingListPS::LoadFromSession(CBiddingList* session) {
+    auto add = [this](CPropertyPage* page) {
+        if (m_wizard != nullptr) {
+            m_wizard->addPage(page);
+        } else {
+            m_sheet->AddPage(page);
+        }
+    };
+    if (HasDealPage()) {
+        m_deal->Load(this, session);
+        add(m_deal);
+    }
+    m_general->Load(this, session);
+    add(m_general);
+    if (HasFileTypePage()) {
+        m_fileType->Load(this, session);
+        add(m_fileType);
+    }
+}
+
+void CBiddingListPS::StoreToSession(CBiddingList* session) {
+    if (HasDealPage()) {
+        m_deal->Store(session);
+    }
+    m_general->Store(session);
+    if (HasFileTypePage()) {
+        m_fileType->Store(session);
+    }
+}
+
+void CBiddingListPS::EnableFinish(bool enable) {
+    if (m_wizard != nullptr) {
+        // The wizard offers Back after the first page, and Next or Finish while the page
+        // allows it.
+        if (auto* page = qobject_cast<CPropertyPage*>(m_wizard->currentPage())) {
+            page->SetComplete(enable);
+        }
+    } else if (m_sheet != nullptr) {
+        m_sheet->EnableOk(enable);
+    }
+}
+
+void CBiddingListPS::PressNext() {
+    if (m_wizard != nullptr) {
+        m_wizard->next();
+    }
+}
+
+bool CBiddingListPS::DoModal() {
+    QDialog* dialog = Dialog();
+    return dialog != nullptr && dialog->exec() == QDialog::Accepted;
+}

@@ -1,0 +1,123 @@
+#include "bidding/CBiddingListPSDeal.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/CHelpWindow.h"
+#include "app/QtText.h"
+#include "bidding/BiddingSheetIds.h"
+#include "bidding/CBiddingDeal.h"
+#include "bidding/CBiddingList.h"
+#include "bidding/CBiddingListPS.h"
+
+namespace {
+// The deal list's import and the deal's import dialog, as soon as the deal files provide them.
+template <typename List>
+void ImportInto(List& session, const std::string& path) {
+    if constexpr (requires { session.ImportFile(path); }) {
+        session.ImportFile(path);
+    }
+}
+
+template <typename Deal>
+bool Browse(Deal& deal, std::string& path) {
+    if constexpr (requires { deal.BrowseImportFile(path); }) {
+        return deal.BrowseImportFile(path);
+    } else {
+        return false;
+    }
+}
+
+QGroupBox* NoteBox(const QString& title, const QString& text, QWidget* parent) {
+    auto* box = new QGroupBox(title, parent);
+    auto* label = new QLabel(text, box);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(label);
+    return box;
+}
+}  // namespace
+
+// The note points to the help on generating and importing deals, so that is the page's topic.
+CBiddingListPSDeal::CBiddingListPSDeal(QWidget* parent)
+    : CPropertyPage(QStringLiteral("Deal"), IDH_GENERATING_DEALS, parent) {
+    setObjectName(QStringLiteral("dealPage"));
+    auto* deal = new QGroupBox(QStringLiteral("Deal"), this);
+    auto* label = new QLabel(QStringLiteral("&Import file:"), deal);
+    m_importFileEdit = new QLineEdit(deal);
+    m_importFileEdit->setObjectName(QStringLiteral("control%1").arg(IDC_IMPORT_FILE));
+    label->setBuddy(m_importFileEdit);
+    m_browse = new QPushButton(QStringLiteral("Br&owse..."), deal);
+    m_browse->setObjectName(QStringLiteral("control%1").arg(IDC_BROWSE));
+    m_browse->setAutoDefault(false);
+    auto* row = new QHBoxLayout(deal);
+    row->addWidget(label);
+    row->addWidget(m_importFileEdit, 1);
+    row->addWidget(m_browse);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(deal);
+    layout->addWidget(NoteBox(
+        QStringLiteral("Note!"),
+        QStringLiteral("Lorvane offers no deal generating facilities. This means that deals have "
+                       "to be generated in a deal generator, exported to a text file and then "
+                       "imported into Lorvane.\n\nClick Help to get more information on "
+                       "generating and importing deals."),
+        this));
+    layout->addWidget(NoteBox(
+        QStringLiteral("Tip!"),
+        QStringLiteral("If you select the menu item Options-Bidding Session and select the File "
+                       "Type tab you can change the default file type."),
+        this));
+    layout->addStretch();
+    connect(m_browse, &QPushButton::clicked, this, &CBiddingListPSDeal::OnBrowse);
+}
+
+void CBiddingListPSDeal::Load(CBiddingListPS* sheet, CBiddingList* session) {
+    m_sheet = sheet;
+    m_session = session;
+    UpdateData(false);
+}
+
+void CBiddingListPSDeal::Store(CBiddingList* session) {
+    if (!m_importFile.empty()) {
+        ImportInto(*session, m_importFile);
+    }
+}
+
+bool CBiddingListPSDeal::UpdateData(bool saveAndValidate) {
+    if (saveAndValidate) {
+        m_importFile = m_importFileEdit->text().toStdString();  // a path: the file system's bytes
+    } else {
+        m_importFileEdit->setText(QString::fromStdString(m_importFile));
+    }
+    return true;
+}
+
+void CBiddingListPSDeal::OnSetActive() {
+    UpdateData(true);
+    if (m_sheet != nullptr) {
+        m_sheet->EnableFinish(true);
+    }
+}
+
+void CBiddingListPSDeal::OnBrowse() {
+    // A deal of the session's kind knows the file dialog, with its filters by the default
+    // file type; it never enters the document.
+    CBiddingDeal deal;
+    std::string path;
+    if (!Browse(deal, path)) {
+        return;
+    }
+    UpdateData(true);
+    m_importFile = path;
+    UpdateData(false);
+    if (m_sheet != nullptr) {
+        m_sheet->PressNext();
+    }
+}

@@ -1,0 +1,58 @@
+#include "bidding/CBiddingListPSFileType.h"
+
+#include <QVBoxLayout>
+
+#include "bidding/BiddingSheetIds.h"
+#include "bidding/CBiddingList.h"
+#include "bidding/CBiddingListPS.h"
+#include "bidding/RadioGroup.h"
+
+CBiddingListPSFileType::CBiddingListPSFileType(QWidget* parent)
+    : CPropertyPage(QStringLiteral("File Type"), IDD_BIDDING_LIST_FILE_TYPE, parent) {
+    setObjectName(QStringLiteral("fileTypePage"));
+    m_fileTypeGroup = new CRadioGroup(QStringLiteral("Default file type"),
+                                      {{IDC_FILE_TYPE_BRIDGE_DA, "&Bridge D/A"},
+                                       {IDC_FILE_TYPE_PBN, "&Portable Bridge Notation (PBN)"}},
+                                      this);
+    // The values follow the buttons' order: line comment 0, brace comment 1, tag value 2.
+    m_pbnInfoGroup =
+        new CRadioGroup(QStringLiteral("Where can defensive actions be found in PBN files?"),
+                        {{IDC_PBN_LINE_COMMENT, "&Line comment"},
+                         {IDC_PBN_BRACE_COMMENT, "&Brace comment"},
+                         {IDC_PBN_TAG_VALUE, "&Tag pair value"}},
+                        this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_fileTypeGroup);
+    layout->addWidget(m_pbnInfoGroup);
+    layout->addStretch();
+}
+
+void CBiddingListPSFileType::Load(CBiddingListPS* sheet, CBiddingList* session) {
+    m_sheet = sheet;
+    m_fileType = session->GetFileType();
+    m_pbnInfo = session->GetPbnInfo();
+    UpdateData(false);
+}
+
+void CBiddingListPSFileType::Store(CBiddingList* session) const {
+    session->SetFileType(m_fileType);
+    session->SetPbnInfo(m_pbnInfo);
+}
+
+bool CBiddingListPSFileType::UpdateData(bool saveAndValidate) {
+    if (saveAndValidate) {
+        m_fileType = m_fileTypeGroup->Value();
+        m_pbnInfo = m_pbnInfoGroup->Value();
+    } else {
+        m_fileTypeGroup->SetValue(m_fileType);
+        m_pbnInfoGroup->SetValue(m_pbnInfo);
+    }
+    return true;
+}
+
+void CBiddingListPSFileType::OnSetActive() {
+    UpdateData(true);
+    if (m_sheet != nullptr) {
+        m_sheet->EnableFinish(true);
+    }
+}

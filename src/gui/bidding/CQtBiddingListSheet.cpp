@@ -1,0 +1,15 @@
+#include "bidding/CQtBiddingListSheet.h"
+
+#include <QApplication>
+
+#include "bidding/CBiddingListPS.h"
+
+bool CQtBiddingListSheet::RunBiddingListSheet(CBiddingList& session, int mode) {
+    CBiddingListPS sheet(mode, QApplication::activeWindow());
+    sheet.LoadFromSession(&session);
+    if (!sheet.DoModal()) {
+        return false;
+    }
+    sheet.StoreToSession(&session);
+    return true;
+}

@@ -1,0 +1,9 @@
+#include "defence/CAutomaticDefensiveActionPSDouble.h"
+
+CAutomaticDefensiveActionPSDouble::CAutomaticDefensiveActionPSDouble()
+    : CAutomaticDefensiveActionPage(
+          QStringLiteral("Double"), 391,
+          {{"Double",
+            {},
+            {{"East &doubles:", {{DefenceText::RHODoubles, 1252}}},
+             {"East &prefers spades:", {{DefenceText::RHOPrefers, 1253}}}}}}) {}

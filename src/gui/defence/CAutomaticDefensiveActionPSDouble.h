@@ -1,0 +1,11 @@
+#pragma once
+
+#include "defence/CAutomaticDefensiveActionPage.h"
+
+// The Double page of the Automatic Defensive Actions sheet (dialog 391).
+class CAutomaticDefensiveActionPSDouble : public CAutomaticDefensiveActionPage {
+    Q_OBJECT
+
+public:
+    CAutomaticDefensiveActionPSDouble();
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "defence/CAutomaticDefensiveActionPage.h"
+
+// The General page of the Automatic Defensive Actions sheet (dialog 387).
+class CAutomaticDefensiveActionPSGeneral : public CAutomaticDefensiveActionPage {
+    Q_OBJECT
+
+public:
+    CAutomaticDefensiveActionPSGeneral();
+};
