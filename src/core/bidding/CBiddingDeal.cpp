@@ -258,6 +258,15 @@ bool CBiddingDeal::OnCommand(CItemTree* tree, unsigned id) {
 
 // ---- Text ----
 
+bool CBiddingDeal::IsHandEmpty(int seat) const {
+    for (int suit = 0; suit < kSuitCount; ++suit) {
+        if (!GetSuitText(seat, suit).empty()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string CBiddingDeal::HandLine(int seat) const {
     std::string line;
     for (int suit = 0; suit < kSuitCount; ++suit) {
@@ -280,20 +289,16 @@ bool CBiddingDeal::GetText(std::string& text, bool topLevel) {
     GetDescription(description);
     text.append("\r\n").append(description).append("\r\n");
 
-    // An empty line parts North-South from East-West, before the first of them shown.
-    bool eastWestShown = false;
     for (int seat : kTextSeatOrder) {
-        const std::string line = HandLine(seat);
-        if (line == "- / - / - / -") {
+        if (IsHandEmpty(seat)) {
             continue;
         }
-        if ((seat == SEAT_WEST || seat == SEAT_EAST) && !eastWestShown) {
-            text += "\r\n";
-            eastWestShown = true;
+        if (seat == SEAT_WEST) {
+            text += "\r\n";  // an empty line between North-South and East-West
         }
         std::string seatName;
         GetSeatName(seatName, seat, SEAT_NAME_COLON | SEAT_NAME_TAB);
-        text.append("\r\n").append(seatName).append(line);
+        text.append("\r\n").append(seatName).append(HandLine(seat));
     }
 
     std::string auction;

@@ -111,6 +111,7 @@ public:
 
 private:
     static bool IsSeat(int seat) { return seat >= 0 && seat < kSeatCount; }
+    bool IsHandEmpty(int seat) const;
     std::string HandLine(int seat) const;
 
     std::string m_comment;

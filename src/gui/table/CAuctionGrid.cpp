@@ -2,6 +2,7 @@
 
 #include <QMenu>
 
+#include "app/QtText.h"
 #include "bidding/CAuction.h"
 #include "bidding/CCall.h"
 #include "deals/Seats.h"
@@ -31,7 +32,9 @@ void CAuctionGrid::SetAuction(IAuctionGridOwner* owner, CAuction* auction) {
     scrollToBottom();
 }
 
-int CAuctionGrid::GetNumberOfColumns() const { return kSeatCount; }
+int CAuctionGrid::GetNumberOfColumns() const {
+    return kSeatCount;
+}
 
 int CAuctionGrid::GetNumberOfRows() const {
     // Always one row more than the full rounds, so the round being bid is visible.
@@ -47,7 +50,7 @@ void CAuctionGrid::SetupColumns() {
 void CAuctionGrid::GetColumnHeading(int column, QString& text, unsigned& style) const {
     std::string name;
     GetSeatName(name, column, 0);
-    text = QString::fromStdString(name.substr(0, 1));
+    text = FromBytes(name.substr(0, 1));
     style = 0;
 }
 
@@ -70,7 +73,7 @@ void CAuctionGrid::GetCell(int column, int row, QString& text, unsigned& style) 
     if (call == nullptr) {
         return;
     }
-    text = QString::fromStdString(CCall::GetCallText(call->GetCode()));
+    text = FromBytes(CCall::GetCallText(call->GetCode()));
     if (!call->GetNote().empty()) {
         style |= kCellBold;
     }
@@ -87,7 +90,9 @@ bool CAuctionGrid::GetCellMenu(int column, int row, QMenu& menu) {
     return true;
 }
 
-void CAuctionGrid::OnCellDoubleClick(int column, int row) { EditNote(column, row); }
+void CAuctionGrid::OnCellDoubleClick(int column, int row) {
+    EditNote(column, row);
+}
 
 void CAuctionGrid::OnMenuCommand(int column, int row, unsigned commandId) {
     if (commandId != ID_EDIT_NOTE) {
@@ -105,10 +110,10 @@ void CAuctionGrid::EditNote(int column, int row) {
         return;
     }
     CEditCommentDialog dialog(this);
-    dialog.SetCommentText(QString::fromUtf8(call->GetNote()));
+    dialog.SetCommentText(FromBytes(call->GetNote()));
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    m_owner->ReplaceNote(column, row, dialog.GetCommentText().toStdString());
+    m_owner->ReplaceNote(column, row, ToBytes(dialog.GetCommentText()));
     RedrawCell(column, row);
 }

@@ -1,5 +1,6 @@
 #include "table/CPictureButton.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "images/Pictures.h"
@@ -27,4 +28,13 @@ QSize CPictureButton::sizeHint() const {
 void CPictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, PaintPicture(CurrentFace(), devicePixelRatioF()));
+}
+
+void CPictureButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }

@@ -21,6 +21,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter presses the focused button, as Space does, rather than the dialog's default.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     ButtonFaces m_faces;

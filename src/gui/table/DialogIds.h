@@ -15,4 +15,6 @@ constexpr unsigned IDCANCEL = 2;
 // The auction grid's cell menu.
 constexpr unsigned ID_EDIT_NOTE = 1001;
 
-inline QString ControlName(unsigned id) { return QString::number(id); }
+inline QString ControlName(unsigned id) {
+    return QString::number(id);
+}

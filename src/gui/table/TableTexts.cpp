@@ -1,5 +1,6 @@
 #include "table/TableTexts.h"
 
+#include "app/QtText.h"
 #include "items/StringTable.h"
 
 namespace {
@@ -32,5 +33,5 @@ QString TableText(unsigned id) {
             return QString::fromUtf8(entry.text);
         }
     }
-    return QString::fromUtf8(LoadString(id));
+    return FromBytes(LoadString(id));
 }

@@ -253,13 +253,13 @@ TEST(BiddingDeal, PlainText) {
          "\r\n\r\nWest:\tW1 / W2 / W3 / W4\r\nEast:\tE1 / E2 / E3 / E4\r\n\r\n"
          "West\tNorth\tEast\tSouth\t\r\n\t\tP (1)\t1N\r\nP\t3N\tP\tP\r\nP\r\n\r\n(1)\t15-17"
          "\r\n\r\nAnn: fine\r\nBob: agreed\r\n"},
-        // East alone of East-West: the empty line still parts the pairs.
+        // East without West: the empty line stands only before West.
         {"B16",
          {"", "N1 N2 N3 N4", "E1 - - -", ""},
          "",
          "",
          "",
-         "B16\r\nWest / East-West\r\n\r\nNorth:\tN1 / N2 / N3 / N4\r\n\r\nEast:\tE1 / - / - / -"
+         "B16\r\nWest / East-West\r\n\r\nNorth:\tN1 / N2 / N3 / N4\r\nEast:\tE1 / - / - / -"
          "\r\n"},
         {"C3",
          {"", "", "", ""},

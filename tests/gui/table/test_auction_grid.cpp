@@ -35,7 +35,8 @@ private:
 };
 
 struct Fixture {
-    explicit Fixture(int dealer, std::initializer_list<int> codes) : auction(nullptr), owner(auction) {
+    explicit Fixture(int dealer, std::initializer_list<int> codes)
+        : auction(nullptr), owner(auction) {
         auction.AppendPlaceholders(dealer);
         for (int code : codes) {
             auction.AppendCall(code);
@@ -50,7 +51,9 @@ struct Fixture {
     QVariant Role(int column, int row, int role) const {
         return grid.model()->data(grid.model()->index(row, column), role);
     }
-    bool Bold(int column, int row) const { return Role(column, row, Qt::FontRole).value<QFont>().bold(); }
+    bool Bold(int column, int row) const {
+        return Role(column, row, Qt::FontRole).value<QFont>().bold();
+    }
     QPoint Centre(int column, int row) const {
         return grid.visualRect(grid.model()->index(row, column)).center();
     }
@@ -186,7 +189,8 @@ private slots:
         Fixture f(SEAT_NORTH, {IDC_1N, IDC_PASS, IDC_2C});
         QVERIFY(!f.Bold(1, 0));
         auto seen = AnswerEditComment(QStringLiteral("15-17"), true);
-        QCOMPARE(MenuAt(f.grid, f.Centre(1, 0), true), QStringList({QStringLiteral("Edit Comment")}));
+        QCOMPARE(MenuAt(f.grid, f.Centre(1, 0), true),
+                 QStringList({QStringLiteral("Edit Comment")}));
         QCOMPARE(*seen, QString());
         QCOMPARE(f.auction.GetCall(1)->GetNote(), std::string("15-17"));
         QVERIFY(f.Bold(1, 0));

@@ -78,9 +78,14 @@ private slots:
         connect(&button, &QAbstractButton::clicked, [&] { ++clicks; });
         QTest::mouseClick(&button, Qt::LeftButton);
         QCOMPARE(clicks, 1);
+        // Enter presses the focused button itself, not the dialog's default button.
+        QTest::keyClick(&button, Qt::Key_Return);
+        QTest::keyClick(&button, Qt::Key_Space);
+        QCOMPARE(clicks, 3);
         button.setEnabled(false);
         QTest::mouseClick(&button, Qt::LeftButton);
-        QCOMPARE(clicks, 1);
+        QTest::keyClick(&button, Qt::Key_Return);
+        QCOMPARE(clicks, 3);
     }
 
     // Neighbouring rectangles stay flush whatever the rounding, and a layout grows with
