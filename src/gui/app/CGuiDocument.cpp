@@ -36,9 +36,14 @@ bool CGuiDocument::OnOpenDocument(const QString& path) {
 }
 
 void CGuiDocument::SetModifiedFlag(bool modified) {
-    if (m_doc.IsModified() != modified) {
-        m_doc.SetModifiedFlag(modified);
-        emit ModifiedChanged(modified);
+    m_doc.SetModifiedFlag(modified);
+    RefreshModified();
+}
+
+void CGuiDocument::RefreshModified() {
+    if (m_shownModified != m_doc.IsModified()) {
+        m_shownModified = m_doc.IsModified();
+        emit ModifiedChanged(m_shownModified);
     }
 }
 
@@ -64,14 +69,11 @@ bool CGuiDocument::DoFileSaveAs() {
 }
 
 bool CGuiDocument::DoSave(const QString& path) {
-    const bool wasModified = m_doc.IsModified();
     if (!m_doc.OnSaveDocument(QFileInfo(path).absoluteFilePath().toStdString())) {
         return false;
     }
     SetPathName(QFileInfo(path).absoluteFilePath());
-    if (wasModified) {
-        emit ModifiedChanged(false);
-    }
+    RefreshModified();
     emit PathUsed(m_pathName);
     return true;
 }

@@ -30,6 +30,9 @@ public:
 
     bool IsModified() const { return m_doc.IsModified(); }
     void SetModifiedFlag(bool modified);
+    // Tells the windows when the core changed the flag behind this object's back (building
+    // the tree's nodes sets it and puts it back).
+    void RefreshModified();
     QString GetTitle() const { return m_title; }
     QString GetPathName() const { return m_pathName; }
     CLorvaneDoc& Doc() { return m_doc; }
@@ -46,6 +49,7 @@ private:
     void SetPathName(const QString& path);
 
     CLorvaneDoc m_doc;
+    bool m_shownModified = false;
     QString m_title;
     QString m_pathName;
 };

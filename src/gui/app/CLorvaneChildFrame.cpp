@@ -16,9 +16,8 @@ CLorvaneChildFrame::CLorvaneChildFrame(CGuiDocument* document, QWidget* parent)
     setWidget(m_view);
     setWindowIcon(PictureIcon(IDB_DEALS));
     connect(m_document, &CGuiDocument::TitleChanged, this, &CLorvaneChildFrame::UpdateTitle);
-    connect(m_document, &CGuiDocument::ModifiedChanged, this, &QWidget::setWindowModified);
+    connect(m_document, &CGuiDocument::ModifiedChanged, this, &CLorvaneChildFrame::UpdateTitle);
     UpdateTitle();
-    setWindowModified(m_document->IsModified());
 }
 
 CLorvaneChildFrame::~CLorvaneChildFrame() {
@@ -39,6 +38,9 @@ void CLorvaneChildFrame::closeEvent(QCloseEvent* event) {
     QMdiSubWindow::closeEvent(event);
 }
 
+// The marker is part of the text (not the "[*]" placeholder), because a maximized document
+// window lends its title to the main window as it is.
 void CLorvaneChildFrame::UpdateTitle() {
-    setWindowTitle(m_document->GetTitle() + QStringLiteral("[*]"));
+    const bool modified = m_document->IsModified();
+    setWindowTitle(m_document->GetTitle() + (modified ? QStringLiteral("*") : QString()));
 }

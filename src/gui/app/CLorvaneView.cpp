@@ -129,6 +129,7 @@ void CLorvaneView::OnInitialUpdate() {
     }
     setUpdatesEnabled(false);
     m_document->Doc().AttachTree(m_tree.get());
+    m_document->RefreshModified();
     setUpdatesEnabled(true);
     CDesktop* desktop = m_document->Doc().GetDesktop();
     CTreeItem* firstSession = nullptr;

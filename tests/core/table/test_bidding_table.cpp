@@ -121,11 +121,10 @@ TEST_F(TableTest, DefendersCallOnTheirTurnsAndAUserCallsForHimself) {
         {4, "", "West opens 1H", -1, "", "1H"},
         {2, "East opens 1D", "", -1, "", "- - 1D"},
         {2, "", "", -1, "", "- - P"},
-        // Every turn until it yields a call, then Pass.
-        {1, "East bids at most 2C", "", -1, "2S 3S 4S", "- 2S P 3S P 4S P"},
+        // Every turn until it yields a call: West's overcall makes East's support possible.
         {1, "East supports hearts", "West bids hearts", -1, "1C P P", "- 1C P P 1H P 2H"},
-        {1, "East bids at most 2C", "", -1, "1S", "- 1S 2C"},
-        {1, "East doubles", "", -1, "1H P 2H", "- 1H D P P 2H P"},
+        // The name in the text is not the seat's: West may not double his partner's Double;
+        // East, having acted, passes though Double is legal again.
         {1, "East doubles", "East doubles", -1, "1H P 2H", "- 1H D P P 2H P"},
         // Preference after partner's double.
         {3, "East prefers diamonds", "West doubles", SEAT_SOUTH, "1H P", "- - - 1H D P 2D"},
@@ -134,19 +133,13 @@ TEST_F(TableTest, DefendersCallOnTheirTurnsAndAUserCallsForHimself) {
         {1, "East bids spades", "", -1, "1H back", "- 1H"},
         {1, "East bids spades", "", -1, "1H back back", "-"},
         {1, "East bids spades", "", -1, "1H back 2C", "- 1H 2C"},
-        {1, "East bids spades", "", -1, "1H back 7N", "- 1H 7N"},
         {1, "East bids spades", "", -1, "1H back 7N P", "- 1H 7N P P"},
-        // The seventh-level rule after a user's 7N for North or South.
-        {1, "", "", -1, "7N", "- 7N P P P"},
-        {1, "", "", -1, "7N", "- 7N D P P P", {2, 1, 1, 1}},
-        {1, "", "", -1, "7N", "- 7N P P D P P P", {0, 1, 1, 1}},
+        // The seventh-level rule after South's 7N: West first, then East.
         {1, "", "", -1, "P 7N", "- P P 7N P P P"},
         {1, "", "", -1, "P 7N", "- P P 7N P P D P P P", {2, 1, 1, 1}},
         {1, "", "", -1, "P 7N", "- P P 7N D P P P", {0, 1, 1, 1}},
-        // Recorded replies are replayed for the user after the defender's Pass.
-        {1, "", "", SEAT_NORTH, "1S 2H 4H autobid", "- 1S P"},
+        // Two recorded replies on one call: each trigger gets its own.
         {1, "", "", SEAT_NORTH, "1S 2H 4H autobid 2H", "- 1S P 2H P 4H P"},
-        {1, "", "", SEAT_NORTH, "1S 2H 4H autobid 2C", "- 1S P 2C P"},
         {1, "", "", SEAT_NORTH, "1S 2H 4H autobid 2D 3S autobid 2H", "- 1S P 2H P 4H P"},
         {1, "", "", SEAT_NORTH, "1S 2H 4H autobid 2D 3S autobid 2D", "- 1S P 2D P 3S P"},
     };

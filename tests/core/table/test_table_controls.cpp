@@ -119,24 +119,6 @@ TEST_F(TableTest, EveryButtonIsEnabledByItsRule) {
     }
 }
 
-TEST_F(TableTest, TheBoxOffersExactlyTheLegalCalls) {
-    MakeDeals(1);
-    Deal(0)->SetSeatText(SEAT_EAST, "East bids spades", true);
-    Open(Deal(0));
-    EXPECT_EQ(EnabledCalls(view).size(), 2u * 35 + 34 + 2);  // every bid and Pass
-    EXPECT_TRUE(Press("1H"));
-    EXPECT_EQ(Calls(*Deal(0)), "- 1H 1S");
-    EXPECT_TRUE(EnabledCalls(view).starts_with("1N 2C")) << EnabledCalls(view);
-    EXPECT_TRUE(EnabledCalls(view).ends_with("7N P D")) << EnabledCalls(view);
-    EXPECT_FALSE(table.Press(static_cast<unsigned>(IDC_1S)));
-    EXPECT_FALSE(table.Press(static_cast<unsigned>(IDC_REDOUBLE)));
-    EXPECT_EQ(Calls(*Deal(0)), "- 1H 1S");
-    EXPECT_TRUE(Press("D"));
-    // West passed; North may not double partner's double, nor redouble.
-    EXPECT_EQ(Calls(*Deal(0)), "- 1H 1S D P");
-    EXPECT_TRUE(EnabledCalls(view).ends_with("7N P")) << EnabledCalls(view);
-}
-
 TEST_F(TableTest, TakingBackAfterTheEndHidesTheHandsAgainAndMarksThePeek) {
     const struct {
         int player;

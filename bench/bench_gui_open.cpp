@@ -1,0 +1,108 @@
+// The document window: opening a document of 10,000 bidding deals and showing its tree
+// (the program's own view over QTreeWidget, painted offscreen), and opening the session's
+// node, which sorts its 10,000 deals.
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <benchmark/benchmark.h>
+#include <QApplication>
+
+#include "app/CGuiDocument.h"
+#include "app/CLorvaneView.h"
+#include "bidding/CBiddingDeal.h"
+#include "bidding/CBiddingList.h"
+#include "items/CDesktop.h"
+#include "items/CLorvaneDoc.h"
+
+namespace {
+constexpr int kDeals = 10000;
+
+std::string DocumentPath() {
+    return (std::filesystem::temp_directory_path() / "lorvane-bench-gui.lv").string();
+}
+
+// One session of 10,000 deals with their hands, comments and instruction texts.
+const std::string& SavedDocument() {
+    static const std::string path = [] {
+        CLorvaneDoc doc;
+        doc.OnNewDocument();
+        auto* session = new CBiddingList;
+        session->SetName("Ten thousand");
+        session->SetNorthName("Ann");
+        session->SetSouthName("Bob");
+        session->AppendTo(doc.GetDesktop(), true);
+        for (int d = 0; d < kDeals; ++d) {
+            auto* deal = new CBiddingDeal;
+            deal->SetName("A" + std::to_string(d + 1));
+            for (int card = 1; card <= 52; ++card) {
+                deal->AddCard((card * 7 + d) % 4, card);
+            }
+            deal->SortHands();
+            deal->SetComment("Ann: a fine hand for a strong no trump.", true);
+            deal->SetSeatText(SEAT_EAST, "East opens 1S", true);
+            deal->SetSeatText(SEAT_WEST, "West supports to at most 3S", true);
+            deal->AppendTo(session, true);
+        }
+        doc.OnSaveDocument(DocumentPath());
+        return DocumentPath();
+    }();
+    return path;
+}
+
+void Paint(QWidget& widget) {
+    widget.show();
+    widget.repaint();
+    QApplication::processEvents();
+}
+
+void BM_OpenAndShowTenThousandDeals(benchmark::State& state) {
+    const std::string& path = SavedDocument();
+    for (auto _ : state) {
+        CGuiDocument document;
+        document.OnOpenDocument(QString::fromStdString(path));
+        CLorvaneView view(&document);
+        view.resize(600, 800);
+        view.OnInitialUpdate();
+        Paint(view);
+        benchmark::DoNotOptimize(view.topLevelItemCount());
+    }
+    state.SetItemsProcessed(state.iterations() * kDeals);
+}
+BENCHMARK(BM_OpenAndShowTenThousandDeals)->Unit(benchmark::kMillisecond);
+
+// Opening the session's node sorts its deals (board order) and paints the first page.
+void BM_ExpandTenThousandDeals(benchmark::State& state) {
+    const std::string& path = SavedDocument();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto document = std::make_unique<CGuiDocument>();
+        document->OnOpenDocument(QString::fromStdString(path));
+        auto view = std::make_unique<CLorvaneView>(document.get());
+        view->resize(600, 800);
+        view->OnInitialUpdate();
+        Paint(*view);
+        auto* session = dynamic_cast<CTreeItem*>(document->Doc().GetDesktop()->GetChildAt(0));
+        state.ResumeTiming();
+        session->Expand(true, false);
+        Paint(*view);
+        state.PauseTiming();
+        view.reset();
+        document.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * kDeals);
+}
+BENCHMARK(BM_ExpandTenThousandDeals)->Unit(benchmark::kMillisecond);
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
