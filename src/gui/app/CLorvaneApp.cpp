@@ -23,6 +23,7 @@
 #include "bidding/CBiddingList.h"
 #include "bidding/CQtBiddingListSheet.h"
 #include "defence/CAutomaticDefensiveActionPS.h"
+#include "table/CBiddingDialogLauncher.h"
 #include "platform/Prompts.h"
 #include "platform/Settings.h"
 #include "platform/StatusDisplay.h"
@@ -93,6 +94,7 @@ bool CLorvaneApp::InitInstance(const QStringList& arguments) {
     }
     m_biddingListSheet = std::make_unique<CQtBiddingListSheet>();
     SetBiddingListSheet(m_biddingListSheet.get());
+    InstallBiddingDialogLauncher();  // a deal's Open shows the bidding table
     {
         // The general options are in force before any window is drawn.
         COptionsPS options;
