@@ -24,6 +24,7 @@
 #include "bidding/CQtBiddingListSheet.h"
 #include "defence/CAutomaticDefensiveActionPS.h"
 #include "table/CBiddingDialogLauncher.h"
+#include "items/ItemsStrings.h"
 #include "platform/Prompts.h"
 #include "platform/Settings.h"
 #include "platform/StatusDisplay.h"
@@ -166,6 +167,13 @@ CLorvaneChildFrame* CLorvaneApp::OpenDocumentFile(const QString& path) {
             emit RecentFilesChanged();
             return child;
         }
+    }
+    if (info.isDir()) {
+        // A folder opens as a file on this system and would read as a damaged document.
+        ShowMessage(FormatMessageText(LoadString(IDS_FILE_NOT_FOUND),
+                                      {info.absoluteFilePath().toStdString()}),
+                    MessageIcon::Stop);
+        return nullptr;
     }
     auto* document = new CGuiDocument;
     if (!document->OnOpenDocument(info.absoluteFilePath())) {
