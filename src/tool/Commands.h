@@ -11,3 +11,8 @@ int RunBid(const CommandArguments& args);
 int RunImport(const CommandArguments& args);
 int RunExport(const CommandArguments& args);
 int RunConvert(const CommandArguments& args);
+
+// The deal-file part of lvtool text: whether the name is a deal file's (by its extension),
+// and that file imported into a new session, whose text is printed.
+bool IsDealFileName(const std::string& path);
+int PrintDealFileText(const std::string& path);

@@ -1,17 +1,288 @@
+// lvtool import, export and convert, and the deal-file part of lvtool text.
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <string>
+
 #include "CToolPrompts.h"
 #include "Commands.h"
+#include "ToolDocument.h"
+#include "bidding/BiddingIds.h"
+#include "bidding/CBiddingList.h"
+#include "deals/DealFileFormats.h"
+#include "items/CDesktop.h"
+#include "platform/CFile.h"
+#include "platform/Settings.h"
 
-int RunImport(const CommandArguments&) {
-    PrintError("import: not available yet");
-    return 1;
+namespace {
+// The user's settings as they stand when first read in this run, with some keys answered
+// differently for this run only. An import reads the session defaults for every deal it
+// takes from a PBN file, and the store behind may go to its file for every read.
+class CRunSettingsStore : public ISettingsStore {
+public:
+    CRunSettingsStore() : m_base(GetSettingsStore()) { SetSettingsStore(this); }
+    ~CRunSettingsStore() override { SetSettingsStore(m_base); }
+    CRunSettingsStore(const CRunSettingsStore&) = delete;
+    CRunSettingsStore& operator=(const CRunSettingsStore&) = delete;
+
+    void Override(const std::string& section, const std::string& key, int value) {
+        m_ints[section + '\n' + key] = value;
+    }
+    std::optional<int> ReadInt(const std::string& section, const std::string& key) const override {
+        const auto [it, added] = m_ints.try_emplace(section + '\n' + key);
+        if (added && m_base != nullptr) {
+            it->second = m_base->ReadInt(section, key);
+        }
+        return it->second;
+    }
+    std::optional<std::string> ReadString(const std::string& section,
+                                          const std::string& key) const override {
+        const auto [it, added] = m_strings.try_emplace(section + '\n' + key);
+        if (added && m_base != nullptr) {
+            it->second = m_base->ReadString(section, key);
+        }
+        return it->second;
+    }
+    void WriteInt(const std::string& section, const std::string& key, int value) override {
+        m_ints[section + '\n' + key] = value;
+        if (m_base != nullptr) {
+            m_base->WriteInt(section, key, value);
+        }
+    }
+    void WriteString(const std::string& section, const std::string& key,
+                     const std::string& value) override {
+        m_strings[section + '\n' + key] = value;
+        if (m_base != nullptr) {
+            m_base->WriteString(section, key, value);
+        }
+    }
+
+private:
+    ISettingsStore* m_base;
+    mutable std::map<std::string, std::optional<int>> m_ints;
+    mutable std::map<std::string, std::optional<std::string>> m_strings;
+};
+
+struct Options {
+    std::vector<std::string> files;
+    std::map<std::string, std::string> values;  // "--session" -> NAME
+};
+
+// The arguments as files and "--name VALUE" options; false for an option not allowed or
+// without its value.
+bool ParseOptions(const CommandArguments& args, const std::vector<std::string>& allowed,
+                  Options& options) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.size() > 1 && arg[0] == '-') {
+            bool known = false;
+            for (const std::string& name : allowed) {
+                known = known || name == arg;
+            }
+            if (!known || i + 1 == args.size()) {
+                return false;
+            }
+            options.values[arg] = args[++i];
+        } else {
+            options.files.push_back(arg);
+        }
+    }
+    return true;
 }
 
-int RunExport(const CommandArguments&) {
-    PrintError("export: not available yet");
-    return 1;
+bool IsReadableFormat(DealFileFormat format) {
+    return format != DealFileFormat::None;
 }
 
-int RunConvert(const CommandArguments&) {
-    PrintError("convert: not available yet");
-    return 1;
+bool IsWritableFormat(DealFileFormat format) {
+    return format != DealFileFormat::None && format != DealFileFormat::BridgeDa;
+}
+
+// The deal file's path as an import names it: without an extension the session's default
+// one is added. False after a message when it cannot be read in any format.
+bool CheckDealFile(std::string& path, CBiddingList& session) {
+    if (!HasFileExtension(path)) {
+        path += "." + session.GetDefaultExtension();
+    }
+    if (!IsReadableFormat(DealFileFormatOf(FileExtensionOf(path)))) {
+        PrintError(path + ": not a deal file (*.pbn, *.dup, *.bri, *.dge, *.nth)");
+        return false;
+    }
+    if (CFile::OpenRead(path) == nullptr) {
+        PrintError("cannot open " + path);
+        return false;
+    }
+    return true;
+}
+
+bool CheckOutputFile(const std::string& path) {
+    if (!IsWritableFormat(DealFileFormatOf(FileExtensionOf(path)))) {
+        PrintError(path + ": cannot write this kind of file (*.pbn, *.dup, *.bri, *.dge)");
+        return false;
+    }
+    return true;
+}
+
+// Imports into the session; false when the file could not be read (a Bridge D/A set
+// without its South file has said why).
+bool ImportInto(CBiddingList& session, const std::string& path) {
+    return session.Import(path, FileExtensionOf(path));
+}
+
+// A new session with the user's defaults and the file's deals, given its place in the
+// document with a unique name. Null when the file could not be read.
+CBiddingList* ImportAsNewSession(CToolDocument& document, std::string path,
+                                 const Options& options) {
+    auto session = std::make_unique<CBiddingList>();
+    if (!CheckDealFile(path, *session)) {
+        return nullptr;
+    }
+    if (const auto north = options.values.find("--north"); north != options.values.end()) {
+        session->SetNorthName(north->second);
+    }
+    if (const auto south = options.values.find("--south"); south != options.values.end()) {
+        session->SetSouthName(south->second);
+    }
+    if (!ImportInto(*session, path)) {
+        return nullptr;
+    }
+    // A name given wins over the file's event.
+    if (const auto name = options.values.find("--session"); name != options.values.end()) {
+        session->SetName(name->second);
+    }
+    CBiddingList* added = session.release();
+    added->InsertIntoTree(&document.Desktop());
+    return added;
+}
+
+CBiddingList* FindSession(CDesktop& desktop, const std::string& name) {
+    return dynamic_cast<CBiddingList*>(desktop.FindChild(name));
+}
+
+CBiddingList* FirstSession(CDesktop& desktop) {
+    POSITION pos;
+    desktop.GetHeadChildPosition(pos);
+    while (pos) {
+        if (auto* session = dynamic_cast<CBiddingList*>(desktop.GetNextChild(pos))) {
+            return session;
+        }
+    }
+    return nullptr;
+}
+
+bool Export(CBiddingList& session, const std::string& path) {
+    return session.ExportToFile(path, FileExtensionOf(path));
+}
+}  // namespace
+
+bool IsDealFileName(const std::string& path) {
+    return IsReadableFormat(DealFileFormatOf(FileExtensionOf(path)));
+}
+
+int PrintDealFileText(const std::string& path) {
+    CRunSettingsStore settings;
+    CToolDocument document;
+    document.New();
+    CBiddingList* session = ImportAsNewSession(document, path, Options());
+    if (session == nullptr) {
+        return 1;
+    }
+    std::string text;
+    session->GetText(text, true);
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+        std::fflush(stdout) != 0) {
+        PrintError("cannot write the text");
+        return 1;
+    }
+    return 0;
+}
+
+int RunImport(const CommandArguments& args) {
+    static const char kUsage[] =
+        "lvtool import DEALFILE -o DOC.lv [--session NAME] [--north NAME] [--south NAME] "
+        "[--pbn-info line|brace|tag]";
+    Options options;
+    if (!ParseOptions(args, {"-o", "--session", "--north", "--south", "--pbn-info"}, options) ||
+        options.files.size() != 1 || options.values.count("-o") == 0) {
+        PrintError(std::string("usage: ") + kUsage);
+        return 1;
+    }
+    CRunSettingsStore settings;
+    if (const auto info = options.values.find("--pbn-info"); info != options.values.end()) {
+        const std::map<std::string, int> kPlaces = {{"line", PBN_INFO_LINE_COMMENT},
+                                                    {"brace", PBN_INFO_BRACE_COMMENT},
+                                                    {"tag", PBN_INFO_TAG_VALUE}};
+        if (kPlaces.count(info->second) == 0) {
+            PrintError(std::string("usage: ") + kUsage);
+            return 1;
+        }
+        settings.Override("CBiddingList", "PBNInfo", kPlaces.at(info->second));
+    }
+
+    const std::string& documentPath = options.values["-o"];
+    CToolDocument document;
+    if (CFile::OpenRead(documentPath) != nullptr) {
+        if (!document.Open(documentPath)) {
+            return 1;
+        }
+    } else {
+        document.New();
+    }
+    std::string dealFile = options.files[0];
+    const auto name = options.values.find("--session");
+    CBiddingList* existing =
+        name != options.values.end() ? FindSession(document.Desktop(), name->second) : nullptr;
+    if (existing != nullptr) {
+        if (!CheckDealFile(dealFile, *existing) || !ImportInto(*existing, dealFile)) {
+            return 1;
+        }
+        // The session keeps the name it was asked for by, whatever name the file gives.
+        existing->SetName(name->second);
+    } else if (ImportAsNewSession(document, dealFile, options) == nullptr) {
+        return 1;
+    }
+    return document.Save(documentPath) ? 0 : 1;
+}
+
+int RunExport(const CommandArguments& args) {
+    static const char kUsage[] = "lvtool export DOC.lv OUTFILE [--session NAME]";
+    Options options;
+    if (!ParseOptions(args, {"--session"}, options) || options.files.size() != 2) {
+        PrintError(std::string("usage: ") + kUsage);
+        return 1;
+    }
+    const std::string& output = options.files[1];
+    if (!CheckOutputFile(output)) {
+        return 1;
+    }
+    CToolDocument document;
+    if (!document.Open(options.files[0])) {
+        return 1;
+    }
+    const auto name = options.values.find("--session");
+    CBiddingList* session = name != options.values.end()
+                                ? FindSession(document.Desktop(), name->second)
+                                : FirstSession(document.Desktop());
+    if (session == nullptr) {
+        PrintError(name != options.values.end()
+                       ? options.files[0] + " has no session named " + name->second
+                       : options.files[0] + " has no bidding session");
+        return 1;
+    }
+    return Export(*session, output) ? 0 : 1;
+}
+
+int RunConvert(const CommandArguments& args) {
+    if (args.size() != 2) {
+        PrintError("usage: lvtool convert INFILE OUTFILE");
+        return 1;
+    }
+    if (!CheckOutputFile(args[1])) {
+        return 1;
+    }
+    CRunSettingsStore settings;
+    CToolDocument document;
+    document.New();
+    CBiddingList* session = ImportAsNewSession(document, args[0], Options());
+    return session != nullptr && Export(*session, args[1]) ? 0 : 1;
 }

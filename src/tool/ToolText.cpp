@@ -59,6 +59,9 @@ int RunText(const CommandArguments& args) {
     if (LowerExtension(path) == "lv") {
         return PrintDocumentText(path);
     }
+    if (IsDealFileName(path)) {
+        return PrintDealFileText(path);
+    }
     PrintError(path + ": not a Lorvane document (*.lv)");
     return 1;
 }

@@ -7,6 +7,10 @@
 #include "bidding/CBiddingList.h"
 #include "bidding/CCall.h"
 #include "bidding/MultiLineValues.h"
+#include "deals/BridgeDaFiles.h"
+#include "deals/CPbnGame.h"
+#include "deals/CPbnLine.h"
+#include "deals/DealsStrings.h"
 #include "defence/CAutomaticDefensiveBidding.h"
 #include "items/CDesktop.h"
 #include "items/CLorvaneDoc.h"
@@ -462,4 +466,70 @@ unsigned CBiddingDeal::GetVulnerabilityBitmapIdAll() {
 }
 unsigned CBiddingDeal::GetCompassControlId() {
     return IDC_COMPASS_FRAME;
+}
+
+// ---- Deal files ----
+
+bool CBiddingDeal::ReadBridgeDaDeal(CTextLineReader& north, CTextLineReader& south,
+                                    CTextLineReader* east, CTextLineReader* west,
+                                    bool withEastWest) {
+    return BridgeDa::ReadDeal(*this, north, south, withEastWest ? east : nullptr,
+                              withEastWest ? west : nullptr,
+                              [this](int seat, const std::string& line) {
+                                  TakeBridgeDaComment(seat, line);
+                              });
+}
+
+bool CBiddingDeal::ReadBridgeDaHand(CTextLineReader& file, int seat) {
+    return BridgeDa::ReadHand(file, seat, *this, [this](int fileSeat, const std::string& line) {
+        TakeBridgeDaComment(fileSeat, line);
+    });
+}
+
+void CBiddingDeal::TakeBridgeDaComment(int seat, const std::string& line) {
+    if (seat == SEAT_NORTH || seat == SEAT_SOUTH) {
+        SetSeatText(GetSeatText(seat).empty() ? seat : seat - 1, line, false);
+    }
+}
+
+unsigned CBiddingDeal::GetImportFilterId() {
+    switch (CBiddingList().GetFileType()) {
+        case FILE_TYPE_BRIDGE_DA:
+            return IDS_FILTER_BRIDGE_DA_FIRST;
+        case FILE_TYPE_PBN:
+            return IDS_FILTER_PBN_FIRST;
+        default:
+            return 0;
+    }
+}
+
+void CBiddingDeal::TakePbnGame(CPbnGame* game) {
+    static const char* const kSeatTags[kSeatCount] = {"West", "North", "East", "South"};
+    const int pbnInfo = CBiddingList().GetPbnInfo();
+    POSITION pos;
+    game->GetHeadChildPosition(pos);
+    while (pos) {
+        const CPbnLine* line = game->GetLine(pos);
+        if (line->GetTagName() == "Event" && !line->GetTagValue().empty()) {
+            SetEvent(line->GetTagValue());
+        }
+        for (int seat = 0; seat < kSeatCount; ++seat) {
+            if (line->GetTagName() != kSeatTags[seat]) {
+                continue;
+            }
+            switch (pbnInfo) {
+                case PBN_INFO_LINE_COMMENT:
+                    SetSeatText(seat, line->GetLineComment(), true);
+                    break;
+                case PBN_INFO_BRACE_COMMENT:
+                    SetSeatText(seat, line->GetBraceComment(), true);
+                    break;
+                case PBN_INFO_TAG_VALUE:
+                    SetSeatText(seat, line->GetTagValue(), true);
+                    break;
+                default:
+                    break;
+            }
+        }
+    }
 }

@@ -9,6 +9,8 @@
 class CAuction;
 class CAutomaticDefensiveBidding;
 class CBiddingList;
+class CPbnGame;
+class CTextLineReader;
 
 // What the bidding dialog shows of a deal.
 struct BiddingDisplayData {
@@ -68,6 +70,19 @@ public:
     // Puts a copy of the deal as it stands into the log-book document.
     void WriteLogBook();
 
+    // One deal of a Bridge D/A set: the deal is emptied, then each file's block is read,
+    // North, South, and East and West when withEastWest. Comment lines of the North and
+    // South blocks become seat texts: the first the file's own seat's, the further ones the
+    // defender's before it (West, East). The result is the South file's: false when it has
+    // no more deals.
+    bool ReadBridgeDaDeal(CTextLineReader& north, CTextLineReader& south, CTextLineReader* east,
+                          CTextLineReader* west, bool withEastWest);
+    bool ReadBridgeDaHand(CTextLineReader& file, int seat);
+    // The dialogs list the session's default file type first.
+    unsigned GetImportFilterId() override;
+    // The event and, from the place the PBN-info default names, the four seat texts.
+    void TakePbnGame(CPbnGame* game) override;
+
     void WriteFields() override;
     void ReadField(long kind, int code, const std::string& text) override;
     bool Open() override;
@@ -113,6 +128,7 @@ private:
     static bool IsSeat(int seat) { return seat >= 0 && seat < kSeatCount; }
     bool IsHandEmpty(int seat) const;
     std::string HandLine(int seat) const;
+    void TakeBridgeDaComment(int seat, const std::string& line);
 
     std::string m_comment;
     std::array<std::string, kSeatCount> m_seatTexts;

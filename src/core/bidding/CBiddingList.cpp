@@ -4,6 +4,8 @@
 #include "bidding/BiddingListSheet.h"
 #include "bidding/BiddingStrings.h"
 #include "bidding/CBiddingDeal.h"
+#include "deals/BridgeDaFiles.h"
+#include "deals/CBridgeDaSet.h"
 #include "items/ItemIds.h"
 #include "items/ItemsStrings.h"
 #include "platform/Prompts.h"
@@ -171,6 +173,14 @@ bool CBiddingList::OnCommand(CItemTree* tree, unsigned id) {
                 return false;
             }
             return query || static_cast<CTreeItem*>(GetChildAt(0))->OnCommand(tree, ID_OPEN);
+        case ID_EXPORT:
+            if (!query) {
+                Export();
+            }
+            return true;
+        case ID_IMPORT:
+            // Not offered in the session's menus; the program may reach it otherwise.
+            return !query && ImportWithDialog();
         case ID_UNHIDE_ALL:
             if (GetChildCount() == 0) {
                 return false;
@@ -199,6 +209,15 @@ bool CBiddingList::SelectPlayer(CItemTree* tree, int seat) {
 
 CDeal* CBiddingList::CreateDeal() {
     return new CBiddingDeal;
+}
+
+bool CBiddingList::ImportBridgeDaFiles(const std::string& path) {
+    return BridgeDa::ImportFiles(*this, path, [](CDeal& deal, CBridgeDaSet& set) {
+        auto* biddingDeal = dynamic_cast<CBiddingDeal*>(&deal);
+        return biddingDeal != nullptr &&
+               biddingDeal->ReadBridgeDaDeal(set.North(), set.South(), set.East(), set.West(),
+                                             set.HasEastWest());
+    });
 }
 
 std::string CBiddingList::GetDefaultExtension() {

@@ -52,6 +52,8 @@ public:
     void OnUpdateCommand(ICommandUI* commandUI) override;
     bool OnCommand(CItemTree* tree, unsigned id) override;
     CDeal* CreateDeal() override;
+    // Each deal read with the bidding deal's ReadBridgeDaDeal.
+    bool ImportBridgeDaFiles(const std::string& path) override;
     std::string GetDefaultExtension() override;
 
 private:

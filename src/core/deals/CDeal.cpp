@@ -2,7 +2,13 @@
 
 #include <algorithm>
 
+#include "deals/CPbnGame.h"
+#include "deals/DealFileFormats.h"
+#include "deals/DuplimateFiles.h"
+#include "deals/PbnFiles.h"
+#include "items/StringTable.h"
 #include "platform/ControlEnabler.h"
+#include "platform/Prompts.h"
 
 namespace {
 constexpr char kCardLetters[] = "AKQJT98765432";
@@ -10,16 +16,17 @@ constexpr int kCardsPerSuit = 13;
 constexpr int kCardCount = 52;
 constexpr int kViewAllHands = 4;
 
-int RankValueOf(char c) {
-    switch (c) {
-        case 'A': return 1;
-        case 'K': return 2;
-        case 'Q': return 3;
-        case 'J': return 4;
-        case 'T': return 5;
-        default: return (c >= '2' && c <= '9') ? 15 - (c - '0') : 0;
+// "A" 1, "K" 2, "Q" 3, "J" 4, "T" 5, "9" 6 ... "2" 13; any other byte 0. A table, because
+// every imported deal sorts and every export checks each of its cards.
+constexpr std::array<unsigned char, 256> kRankValues = [] {
+    std::array<unsigned char, 256> values{};
+    for (int rank = 0; rank < kCardsPerSuit; ++rank) {
+        values[static_cast<unsigned char>(kCardLetters[rank])] = static_cast<unsigned char>(rank + 1);
     }
-}
+    return values;
+}();
+
+int RankValueOf(char c) { return kRankValues[static_cast<unsigned char>(c)]; }
 }  // namespace
 
 CDeal::CDeal(unsigned defaultNameId, int kind, unsigned image, unsigned expandedImage,
@@ -37,12 +44,15 @@ int CDeal::GetRankValue(const std::string& text, std::size_t pos) {
     return pos < text.size() ? RankValueOf(text[pos]) : 0;
 }
 
+int CDeal::GetRankValue(char letter) { return RankValueOf(letter); }
+
 int CDeal::GetCardNumber(int suit, const std::string& text, std::size_t pos) {
     return suit * kCardsPerSuit + GetRankValue(text, pos);
 }
 
-std::string CDeal::GetSuitText(int seat, int suit) const {
-    return IsValidSeatAndSuit(seat, suit) ? m_hands[seat * kSuitCount + suit] : std::string();
+const std::string& CDeal::GetSuitText(int seat, int suit) const {
+    static const std::string kNoCards;
+    return IsValidSeatAndSuit(seat, suit) ? m_hands[seat * kSuitCount + suit] : kNoCards;
 }
 
 void CDeal::SetSuitText(int seat, int suit, const std::string& text, bool replace) {
@@ -73,10 +83,18 @@ void CDeal::SortSuit(int seat, int suit) {
     if (!IsValidSeatAndSuit(seat, suit)) {
         return;
     }
-    // Taking out the lowest rank value again and again, the first on a tie, is a stable sort.
+    // Taking out the lowest rank value again and again, the first on a tie, is a stable sort;
+    // an insertion sort does it in place, which suits the few letters of a suit.
     std::string& hand = m_hands[seat * kSuitCount + suit];
-    std::stable_sort(hand.begin(), hand.end(),
-                     [](char a, char b) { return RankValueOf(a) < RankValueOf(b); });
+    for (std::size_t i = 1; i < hand.size(); ++i) {
+        const char letter = hand[i];
+        const int rank = RankValueOf(letter);
+        std::size_t j = i;
+        for (; j > 0 && RankValueOf(hand[j - 1]) > rank; --j) {
+            hand[j] = hand[j - 1];
+        }
+        hand[j] = letter;
+    }
 }
 
 void CDeal::SortHands() {
@@ -139,6 +157,110 @@ void CDeal::GetVisibleHand(int seat, std::string& spades, std::string& hearts,
     diamonds = visible ? GetSuitText(seat, SUIT_DIAMONDS) : std::string();
     clubs = visible ? GetSuitText(seat, SUIT_CLUBS) : std::string();
 }
+
+bool CDeal::ChooseImportFile(std::string& path, std::string& ext) {
+    FileChoice choice;
+    choice.filter = LoadString(GetImportFilterId());
+    choice.defaultExtension = "dup";
+    choice.mustExist = true;
+    std::string chosen;
+    if (!::ChooseOpenFile(choice, chosen)) {
+        return false;
+    }
+    path = chosen;
+    ext = FileExtensionOf(chosen);
+    return true;
+}
+
+bool CDeal::BrowseImportFile(std::string& path) {
+    std::string ext;
+    return ChooseImportFile(path, ext);
+}
+
+bool CDeal::ChooseExportFile(std::string& path, std::string& ext) {
+    FileChoice choice;
+    choice.filter = LoadString(GetExportFilterId());
+    choice.defaultExtension = "dup";
+    choice.confirmOverwrite = true;
+    std::string chosen;
+    if (!::ChooseSaveFile(choice, chosen)) {
+        return false;
+    }
+    // A name typed without extension gets the default one, as the save dialog does.
+    if (!HasFileExtension(chosen)) {
+        chosen += "." + choice.defaultExtension;
+    }
+    path = chosen;
+    ext = ToUpperAscii(FileExtensionOf(chosen));
+    return true;
+}
+
+bool CDeal::ReadFromFile(CFile& file, const std::string& ext) {
+    bool read = false;
+    switch (DealFileFormatOf(ext)) {
+        case DealFileFormat::Dup: read = ReadDuplimateRecord(file, Duplimate::kDupRecordLength); break;
+        case DealFileFormat::Bri: read = ReadDuplimateRecord(file, Duplimate::kBriRecordLength); break;
+        case DealFileFormat::Dge: read = ReadDgeRecord(file); break;
+        case DealFileFormat::Pbn: read = ReadPbnGame(file); break;
+        case DealFileFormat::BridgeDa:
+        case DealFileFormat::None: return false;
+    }
+    if (read) {
+        SortHands();
+    }
+    return read;
+}
+
+bool CDeal::WriteToFile(CFile& file, const std::string& ext, bool first, int dealCount) {
+    const DealFileFormat format = DealFileFormatOf(ext);
+    if (IsDuplimateFormat(format) && !Duplimate::HoldsFullPack(*this)) {
+        return false;
+    }
+    switch (format) {
+        case DealFileFormat::Dup: WriteDupRecord(file, dealCount); break;
+        case DealFileFormat::Bri: WriteBriRecord(file, true); break;
+        case DealFileFormat::Dge: WriteDgeRecord(file, true); break;
+        case DealFileFormat::Pbn: WritePbnGame(file, first); break;
+        case DealFileFormat::BridgeDa:
+        case DealFileFormat::None: break;
+    }
+    return true;
+}
+
+bool CDeal::ReadDuplimateRecord(CFile& file, int recordLength) {
+    return Duplimate::ReadCardNumberRecord(file, *this, recordLength);
+}
+
+bool CDeal::ReadDgeRecord(CFile& file) { return Duplimate::ReadDgeRecord(file, *this); }
+
+void CDeal::WriteDupRecord(CFile& file, int dealCount) {
+    if (dealCount < 0) {
+        dealCount = GetParent() != nullptr ? GetParent()->GetChildCount() : 1;
+    }
+    Duplimate::WriteDupRecord(file, *this, dealCount);
+}
+
+void CDeal::WriteBriRecord(CFile& file, bool pad) { Duplimate::WriteBriRecord(file, *this, pad); }
+
+void CDeal::WriteDgeRecord(CFile& file, bool pad) { Duplimate::WriteDgeRecord(file, *this, pad); }
+
+bool CDeal::ReadPbnGame(CFile& file) {
+    // Header lines of escapes, and the statistics some generators print after the last
+    // game, make "games" without a tag pair: they are no deals, so reading goes on.
+    for (;;) {
+        ResetDeal();
+        CPbnGame game;
+        if (!game.ReadGame(file, this)) {
+            return false;
+        }
+        if (game.HasTagPair()) {
+            TakePbnGame(&game);
+            return true;
+        }
+    }
+}
+
+void CDeal::WritePbnGame(CFile& file, bool first) { Pbn::WriteGame(file, *this, first); }
 
 int CDeal::GetDealer() {
     switch ((static_cast<long long>(GetNumber()) - 1) % 4) {

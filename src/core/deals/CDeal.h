@@ -6,6 +6,7 @@
 #include "deals/CNumberedItem.h"
 #include "deals/Seats.h"
 
+class CFile;
 class CPbnGame;
 class IControlEnabler;
 
@@ -18,9 +19,11 @@ public:
 
     // Card letters "A" ... "2", ten as "T"; a card number is suit * 13 + rank position + 1.
     static int GetRankValue(const std::string& text, std::size_t pos);
+    static int GetRankValue(char letter);
     static int GetCardNumber(int suit, const std::string& text, std::size_t pos);
 
-    std::string GetSuitText(int seat, int suit) const;
+    // Empty for a seat or suit out of range.
+    const std::string& GetSuitText(int seat, int suit) const;
     // Appends (or with replace, replaces). Commas and line ends are dropped: the document
     // keeps all suit texts comma-joined on one line.
     void SetSuitText(int seat, int suit, const std::string& text, bool replace);
@@ -37,6 +40,27 @@ public:
     // The seat's suits when view is 4 (all hands) or the seat itself, else empty texts.
     void GetVisibleHand(int seat, std::string& spades, std::string& hearts, std::string& diamonds,
                         std::string& clubs, int view) const;
+
+    // Deal files. The dialogs take their filters from GetImportFilterId/GetExportFilterId.
+    bool ChooseImportFile(std::string& path, std::string& ext);
+    bool BrowseImportFile(std::string& path);
+    // ext comes back in upper case.
+    bool ChooseExportFile(std::string& path, std::string& ext);
+    // One deal from the current position by the extension's format, hands sorted; false at
+    // the end of the deals (or for an extension that names no readable format).
+    bool ReadFromFile(CFile& file, const std::string& ext);
+    // This deal in the extension's format at the end of the file; dealCount is the number of
+    // deals the file will hold (-1: the parent list's count). False when the format cannot
+    // carry the deal (a Duplimate record needs four hands of 13 cards): nothing is written.
+    bool WriteToFile(CFile& file, const std::string& ext, bool first, int dealCount = -1);
+    bool ReadDuplimateRecord(CFile& file, int recordLength);
+    bool ReadDgeRecord(CFile& file);
+    void WriteDupRecord(CFile& file, int dealCount = -1);
+    void WriteBriRecord(CFile& file, bool pad);
+    void WriteDgeRecord(CFile& file, bool pad);
+    // The next game that holds a tag pair; its lines go to TakePbnGame.
+    bool ReadPbnGame(CFile& file);
+    void WritePbnGame(CFile& file, bool first);
 
     int GetDealer();
     int GetVulnerability();

@@ -1,5 +1,34 @@
 #include "deals/CDealList.h"
 
+#include <memory>
+#include <vector>
+
+#include "deals/CDeal.h"
+#include "deals/DealFileFormats.h"
+#include "deals/DealsStrings.h"
+#include "deals/DuplimateFiles.h"
+#include "platform/CFile.h"
+#include "platform/CStatusProgress.h"
+#include "platform/Prompts.h"
+#include "platform/StatusDisplay.h"
+
+namespace {
+// At most this many names in the message about deals left out of an export.
+constexpr std::size_t kNamedDeals = 20;
+
+std::string JoinNames(const std::vector<std::string>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size() && i < kNamedDeals; ++i) {
+        text += (i > 0 ? ", " : "") + names[i];
+    }
+    if (names.size() > kNamedDeals) {
+        text = FormatMessageText(LoadString(IDS_EXPORT_LEFT_OUT_MORE),
+                                 {text, std::to_string(names.size() - kNamedDeals)});
+    }
+    return text;
+}
+}  // namespace
+
 CDealList::CDealList(unsigned defaultNameId, int kind, unsigned image, unsigned expandedImage,
                      unsigned contextMenu)
     : CTreeItem(defaultNameId, kind, image, expandedImage, contextMenu) {
@@ -12,8 +41,117 @@ void CDealList::SetDealListFlags() {
     SetCanDrag(false);
 }
 
-CDeal* CDealList::CreateDeal() { return nullptr; }
+CDeal* CDealList::CreateDeal() {
+    return nullptr;
+}
 
-bool CDealList::ImportBridgeDaFiles(const std::string&) { return false; }
+bool CDealList::ImportBridgeDaFiles(const std::string&) {
+    return false;
+}
 
-std::string CDealList::GetDefaultExtension() { return "dup"; }
+std::string CDealList::GetDefaultExtension() {
+    return "dup";
+}
+
+bool CDealList::ImportFile(std::string path) {
+    std::string ext;
+    if (HasFileExtension(path)) {
+        ext = FileExtensionOf(path);
+    } else {
+        ext = GetDefaultExtension();
+        path += "." + ext;
+    }
+    return Import(path, ext) || ImportWithDialog();
+}
+
+bool CDealList::ImportWithDialog() {
+    std::unique_ptr<CDeal> chooser(CreateDeal());
+    std::string path;
+    std::string ext;
+    if (chooser == nullptr || !chooser->ChooseImportFile(path, ext)) {
+        return false;
+    }
+    return Import(path, ext);
+}
+
+bool CDealList::Import(const std::string& path, const std::string& ext) {
+    if (DealFileFormatOf(ext) == DealFileFormat::BridgeDa) {
+        return ImportBridgeDaFiles(path);
+    }
+    auto file = CFile::OpenRead(path);
+    if (file == nullptr) {
+        return false;
+    }
+    CStatusProgress progress(GetStatusDisplay(), LoadString(IDS_IMPORTING), file->GetLength(), 0);
+    for (;;) {
+        std::unique_ptr<CDeal> deal(CreateDeal());
+        if (deal == nullptr || !deal->ReadFromFile(*file, ext)) {
+            return true;
+        }
+        deal->NameAfterLastChild(this);
+        CDeal* added = deal.release();
+        added->InsertIntoTree(this);
+        if (!added->GetEvent().empty() && added->GetEvent() != GetName()) {
+            SetName(added->GetEvent());
+        }
+        progress.SetPos(file->GetPosition());
+    }
+}
+
+void CDealList::Export() {
+    std::unique_ptr<CDeal> chooser(CreateDeal());
+    std::string path;
+    std::string ext;
+    if (chooser == nullptr || !chooser->ChooseExportFile(path, ext)) {
+        return;
+    }
+    ExportToFile(path, ext);
+}
+
+bool CDealList::ExportToFile(const std::string& path, const std::string& ext) {
+    CSaveFile output(path);
+    if (!output.Open()) {
+        ShowMessage(FormatMessageText(LoadString(IDS_EXPORT_CANNOT_CREATE), {path}),
+                    MessageIcon::Warning);
+        return false;
+    }
+    std::vector<CDeal*> deals;
+    POSITION pos;
+    GetHeadChildPosition(pos);
+    while (pos) {
+        if (auto* deal = dynamic_cast<CDeal*>(GetNextChild(pos))) {
+            deals.push_back(deal);
+        }
+    }
+    // A Duplimate trailer counts the deals the file holds.
+    int dealCount = static_cast<int>(deals.size());
+    if (IsDuplimateFormat(DealFileFormatOf(ext))) {
+        dealCount = 0;
+        for (CDeal* deal : deals) {
+            dealCount += Duplimate::HoldsFullPack(*deal) ? 1 : 0;
+        }
+    }
+
+    CStatusProgress progress(GetStatusDisplay(), LoadString(IDS_EXPORTING), GetChildCount(), 0);
+    std::vector<std::string> leftOut;
+    bool first = true;
+    int done = 0;
+    for (CDeal* deal : deals) {
+        if (deal->WriteToFile(output.File(), ext, first, dealCount)) {
+            first = false;
+        } else {
+            leftOut.push_back(deal->GetName());
+        }
+        progress.SetPos(++done);
+    }
+    if (!output.Commit()) {
+        ShowMessage(FormatMessageText(LoadString(IDS_EXPORT_CANNOT_WRITE), {path}),
+                    MessageIcon::Warning);
+        return false;
+    }
+    if (!leftOut.empty()) {
+        ShowMessage(FormatMessageText(LoadString(IDS_EXPORT_LEFT_OUT), {path, JoinNames(leftOut)}),
+                    MessageIcon::Warning);
+    }
+    return true;
+}

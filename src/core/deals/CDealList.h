@@ -17,4 +17,18 @@ public:
     virtual CDeal* CreateDeal();
     virtual bool ImportBridgeDaFiles(const std::string& path);
     virtual std::string GetDefaultExtension();
+
+    // Imports the named file; a name without extension gets the default one. When the file
+    // cannot be read, the open-file dialog is shown instead.
+    bool ImportFile(std::string path);
+    bool ImportWithDialog();
+    // Appends every deal of the file, named on from the list's last deal, in the format of
+    // the extension. False only when the file cannot be opened.
+    bool Import(const std::string& path, const std::string& ext);
+    // Asks for a file and writes every deal to it.
+    void Export();
+    // Writes every deal to the file in the extension's format. The file is replaced only by
+    // a complete new one; false, after a message, when it cannot be written. Deals that the
+    // format cannot carry are left out and named in a message at the end.
+    bool ExportToFile(const std::string& path, const std::string& ext);
 };

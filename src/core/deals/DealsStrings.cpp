@@ -1,3 +1,26 @@
 #include "deals/DealsStrings.h"
 
-std::span<const StringResource> DealsStringTable() { return {}; }
+namespace {
+const StringResource kStrings[] = {
+    {IDS_BRIDGE_DA_NO_SOUTH, "The file %1 does not exist.\n\nNo deals could be imported."},
+    {IDS_FILTER_BRIDGE_DA_FIRST,
+     "Bridge D/A Files (*.nth)|*.nth|Duplimate Files (*.dup;*.bri;*.dge)|*.dup;*.bri;*.dge|"
+     "Portable Bridge Notation Files (*.pbn)|*.pbn||"},
+    {IDS_FILTER_PBN_FIRST,
+     "Portable Bridge Notation Files (*.pbn)|*.pbn|Bridge D/A Files (*.nth)|*.nth|"
+     "Duplimate Files (*.dup;*.bri;*.dge)|*.dup;*.bri;*.dge||"},
+    {IDS_IMPORTING, "Importing..."},
+    {IDS_EXPORTING, "Exporting..."},
+    {IDS_EXPORT_CANNOT_CREATE, "Cannot create %1.\n\nNo deals were exported."},
+    {IDS_EXPORT_CANNOT_WRITE,
+     "Cannot write %1.\n\nNo deals were exported; a file of that name is unchanged."},
+    {IDS_EXPORT_LEFT_OUT,
+     "A Duplimate file holds only deals of four hands with 13 cards each. These deals were "
+     "left out of %1:\n\n%2"},
+    {IDS_EXPORT_LEFT_OUT_MORE, "%1 and %2 more"},
+};
+}  // namespace
+
+std::span<const StringResource> DealsStringTable() {
+    return kStrings;
+}

@@ -5,5 +5,15 @@
 #include "items/StringTable.h"
 
 // Texts of deals and deal files.
+constexpr unsigned IDS_BRIDGE_DA_NO_SOUTH = 61798;
+// File-dialog filters, the default file type first.
+constexpr unsigned IDS_FILTER_BRIDGE_DA_FIRST = 61810;
+constexpr unsigned IDS_FILTER_PBN_FIRST = 61820;
+constexpr unsigned IDS_IMPORTING = 62000;
+constexpr unsigned IDS_EXPORTING = 62001;
+constexpr unsigned IDS_EXPORT_CANNOT_CREATE = 62002;
+constexpr unsigned IDS_EXPORT_CANNOT_WRITE = 62003;
+constexpr unsigned IDS_EXPORT_LEFT_OUT = 62004;
+constexpr unsigned IDS_EXPORT_LEFT_OUT_MORE = 62005;
 
 std::span<const StringResource> DealsStringTable();

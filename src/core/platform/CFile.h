@@ -27,6 +27,13 @@ public:
         }
         return static_cast<unsigned char>(m_buffer[m_readPos++]);
     }
+    // The next byte without taking it, or -1 at the end of the file.
+    int PeekByte() {
+        if (m_readPos == m_readEnd && !Refill()) {
+            return -1;
+        }
+        return static_cast<unsigned char>(m_buffer[m_readPos]);
+    }
     // Up to count bytes; fewer only at the end of the file.
     std::size_t Read(char* data, std::size_t count);
     // False once a write has failed; later writes are dropped.

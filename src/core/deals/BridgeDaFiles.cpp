@@ -1,0 +1,132 @@
+#include "deals/BridgeDaFiles.h"
+
+#include <memory>
+
+#include "deals/CBridgeDaSet.h"
+#include "deals/CDeal.h"
+#include "deals/CDealList.h"
+#include "deals/DealsStrings.h"
+#include "platform/CStatusProgress.h"
+#include "platform/Prompts.h"
+#include "platform/StatusDisplay.h"
+
+void BridgeDa::ReadHandLine(const std::string& line, int seat, CDeal& deal) {
+    int suit = SUIT_SPADES;
+    bool inSuit = false;
+    std::string cards;  // letters of the current suit not yet stored
+    auto store = [&] {
+        if (!cards.empty()) {
+            deal.SetSuitText(seat, suit, cards, false);
+            cards.clear();
+        }
+    };
+    for (std::size_t i = 1; i < line.size(); ++i) {
+        const char c = line[i];
+        const char before = line[i - 1];
+        if (c == '-' || (c == ' ' && before == ' ')) {
+            inSuit = false;
+        } else if (c == ':') {
+            store();
+            switch (before) {
+                case 'S':
+                    suit = SUIT_SPADES;
+                    break;
+                case 'H':
+                    suit = SUIT_HEARTS;
+                    break;
+                case 'D':
+                    suit = SUIT_DIAMONDS;
+                    break;
+                case 'C':
+                    suit = SUIT_CLUBS;
+                    break;
+                default:
+                    break;
+            }
+            inSuit = true;
+        } else if (inSuit && c != ' ' && c != '1') {
+            cards += (c == '0' && before == '1') ? 'T' : c;
+        }
+    }
+    store();
+}
+
+bool BridgeDa::ReadHand(CTextLineReader& file, int seat, CDeal& deal, const CommentSink& comments) {
+    std::string line = " ";  // counts as not empty
+    bool first = true;
+    bool sawEmpty = false;
+    bool read = false;
+    bool discarded = false;
+    for (;;) {
+        if (sawEmpty && !discarded) {
+            return true;
+        }
+        if (line.empty()) {
+            sawEmpty = true;
+        }
+        if (!file.ReadLine(line)) {
+            return read;
+        }
+        if (discarded) {
+            continue;
+        }
+        read = true;
+        if (line.compare(0, 9, "Discarded") == 0) {
+            discarded = true;
+            first = false;
+        } else if (first) {
+            ReadHandLine(line, seat, deal);
+            first = false;
+        } else if (sawEmpty) {
+            return true;  // the line after the empty line is dropped
+        } else if (!line.empty() && comments) {
+            comments(seat, line);
+        }
+    }
+}
+
+bool BridgeDa::ReadDeal(CDeal& deal, CTextLineReader& north, CTextLineReader& south,
+                        CTextLineReader* east, CTextLineReader* west, const CommentSink& comments) {
+    deal.ResetDeal();
+    ReadHand(north, SEAT_NORTH, deal, comments);
+    const bool result = ReadHand(south, SEAT_SOUTH, deal, comments);
+    if (east != nullptr && west != nullptr) {
+        ReadHand(*east, SEAT_EAST, deal, nullptr);
+        ReadHand(*west, SEAT_WEST, deal, nullptr);
+    }
+    return result;
+}
+
+bool BridgeDa::ImportFiles(CDealList& list, const std::string& path, const DealReader& readDeal) {
+    CBridgeDaSet set;
+    switch (set.Open(path)) {
+        case CBridgeDaSet::OpenResult::NoNorthFile:
+            return false;
+        case CBridgeDaSet::OpenResult::NoSouthFile:
+            ShowMessage(FormatMessageText(LoadString(IDS_BRIDGE_DA_NO_SOUTH), {set.GetSouthPath()}),
+                        MessageIcon::Warning);
+            return false;
+        case CBridgeDaSet::OpenResult::Opened:
+            break;
+    }
+    ImportSet(list, set, readDeal);
+    return true;
+}
+
+void BridgeDa::ImportSet(CDealList& list, CBridgeDaSet& set, const DealReader& readDeal) {
+    CStatusProgress progress(GetStatusDisplay(), LoadString(IDS_IMPORTING), set.North().GetLength(),
+                             0);
+    // A file that never reaches its first deal ends the import with no deals.
+    if (!set.ReadHeader(list, progress)) {
+        return;
+    }
+    for (;;) {
+        std::unique_ptr<CDeal> deal(list.CreateDeal());
+        if (deal == nullptr || !readDeal(*deal, set)) {
+            return;
+        }
+        deal->NameAfterLastChild(&list);
+        deal.release()->InsertIntoTree(&list);
+        progress.SetPos(set.North().GetPosition());
+    }
+}

@@ -1,0 +1,240 @@
+#include "deals/CPbnGame.h"
+
+#include "deals/CDeal.h"
+#include "deals/CPbnLine.h"
+#include "items/ItemIds.h"
+#include "items/ItemsStrings.h"
+#include "platform/CFile.h"
+
+namespace {
+enum State {
+    kBetweenItems,
+    kEscapeLine,
+    kBraceComment,
+    kLineComment,
+    kAfterBracket,
+    kTagName,
+    kAfterName,
+    kTagValue,
+    kAfterValue,
+};
+
+bool IsNameCharacter(char c) {
+    return c == '_' || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+// TAB is not white space in PBN; the backspace character is.
+bool IsWhiteSpace(char c) {
+    return c == ' ' || c == 8 || c == '\r' || c == '\n';
+}
+
+bool IsSeatTag(const std::string& name) {
+    return name == "West" || name == "North" || name == "East" || name == "South";
+}
+
+// Whether a deal can take anything from the line (the Event and the seat tags).
+bool IsTakenFrom(const CPbnLine& line) {
+    if (line.IsEscape()) {
+        return false;
+    }
+    if (line.GetTagName() == "Event") {
+        return !line.GetTagValue().empty();
+    }
+    return IsSeatTag(line.GetTagName());
+}
+}  // namespace
+
+CPbnGame::CPbnGame() : CItem(IDS_PBN_GAME, KIND_PBN_GAME) {}
+
+CPbnLine* CPbnGame::GetLine(POSITION& pos) const {
+    return static_cast<CPbnLine*>(GetNextChild(pos));
+}
+
+CPbnLine* CPbnGame::StartLine(CPbnLine* previous, bool escape) {
+    if (!escape) {
+        m_hasTagPair = true;
+    }
+    // A line that is not kept is the last child still: it serves as the new line.
+    if (previous != nullptr && !SettleLine(previous)) {
+        previous->Reset(escape);
+        return previous;
+    }
+    auto* line = new CPbnLine(escape);
+    line->AppendTo(this, true);
+    return line;
+}
+
+bool CPbnGame::SettleLine(CPbnLine* line) {
+    if (line == nullptr || !IsTakenFrom(*line)) {
+        return false;
+    }
+    POSITION pos;
+    GetHeadChildPosition(pos);
+    while (pos) {
+        CPbnLine* earlier = GetLine(pos);
+        if (earlier != line && earlier->GetTagName() == line->GetTagName()) {
+            delete earlier;
+        }
+    }
+    return true;
+}
+
+void CPbnGame::EndGame(CPbnLine* current) {
+    if (current != nullptr && !SettleLine(current)) {
+        delete current;
+    }
+}
+
+bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
+    State state = kBetweenItems;
+    bool blankLine = true;
+    bool seen = false;
+    bool escaped = false;
+    std::string collected;
+    CPbnLine* current = nullptr;
+
+    for (int byte = file.ReadByte(); byte >= 0; byte = file.ReadByte()) {
+        char c = static_cast<char>(byte);
+        // A CR alone ends a line as LF does, so that files with CR line ends read as games;
+        // in CR LF the LF does it.
+        if (c == '\r' && file.PeekByte() != '\n') {
+            c = '\n';
+        }
+        if (!IsWhiteSpace(c)) {
+            blankLine = false;
+            seen = true;
+        }
+        switch (state) {
+            case kBetweenItems:
+                if (c == '\n') {
+                    if (blankLine) {
+                        EndGame(current);
+                        return true;
+                    }
+                    blankLine = true;
+                } else if (c == '%') {
+                    current = StartLine(current, true);
+                    state = kEscapeLine;
+                } else if (c == '[') {
+                    current = StartLine(current, false);
+                    state = kAfterBracket;
+                } else if (c == ';') {
+                    state = kLineComment;
+                } else if (c == '{') {
+                    state = kBraceComment;
+                }
+                break;
+            case kEscapeLine:
+                if (c == '\r' || c == '\n') {
+                    state = kBetweenItems;
+                } else {
+                    current->AppendEscapeText(c);
+                }
+                break;
+            case kBraceComment:
+                // A comment before the game's first line belongs to no line and is dropped.
+                if (c == '}') {
+                    state = kBetweenItems;
+                } else if (current != nullptr) {
+                    current->AppendBraceComment(c);
+                }
+                break;
+            case kLineComment:
+                if (c == '\r' || c == '\n') {
+                    state = kBetweenItems;
+                } else if (current != nullptr) {
+                    current->AppendLineComment(c);
+                }
+                break;
+            case kAfterBracket:
+                if (IsNameCharacter(c)) {
+                    collected.assign(1, c);
+                    state = kTagName;
+                }
+                break;
+            case kTagName:
+                if (IsNameCharacter(c)) {
+                    CPbnLine::AppendLimited(collected, c);
+                } else if (IsWhiteSpace(c)) {
+                    current->SetTagName(collected);
+                    collected.clear();
+                    state = kAfterName;
+                } else if (c == '"') {
+                    collected.clear();
+                    escaped = false;
+                    state = kTagValue;
+                }
+                break;
+            case kAfterName:
+                if (c == '"') {
+                    escaped = false;
+                    state = kTagValue;
+                }
+                break;
+            case kTagValue:
+                if (c == '\\' && !escaped) {
+                    escaped = true;
+                } else if (c == '"' && !escaped) {
+                    current->SetTagValue(collected);
+                    collected.clear();
+                    state = kAfterValue;
+                    if (deal != nullptr && current->GetTagName() == "Deal") {
+                        ReadDealValue(current->GetTagValue(), *deal);
+                    }
+                } else {
+                    CPbnLine::AppendLimited(collected, c);
+                    escaped = false;
+                }
+                break;
+            case kAfterValue:
+                if (c == ']') {
+                    state = kBetweenItems;
+                }
+                break;
+        }
+    }
+    EndGame(current);
+    return seen;
+}
+
+void CPbnGame::ReadDealValue(const std::string& value, CDeal& deal) {
+    int seat = 0;
+    switch (value.empty() ? '\0' : value[0]) {
+        case 'N':
+            seat = SEAT_NORTH;
+            break;
+        case 'E':
+            seat = SEAT_EAST;
+            break;
+        case 'S':
+            seat = SEAT_SOUTH;
+            break;
+        case 'W':
+            seat = SEAT_WEST;
+            break;
+        default:
+            return;
+    }
+    int suit = SUIT_SPADES;
+    std::string cards;  // letters of the current seat and suit not yet stored
+    auto store = [&] {
+        if (!cards.empty()) {
+            deal.SetSuitText(seat, suit, cards, false);
+            cards.clear();
+        }
+    };
+    for (std::size_t i = 2; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == ' ') {
+            store();
+            seat = NextSeat(seat);
+            suit = SUIT_SPADES;
+        } else if (c == '.') {
+            store();
+            suit = (suit + 1) % kSuitCount;
+        } else if (c != '-') {
+            cards += c;
+        }
+    }
+    store();
+}

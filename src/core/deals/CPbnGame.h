@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+
+#include "items/CItem.h"
+
+class CDeal;
+class CFile;
+class CPbnLine;
+
+// The lines of one PBN game, read from a file for one deal and dropped afterwards.
+//
+// The game keeps, in file order, the lines that a deal takes something from: the last Event
+// tag with a value and the last tag of each seat. Every other line (escape lines, other tags,
+// tags that a later line overrides) is let go as soon as the next line begins, so that a game
+// of a million lines costs the memory of a handful.
+class CPbnGame : public CItem {
+public:
+    CPbnGame();
+
+    // Reads one game from the current position: up to the first line that holds only white
+    // space, or to the end of the file. The Deal tag's value fills the deal's hands as it is
+    // read. False when the file held nothing but white space from the position on.
+    bool ReadGame(CFile& file, CDeal* deal);
+
+    // True when the game held a tag pair ("[" ... ); a game of escape lines, comments and
+    // stray text alone is not a deal.
+    bool HasTagPair() const { return m_hasTagPair; }
+
+    // The kept lines, in file order.
+    CPbnLine* GetLine(POSITION& pos) const;
+
+    // Fills the deal's hands from a Deal value such as "N:AK.QJ.-.T9 ...": the first seat,
+    // then the hands clockwise, suits spades to clubs. A value that names no first seat
+    // (N, E, S or W) is ignored.
+    static void ReadDealValue(const std::string& value, CDeal& deal);
+
+private:
+    CPbnLine* StartLine(CPbnLine* previous, bool escape);
+    // Keeps the finished line when a deal may take from it, dropping the lines it overrides;
+    // false when the line itself is not kept (and has not been destroyed).
+    bool SettleLine(CPbnLine* line);
+    void EndGame(CPbnLine* current);
+
+    bool m_hasTagPair = false;
+};

@@ -1,0 +1,165 @@
+#include "deals/DuplimateFiles.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "deals/CDeal.h"
+#include "platform/CFile.h"
+#include "platform/Decimal.h"
+
+namespace {
+constexpr int kCardsPerHand = 13;
+constexpr int kCardCount = 52;
+constexpr int kHandLength = 17;
+constexpr char kHandMark = 6;
+constexpr char kSuitMarks[] = {6, 3, 4, 5};  // spades (also the start of a hand) to clubs
+constexpr int kBlockSeats[] = {SEAT_NORTH, SEAT_EAST, SEAT_SOUTH, SEAT_WEST};
+
+// Reads a whole record; a short one (even by a single byte) is no record.
+bool ReadRecord(CFile& file, std::string& record, int length) {
+    if (length <= 0) {
+        return false;
+    }
+    record.resize(static_cast<std::size_t>(length));
+    return file.Read(record.data(), record.size()) == record.size();
+}
+
+void AppendCardNumbers(std::string& out, const CDeal& deal) {
+    for (int i = 0; i < 3; ++i) {
+        for (int suit = 0; suit < kSuitCount; ++suit) {
+            for (char letter : deal.GetSuitText(kBlockSeats[i], suit)) {
+                const int card = suit * kCardsPerHand + CDeal::GetRankValue(letter);  // at most 52
+                out += static_cast<char>('0' + card / 10);
+                out += static_cast<char>('0' + card % 10);
+            }
+        }
+    }
+}
+
+void AppendHands(std::string& out, const CDeal& deal) {
+    for (int seat : kBlockSeats) {
+        const std::size_t start = out.size();
+        for (int suit = 0; suit < kSuitCount; ++suit) {
+            out += kSuitMarks[suit];
+            out += deal.GetSuitText(seat, suit);
+        }
+        // Only 13-card hands fill the 17 bytes exactly; others are cut or padded to fit.
+        out.resize(start + kHandLength, ' ');
+    }
+}
+}  // namespace
+
+bool Duplimate::ReadCardNumberRecord(CFile& file, CDeal& deal, int recordLength) {
+    deal.ResetDeal();
+    std::string record;
+    if (!ReadRecord(file, record, recordLength)) {
+        return false;
+    }
+    const std::size_t block = std::min<std::size_t>(kCardBlockLength, record.size());
+    int seat = SEAT_NORTH;
+    for (std::size_t field = 0; 2 * field + 2 <= block; ++field) {
+        // A field outside 01 to 52 ("00", "99", blanks, NUL padding) is no card.
+        const int card = DecimalValue(std::string_view(record).substr(2 * field, 2));
+        if (card >= 1 && card <= kCardCount) {
+            deal.AddCard(seat, card);
+        }
+        if (field % kCardsPerHand == kCardsPerHand - 1) {
+            seat = NextSeat(seat);
+        }
+    }
+    deal.CompleteEmptyHand();
+    return true;
+}
+
+bool Duplimate::ReadDgeRecord(CFile& file, CDeal& deal) {
+    deal.ResetDeal();
+    std::string record;
+    if (!ReadRecord(file, record, kDgeRecordLength)) {
+        return false;
+    }
+    int seat = -1;  // letters before the first hand mark belong to no seat and are dropped
+    int suit = SUIT_SPADES;
+    std::string cards;
+    auto store = [&] {
+        if (seat >= 0 && !cards.empty()) {
+            deal.SetSuitText(seat, suit, cards, false);
+        }
+        cards.clear();
+    };
+    for (int pos = 0; pos < kHandBlockLength; ++pos) {
+        const char c = record[static_cast<std::size_t>(pos)];
+        if (c == kHandMark) {
+            store();
+            seat = seat < 0 ? SEAT_NORTH : NextSeat(seat);
+            suit = SUIT_SPADES;
+        } else if (c == kSuitMarks[1] || c == kSuitMarks[2] || c == kSuitMarks[3]) {
+            store();
+            suit = c == kSuitMarks[1]   ? SUIT_HEARTS
+                   : c == kSuitMarks[2] ? SUIT_DIAMONDS
+                                        : SUIT_CLUBS;
+        } else {
+            cards += c;
+        }
+    }
+    store();
+    return true;
+}
+
+bool Duplimate::HoldsFullPack(const CDeal& deal) {
+    std::uint64_t held = 0;  // bit n: card number n
+    for (int seat = 0; seat < kSeatCount; ++seat) {
+        int cards = 0;
+        for (int suit = 0; suit < kSuitCount; ++suit) {
+            for (char letter : deal.GetSuitText(seat, suit)) {
+                const int rank = CDeal::GetRankValue(letter);
+                if (rank == 0) {
+                    return false;
+                }
+                const int card = suit * kCardsPerHand + rank;
+                const std::uint64_t bit = std::uint64_t{1} << card;
+                if ((held & bit) != 0) {
+                    return false;
+                }
+                held |= bit;
+                ++cards;
+            }
+        }
+        if (cards != kCardsPerHand) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void Duplimate::WriteBriRecord(CFile& file, const CDeal& deal, bool pad) {
+    std::string record;
+    AppendCardNumbers(record, deal);
+    if (pad) {
+        record.append(kBriRecordLength - kCardBlockLength, ' ');
+    }
+    file.Write(record);
+}
+
+void Duplimate::WriteDgeRecord(CFile& file, const CDeal& deal, bool pad) {
+    std::string record;
+    AppendHands(record, deal);
+    if (pad) {
+        record.append(kDgeRecordLength - kHandBlockLength, ' ');
+    }
+    file.Write(record);
+}
+
+void Duplimate::WriteDupRecord(CFile& file, const CDeal& deal, int dealCount) {
+    std::string record;
+    record.reserve(kDupRecordLength);
+    AppendCardNumbers(record, deal);
+    AppendHands(record, deal);
+    char trailer[32];
+    std::snprintf(trailer, sizeof trailer, dealCount < 10 ? "YN1  1 %i  " : "YN1  1%3i ",
+                  dealCount);
+    record.append(trailer, kTrailerLength);
+    file.Write(record);
+}

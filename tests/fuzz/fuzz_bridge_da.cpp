@@ -1,0 +1,39 @@
+// Any bytes read as a Bridge D/A set give a bidding session without crash, hang or runaway
+// memory. The input holds the North, South, East and West files parted by the byte 0x1E;
+// missing parts leave out East and West.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bidding/CBiddingDeal.h"
+#include "bidding/CBiddingList.h"
+#include "deals/BridgeDaFiles.h"
+#include "deals/CBridgeDaSet.h"
+#include "platform/CFile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::string> parts(1);
+    for (std::size_t i = 0; i < size; ++i) {
+        const char c = static_cast<char>(data[i]);
+        if (c == '\x1E' && parts.size() < 4) {
+            parts.emplace_back();
+        } else {
+            parts.back() += c;
+        }
+    }
+    parts.resize(std::max<std::size_t>(parts.size(), 2));
+    auto file = [&parts](std::size_t i) {
+        return i < parts.size() ? CFile::ReadMemory(parts[i]) : std::unique_ptr<CFile>();
+    };
+    CBridgeDaSet set;
+    set.Attach(file(0), file(1), file(2), file(3));
+    CBiddingList session;
+    BridgeDa::ImportSet(session, set, [](CDeal& deal, CBridgeDaSet& files) {
+        return static_cast<CBiddingDeal&>(deal).ReadBridgeDaDeal(
+            files.North(), files.South(), files.East(), files.West(), files.HasEastWest());
+    });
+    return 0;
+}
