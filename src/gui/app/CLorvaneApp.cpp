@@ -23,11 +23,11 @@
 #include "bidding/CBiddingList.h"
 #include "bidding/CQtBiddingListSheet.h"
 #include "defence/CAutomaticDefensiveActionPS.h"
-#include "table/CBiddingDialogLauncher.h"
 #include "items/ItemsStrings.h"
 #include "platform/Prompts.h"
 #include "platform/Settings.h"
 #include "platform/StatusDisplay.h"
+#include "table/CBiddingDialogLauncher.h"
 
 namespace {
 CLorvaneApp* g_app = nullptr;
