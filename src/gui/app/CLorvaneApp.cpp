@@ -23,9 +23,11 @@
 #include "bidding/CBiddingList.h"
 #include "bidding/CQtBiddingListSheet.h"
 #include "defence/CAutomaticDefensiveActionPS.h"
+#include "items/ItemsStrings.h"
 #include "platform/Prompts.h"
 #include "platform/Settings.h"
 #include "platform/StatusDisplay.h"
+#include "table/CBiddingDialogLauncher.h"
 
 namespace {
 CLorvaneApp* g_app = nullptr;
@@ -93,6 +95,7 @@ bool CLorvaneApp::InitInstance(const QStringList& arguments) {
     }
     m_biddingListSheet = std::make_unique<CQtBiddingListSheet>();
     SetBiddingListSheet(m_biddingListSheet.get());
+    InstallBiddingDialogLauncher();  // a deal's Open shows the bidding table
     {
         // The general options are in force before any window is drawn.
         COptionsPS options;
@@ -164,6 +167,13 @@ CLorvaneChildFrame* CLorvaneApp::OpenDocumentFile(const QString& path) {
             emit RecentFilesChanged();
             return child;
         }
+    }
+    if (info.isDir()) {
+        // A folder opens as a file on this system and would read as a damaged document.
+        ShowMessage(FormatMessageText(LoadString(IDS_FILE_NOT_FOUND),
+                                      {info.absoluteFilePath().toStdString()}),
+                    MessageIcon::Stop);
+        return nullptr;
     }
     auto* document = new CGuiDocument;
     if (!document->OnOpenDocument(info.absoluteFilePath())) {

@@ -202,10 +202,10 @@ bool CLorvaneView::IsCommandEnabled(unsigned id, CTreeItem* selected) {
                    (selected->OnCommand(nullptr, id) || CanExport(selected));
         case ID_FILE_PRINT:
         case ID_FILE_PRINT_DIRECT:
-        case ID_FILE_PRINT_PREVIEW: {
-            std::string text;
-            return selected != nullptr && selected->CanCopy() && selected->GetText(text, true);
-        }
+        case ID_FILE_PRINT_PREVIEW:
+            // What can be copied has a text to print; making the text only to decide would
+            // cost a whole session's text at every change of the selection.
+            return selected != nullptr && selected->CanCopy();
         case ID_HELP:
             return true;
         default:

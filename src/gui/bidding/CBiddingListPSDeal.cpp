@@ -15,23 +15,6 @@
 #include "bidding/CBiddingListPS.h"
 
 namespace {
-// The deal list's import and the deal's import dialog, as soon as the deal files provide them.
-template <typename List>
-void ImportInto(List& session, const std::string& path) {
-    if constexpr (requires { session.ImportFile(path); }) {
-        session.ImportFile(path);
-    }
-}
-
-template <typename Deal>
-bool Browse(Deal& deal, std::string& path) {
-    if constexpr (requires { deal.BrowseImportFile(path); }) {
-        return deal.BrowseImportFile(path);
-    } else {
-        return false;
-    }
-}
-
 QGroupBox* NoteBox(const QString& title, const QString& text, QWidget* parent) {
     auto* box = new QGroupBox(title, parent);
     auto* label = new QLabel(text, box);
@@ -86,7 +69,7 @@ void CBiddingListPSDeal::Load(CBiddingListPS* sheet, CBiddingList* session) {
 
 void CBiddingListPSDeal::Store(CBiddingList* session) {
     if (!m_importFile.empty()) {
-        ImportInto(*session, m_importFile);
+        session->ImportFile(m_importFile);
     }
 }
 
@@ -111,7 +94,7 @@ void CBiddingListPSDeal::OnBrowse() {
     // file type; it never enters the document.
     CBiddingDeal deal;
     std::string path;
-    if (!Browse(deal, path)) {
+    if (!deal.BrowseImportFile(path)) {
         return;
     }
     UpdateData(true);

@@ -13,29 +13,6 @@ const CBiddingList* AsSession(const CTreeItem* item) {
     return dynamic_cast<const CBiddingList*>(item);
 }
 
-// The deal list's import with its dialog and its export, as the deal files provide them.
-template <typename List>
-constexpr bool kHasImport = requires(List& list) {
-    list.ImportWithDialog();
-};
-template <typename List>
-constexpr bool kHasExport = requires(List& list) {
-    list.Export();
-};
-
-template <typename List>
-void RunImport(List& list) {
-    if constexpr (kHasImport<List>) {
-        list.ImportWithDialog();
-    }
-}
-
-template <typename List>
-void RunExport(List& list) {
-    if constexpr (kHasExport<List>) {
-        list.Export();
-    }
-}
 }  // namespace
 
 bool CanInsertBiddingSession(const CLorvaneDoc& document) {
@@ -60,21 +37,21 @@ void InsertBiddingSession(CLorvaneDoc& document, CItemTree& tree) {
 }
 
 bool CanImportInto(const CTreeItem* selected) {
-    return kHasImport<CBiddingList> && AsSession(selected) != nullptr;
+    return AsSession(selected) != nullptr;
 }
 
 void ImportInto(CTreeItem* selected) {
     if (auto* session = dynamic_cast<CBiddingList*>(selected)) {
-        RunImport(*session);
+        session->ImportWithDialog();
     }
 }
 
 bool CanExport(const CTreeItem* selected) {
-    return kHasExport<CBiddingList> && AsSession(selected) != nullptr;
+    return AsSession(selected) != nullptr;
 }
 
 void Export(CTreeItem* selected) {
     if (auto* session = dynamic_cast<CBiddingList*>(selected)) {
-        RunExport(*session);
+        session->Export();
     }
 }

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -50,6 +51,7 @@ class ShellTest : public QObject {
 
 private slots:
     void StartsWithANewDocumentOrTheNamedFiles();
+    void AFileThatCannotBeOpenedEndsStartUp_data();
     void AFileThatCannotBeOpenedEndsStartUp();
     void AFileOfAnotherVersionOpensFailedAndIsNeverSaved();
     void ClosingAModifiedDocumentAsks_data();
@@ -97,12 +99,20 @@ void ShellTest::StartsWithANewDocumentOrTheNamedFiles() {
     }
 }
 
+void ShellTest::AFileThatCannotBeOpenedEndsStartUp_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("missing") << "missing.lv";
+    QTest::newRow("a folder") << "folder.lv";
+}
+
 void ShellTest::AFileThatCannotBeOpenedEndsStartUp() {
+    QFETCH(QString, name);
     ShellFixture shell;
+    QDir().mkpath(shell.TempPath(QStringLiteral("folder.lv")));
     CLorvaneApp app;
-    QVERIFY(!app.InitInstance({shell.TempPath(QStringLiteral("missing.lv"))}));
+    QVERIFY(!app.InitInstance({shell.TempPath(name)}));
     QCOMPARE(shell.prompts.Messages().size(), size_t{1});
-    QVERIFY(QString::fromStdString(shell.prompts.Messages()[0].text).contains("missing.lv"));
+    QVERIFY(QString::fromStdString(shell.prompts.Messages()[0].text).contains(name));
     QVERIFY(app.MainFrame() == nullptr || !app.MainFrame()->isVisible());
 }
 

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,7 +16,10 @@
 #include "app/CLorvaneMainFrame.h"
 #include "app/CLorvaneView.h"
 #include "app/CQtItemTree.h"
+#include "bidding/BiddingDialogLauncher.h"
+#include "bidding/CBiddingDeal.h"
 #include "bidding/CBiddingList.h"
+#include "deals/Seats.h"
 #include "items/CDesktop.h"
 #include "items/ItemIds.h"
 #include "platform/Settings.h"
@@ -67,6 +71,25 @@ struct SessionSetup {
     CBiddingList* b = nullptr;
 };
 
+QString Example(const char* name) {
+    return QStringLiteral(EXAMPLES_DIR "/") + name;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+// Notes which deal the bidding table was opened on, and for whom.
+class CRecordingLauncher : public IBiddingDialogLauncher {
+public:
+    void RunBiddingDialog(CBiddingDeal& deal) override {
+        opened.push_back(deal.GetName() + " " + std::to_string(deal.GetStartPlayer()));
+    }
+    std::vector<std::string> opened;
+};
+
 template <typename T>
 T* Control(QWidget* dialog, int id) {
     return dialog->findChild<T*>(QStringLiteral("control%1").arg(id));
@@ -94,6 +117,11 @@ private slots:
     void InsertedSessionsGetUniqueNames_data();
     void InsertedSessionsGetUniqueNames();
     void CancelledInsertAddsNothing();
+    void InsertImportsARealPbnFile_data();
+    void InsertImportsARealPbnFile();
+    void InsertCanStartBiddingAtOnce();
+    void ImportAndExportOnASession();
+    void TheSampleDocumentIsReadyToBid();
 };
 
 void BiddingSheetTest::PropertiesEditTheSession() {
@@ -252,6 +280,105 @@ void BiddingSheetTest::CancelledInsertAddsNothing() {
     });
     QCOMPARE(setup.sessionNames(), (std::vector<std::string>{"A", "B"}));
     QVERIFY(!setup.document().IsModified());
+}
+
+void BiddingSheetTest::InsertImportsARealPbnFile_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("named after the file's event") << ""
+                                                  << "East opens";
+    QTest::newRow("a typed name wins") << "Tuesday"
+                                       << "Tuesday";
+}
+
+void BiddingSheetTest::InsertImportsARealPbnFile() {
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    SessionSetup setup;
+    setup.shell.prompts.QueueFileName(Example("east-opens.pbn").toStdString());
+    setup.run(ID_INSERT_BIDDING_SESSION, [&](QDialog* dialog) {
+        auto* wizard = qobject_cast<QWizard*>(dialog);
+        Control<QPushButton>(wizard, 1065)->click();  // Browse, which moves on
+        QCOMPARE(wizard->currentPage()->objectName(), QStringLiteral("generalPage"));
+        wizard->back();
+        QCOMPARE(Control<QLineEdit>(wizard, 1003)->text(), Example("east-opens.pbn"));
+        wizard->next();
+        Control<QLineEdit>(wizard, 1000)->setText(typed);
+        Control<QLineEdit>(wizard, 1186)->setText(QStringLiteral("Ann"));
+        Control<QLineEdit>(wizard, 1187)->setText(QStringLiteral("Bob"));
+        wizard->button(QWizard::FinishButton)->click();
+    });
+    QCOMPARE(QString::fromStdString(setup.sessionNames().back()), expected);
+    auto* session = dynamic_cast<CBiddingList*>(setup.desktop->GetChildAt(2));
+    QCOMPARE(session->GetChildCount(), 8);
+    auto* first = dynamic_cast<CBiddingDeal*>(session->GetChildAt(0));
+    QCOMPARE(first->GetName(), std::string("A1"));
+    QCOMPARE(first->GetSeatText(SEAT_EAST), std::string("East opens 1S"));
+    QCOMPARE(first->GetSeatText(SEAT_WEST), std::string("West supports spades"));
+    // The deals have their nodes in the tree.
+    QCOMPARE(CQtItemTree::NodeOf(session)->childCount(), 8);
+}
+
+void BiddingSheetTest::InsertCanStartBiddingAtOnce() {
+    SessionSetup setup;
+    CRecordingLauncher launcher;
+    SetBiddingDialogLauncher(&launcher);
+    setup.shell.prompts.QueueFileName(Example("strong-no-trump.pbn").toStdString());
+    setup.run(ID_INSERT_BIDDING_SESSION, [&](QDialog* dialog) {
+        auto* wizard = qobject_cast<QWizard*>(dialog);
+        Control<QPushButton>(wizard, 1065)->click();
+        Control<QRadioButton>(wizard, 1007)->setChecked(true);  // Select South
+        Control<QLineEdit>(wizard, 1186)->setText(QStringLiteral("Ann"));
+        Control<QLineEdit>(wizard, 1187)->setText(QStringLiteral("Bob"));
+        wizard->button(QWizard::FinishButton)->click();
+    });
+    SetBiddingDialogLauncher(nullptr);
+    QCOMPARE(launcher.opened, std::vector<std::string>{"A1 3"});  // South is seat 3
+    QVERIFY(!setup.shell.View().Tree().IsEditing(false));
+}
+
+void BiddingSheetTest::ImportAndExportOnASession() {
+    SessionSetup setup;
+    setup.b->Select();
+    setup.shell.Frame().UpdateCommands();
+    QVERIFY(setup.shell.Frame().Action(ID_IMPORT)->isEnabled());
+    QVERIFY(setup.shell.Frame().Action(ID_EXPORT)->isEnabled());
+
+    setup.shell.prompts.QueueFileName(Example("weak-jump-overcalls.pbn").toStdString());
+    setup.shell.Frame().Action(ID_IMPORT)->trigger();
+    setup.shell.prompts.QueueFileName(Example("strong-no-trump.pbn").toStdString());
+    setup.shell.Frame().Action(ID_IMPORT)->trigger();
+    QCOMPARE(setup.b->GetChildCount(), 16);
+    QCOMPARE(setup.b->GetChildAt(15)->GetName(), std::string("A16"));  // numbered on
+    QCOMPARE(setup.b->GetName(), std::string("Strong no trump"));      // the last event
+    QVERIFY(setup.document().IsModified());
+
+    const QString exported = setup.shell.TempPath(QStringLiteral("out.pbn"));
+    setup.shell.prompts.QueueFileName(exported.toStdString());
+    setup.shell.Frame().Action(ID_EXPORT)->trigger();
+    QCOMPARE(ReadAll(exported).count("[Deal \""), 16);
+
+    // A deal has neither command.
+    static_cast<CTreeItem*>(setup.b->GetChildAt(0))->Select();
+    setup.shell.Frame().UpdateCommands();
+    QVERIFY(!setup.shell.Frame().Action(ID_IMPORT)->isEnabled());
+    QVERIFY(!setup.shell.Frame().Action(ID_EXPORT)->isEnabled());
+}
+
+void BiddingSheetTest::TheSampleDocumentIsReadyToBid() {
+    ShellFixture shell;
+    shell.Start({Example("Sample.lv")});
+    QVERIFY(shell.prompts.Messages().empty());
+    CDesktop* desktop = shell.Frame().ActiveChild()->GetDocument()->Doc().GetDesktop();
+    QCOMPARE(desktop->GetChildCount(), 3);
+    for (int i = 0; i < desktop->GetChildCount(); ++i) {
+        auto* session = dynamic_cast<CBiddingList*>(desktop->GetChildAt(i));
+        QCOMPARE(session->GetChildCount(), 8);
+        QCOMPARE(session->GetNorthName(), std::string("Ann"));
+        auto* deal = dynamic_cast<CBiddingDeal*>(session->GetChildAt(0));
+        QVERIFY(!deal->GetSeatText(SEAT_EAST).empty());
+    }
+    QCOMPARE(shell.View().GetSelectedItem(), desktop->GetChildAt(0));
 }
 
 QTEST_MAIN(BiddingSheetTest)
