@@ -273,15 +273,6 @@ private slots:
         QVERIFY(!grid.horizontalScrollBar()->isVisible());
         QVERIFY(grid.verticalScrollBar()->isVisible());  // 30 rows do not fit
     }
-
-    void Fonts() {
-        CTableGrid grid;
-        QCOMPARE(grid.NormalFont().pointSize(), 8);
-        QCOMPARE(grid.UnderlinedFont().family(), grid.NormalFont().family());
-        QVERIFY(grid.UnderlinedFont().underline() && !grid.NormalFont().underline());
-        QCOMPARE(grid.BoldFont().weight(), QFont::Bold);
-        QCOMPARE(grid.BoldFont().pointSize(), 8);
-    }
 };
 
 QTEST_MAIN(TestGrid)
