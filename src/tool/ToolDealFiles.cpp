@@ -148,7 +148,7 @@ CBiddingList* ImportAsNewSession(CToolDocument& document, std::string path,
     }
     // A name given wins over the file's event.
     if (const auto name = options.values.find("--session"); name != options.values.end()) {
-        session->SetName(name->second);
+        session->SetName(TextOnOneLine(name->second));
     }
     CBiddingList* added = session.release();
     added->InsertIntoTree(&document.Desktop());
@@ -230,14 +230,15 @@ int RunImport(const CommandArguments& args) {
     }
     std::string dealFile = options.files[0];
     const auto name = options.values.find("--session");
-    CBiddingList* existing =
-        name != options.values.end() ? FindSession(document.Desktop(), name->second) : nullptr;
+    CBiddingList* existing = name != options.values.end()
+                                 ? FindSession(document.Desktop(), TextOnOneLine(name->second))
+                                 : nullptr;
     if (existing != nullptr) {
         if (!CheckDealFile(dealFile, *existing) || !ImportInto(*existing, dealFile)) {
             return 1;
         }
         // The session keeps the name it was asked for by, whatever name the file gives.
-        existing->SetName(name->second);
+        existing->SetName(TextOnOneLine(name->second));
     } else if (ImportAsNewSession(document, dealFile, options) == nullptr) {
         return 1;
     }
@@ -261,7 +262,7 @@ int RunExport(const CommandArguments& args) {
     }
     const auto name = options.values.find("--session");
     CBiddingList* session = name != options.values.end()
-                                ? FindSession(document.Desktop(), name->second)
+                                ? FindSession(document.Desktop(), TextOnOneLine(name->second))
                                 : FirstSession(document.Desktop());
     if (session == nullptr) {
         PrintError(name != options.values.end()

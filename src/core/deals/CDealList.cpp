@@ -91,8 +91,11 @@ bool CDealList::Import(const std::string& path, const std::string& ext) {
         deal->NameAfterLastChild(this);
         CDeal* added = deal.release();
         added->InsertIntoTree(this);
-        if (!added->GetEvent().empty() && added->GetEvent() != GetName()) {
-            SetName(added->GetEvent());
+        if (!added->GetEvent().empty()) {
+            const std::string name = TextOnOneLine(added->GetEvent());
+            if (name != GetName()) {
+                SetName(name);
+            }
         }
         progress.SetPos(file->GetPosition());
     }

@@ -54,6 +54,18 @@ bool HasFileExtension(const std::string& path) {
     return ExtensionDot(path) != std::string::npos;
 }
 
+std::string TextOnOneLine(const std::string& text) {
+    std::string line;
+    line.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            continue;  // the LF makes the blank
+        }
+        line += (text[i] == '\r' || text[i] == '\n') ? ' ' : text[i];
+    }
+    return line;
+}
+
 std::string ToUpperAscii(std::string text) {
     for (char& c : text) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

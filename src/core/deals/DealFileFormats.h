@@ -13,3 +13,6 @@ bool IsDuplimateFormat(DealFileFormat format);
 std::string FileExtensionOf(const std::string& path);
 bool HasFileExtension(const std::string& path);
 std::string ToUpperAscii(std::string text);
+// The text with each line end (CR LF, CR or LF) made one blank: an item's name is one line of
+// the document file, and a PBN tag value may span lines.
+std::string TextOnOneLine(const std::string& text);

@@ -13,6 +13,7 @@
 #include "deals/DealsStrings.h"
 #include "items/CDesktop.h"
 #include "platform/Settings.h"
+#include "platform/StatusDisplay.h"
 
 namespace {
 // Board 1 and board 20 of `dealer -s 1` (seed1.dl).
@@ -56,6 +57,25 @@ protected:
 
     CHeadlessItemTree tree;
     CDesktop desktop;
+};
+
+// Remembers every status text and percent shown.
+class CRecordingDisplay : public IStatusDisplay {
+public:
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    std::string GetStatusText() const override { return text; }
+    void SetStatusText(const std::string& newText) override {
+        text = newText;
+        texts.push_back(newText);
+    }
+    void ShowProgressBar() override {}
+    void SetProgressPercent(int percent) override { percents.push_back(percent); }
+    void HideProgressBar() override {}
+
+    std::string text = "Ready";
+    std::vector<std::string> texts;
+    std::vector<int> percents;
 };
 
 // Full deals, dealt from a shuffled pack.
@@ -209,6 +229,11 @@ TEST_F(DealListFiles, ImportedDealsAreNamedOnAndUnique) {
     EXPECT_EQ(Names(list).back(), "A16");
     // The last event names the session.
     EXPECT_EQ(list.GetName(), "Hand simulated by dealer with file strong-north.dl, seed 7");
+
+    // A name is one line of the document: line ends in an event become blanks.
+    WriteFileBytes(TempPath("lines.pbn"), "[Event \"Club\r\nnight\nA\"]\n");
+    ASSERT_TRUE(list.ImportFile(TempPath("lines.pbn")));
+    EXPECT_EQ(list.GetName(), "Club night A");
 
     // Numbering continues the last deal's; a name already taken becomes unique.
     CBiddingList& other = *new CBiddingList;
@@ -368,4 +393,23 @@ TEST_F(DealListFiles, GarbageAndEmptyFilesImportNothing) {
     }
     CBiddingList list;
     EXPECT_TRUE(list.ImportFile(TempPath("garbage.pbn")));
+}
+
+TEST_F(DealListFiles, ProgressOverTheFileAndOverTheDeals) {
+    CRecordingDisplay display;
+    SetStatusDisplay(&display);
+    CBiddingList list;
+    ASSERT_TRUE(list.ImportFile(TestDataPath("deals/seed1.dup")));
+    EXPECT_EQ(display.texts, (std::vector<std::string>{"Importing...", "Ready"}));
+    // 20 records of the file: the percent of the bytes read after each.
+    ASSERT_EQ(display.percents.size(), 21u);
+    EXPECT_EQ(display.percents[1], 5);
+    EXPECT_EQ(display.percents.back(), 100);
+
+    display.texts.clear();
+    display.percents.clear();
+    ASSERT_TRUE(list.ExportToFile(TempPath("out.pbn"), "pbn"));
+    EXPECT_EQ(display.texts, (std::vector<std::string>{"Exporting...", "Ready"}));
+    EXPECT_EQ(display.percents.size(), 21u);
+    SetStatusDisplay(nullptr);
 }

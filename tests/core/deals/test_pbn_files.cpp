@@ -210,17 +210,6 @@ TEST_F(PbnSeatTexts, AGameOfManyLinesKeepsOnlyWhatADealTakes) {
     EXPECT_EQ(byValue.GetEvent(), "e");
 }
 
-TEST(PbnReader, BinaryGarbageReadsWithoutHarm) {
-    const auto deals = ReadDeals(Garbage(200000, 12345), "pbn");
-    for (const auto& deal : deals) {
-        for (int seat = 0; seat < 4; ++seat) {
-            for (int suit = 0; suit < 4; ++suit) {
-                EXPECT_EQ(deal->GetSuitText(seat, suit).find_first_of(",\r\n"), std::string::npos);
-            }
-        }
-    }
-}
-
 TEST(PbnWriter, FixedRosterWithCrLf) {
     CBiddingDeal deal;
     deal.SetName("A3");
@@ -241,8 +230,6 @@ TEST(PbnWriter, FixedRosterWithCrLf) {
         {"A1", "N", "None", "N:AKJ... ... 2.3.4.5 KQ.A..T9"},
         {"A2", "E", "NS", "E:... 2.3.4.5 KQ.A..T9 AKJ..."},
         {"B4", "W", "All", "W:KQ.A..T9 AKJ... ... 2.3.4.5"},
-        {"A16", "W", "EW", "W:KQ.A..T9 AKJ... ... 2.3.4.5"},
-        {"Deal", "W", "None", "W:KQ.A..T9 AKJ... ... 2.3.4.5"},
     };
     for (const auto& c : cases) {
         deal.SetName(c.name);

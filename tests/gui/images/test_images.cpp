@@ -4,6 +4,8 @@
 #include "images/PictureIds.h"
 #include "images/Pictures.h"
 
+Q_DECLARE_METATYPE(ButtonFaces)
+
 namespace {
 
 QImage Image(unsigned id, qreal ratio = 1.0) {
@@ -257,8 +259,6 @@ private slots:
         QCOMPARE(Count(disabled.toImage(), IsRed), 0);
     }
 };
-
-Q_DECLARE_METATYPE(ButtonFaces)
 
 QTEST_MAIN(TestImages)
 #include "test_images.moc"

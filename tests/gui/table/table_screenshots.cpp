@@ -1,18 +1,24 @@
-// Writes pictures of the bidding dialog for the README: the start of a deal, the middle of
-// an auction with a note, and the finished auction. Run under the offscreen platform or xvfb:
-//   table_screenshots OUTPUT_FOLDER
+// Writes pictures of the bidding dialog for the README, on the sample document's first deal
+// with South selected: the start of the deal, the middle of the auction with a note and a
+// comment, and the finished auction. Run under the offscreen platform or xvfb:
+//   table_screenshots OUTPUT_FOLDER [DOCUMENT]
 
 #include <QApplication>
 #include <QDir>
+#include <QPlainTextEdit>
 
 #include "CScriptedPrompts.h"
-#include "TableSession.h"
 #include "bidding/BiddingIds.h"
+#include "bidding/CBiddingDeal.h"
+#include "deals/Seats.h"
+#include "items/CDesktop.h"
+#include "items/CLorvaneDoc.h"
 #include "platform/CMemorySettingsStore.h"
 #include "platform/Prompts.h"
 #include "platform/Settings.h"
 #include "table/CBiddingDialog.h"
 #include "table/CBiddingTable.h"
+#include "table/DialogIds.h"
 
 namespace {
 
@@ -21,33 +27,47 @@ void Save(QWidget& dialog, const QString& path) {
     dialog.grab().save(path);
 }
 
+void Press(CBiddingDialog& dialog, std::initializer_list<int> codes) {
+    for (int code : codes) {
+        dialog.Table().Press(static_cast<unsigned>(code));
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    const std::string document = argc > 2 ? argv[2] : LORVANE_SAMPLE_DOCUMENT;
     CMemorySettingsStore settings;
     SetSettingsStore(&settings);
     CScriptedPrompts prompts;
     SetPrompts(&prompts);
 
-    auto session = MakeSession(4);
-    CBiddingDeal* deal = DealAt(*session, 0);
-    deal->SetStartPlayer(1);
+    CLorvaneDoc doc;
+    if (!doc.OnOpenDocument(document) || doc.GetDesktop()->GetChildCount() == 0) {
+        return 1;
+    }
+    auto* deal = dynamic_cast<CBiddingDeal*>(doc.GetDesktop()->GetChildAt(0)->GetChildAt(0));
+    if (deal == nullptr) {
+        return 1;
+    }
+    deal->SetStartPlayer(SEAT_SOUTH);
     CBiddingDialog dialog;
     dialog.LoadDeal(deal);
     dialog.show();
     Save(dialog, folder + "/bidding-start.png");
 
-    for (int code : {IDC_1D, IDC_1S}) {
-        dialog.Table().Press(code);
-    }
-    dialog.Table().ReplaceNote(3, 0, "Five or more spades, forcing");
+    // South opens 1NT, North asks for a major; East comes in as his instructions say.
+    Press(dialog, {IDC_1N, IDC_2C});
+    CBiddingTable& table = dialog.Table();
+    table.ReplaceNote(1, 1, "Stayman");
+    table.OnCommentFocus();
+    dialog.findChild<QPlainTextEdit*>(ControlName(IDC_COMMENT))
+        ->insertPlainText("Pass, and let North double 2H?");
     Save(dialog, folder + "/bidding-middle.png");
 
-    for (int code : {IDC_2S, IDC_4S, IDC_PASS}) {
-        dialog.Table().Press(code);
-    }
+    Press(dialog, {IDC_PASS, IDC_DOUBLE, IDC_PASS});
     Save(dialog, folder + "/bidding-complete.png");
     return 0;
 }
