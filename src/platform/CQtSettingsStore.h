@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QSettings>
 
 #include "platform/Settings.h"
@@ -18,5 +19,10 @@ public:
                      const std::string& value) override;
 
 private:
+    // Picks up what another process (lvtool, a second program) wrote since the last look.
+    void SyncIfChangedOnDisk() const;
+
     mutable QSettings m_settings;
+    mutable QDateTime m_seenModified;
+    mutable qint64 m_seenSize = -1;
 };

@@ -15,9 +15,8 @@
 #include "platform/Settings.h"
 
 namespace {
-// The user's settings as they stand when first read in this run, with some keys answered
-// differently for this run only. An import reads the session defaults for every deal it
-// takes from a PBN file, and the store behind may go to its file for every read.
+// The user's settings with some integers answered differently for this run only
+// (--pbn-info); nothing of the override reaches the settings file.
 class CRunSettingsStore : public ISettingsStore {
 public:
     CRunSettingsStore() : m_base(GetSettingsStore()) { SetSettingsStore(this); }
@@ -26,32 +25,25 @@ public:
     CRunSettingsStore& operator=(const CRunSettingsStore&) = delete;
 
     void Override(const std::string& section, const std::string& key, int value) {
-        m_ints[section + '\n' + key] = value;
+        m_overrides[section + '\n' + key] = value;
     }
     std::optional<int> ReadInt(const std::string& section, const std::string& key) const override {
-        const auto [it, added] = m_ints.try_emplace(section + '\n' + key);
-        if (added && m_base != nullptr) {
-            it->second = m_base->ReadInt(section, key);
+        if (const auto it = m_overrides.find(section + '\n' + key); it != m_overrides.end()) {
+            return it->second;
         }
-        return it->second;
+        return m_base != nullptr ? m_base->ReadInt(section, key) : std::nullopt;
     }
     std::optional<std::string> ReadString(const std::string& section,
                                           const std::string& key) const override {
-        const auto [it, added] = m_strings.try_emplace(section + '\n' + key);
-        if (added && m_base != nullptr) {
-            it->second = m_base->ReadString(section, key);
-        }
-        return it->second;
+        return m_base != nullptr ? m_base->ReadString(section, key) : std::nullopt;
     }
     void WriteInt(const std::string& section, const std::string& key, int value) override {
-        m_ints[section + '\n' + key] = value;
         if (m_base != nullptr) {
             m_base->WriteInt(section, key, value);
         }
     }
     void WriteString(const std::string& section, const std::string& key,
                      const std::string& value) override {
-        m_strings[section + '\n' + key] = value;
         if (m_base != nullptr) {
             m_base->WriteString(section, key, value);
         }
@@ -59,8 +51,7 @@ public:
 
 private:
     ISettingsStore* m_base;
-    mutable std::map<std::string, std::optional<int>> m_ints;
-    mutable std::map<std::string, std::optional<std::string>> m_strings;
+    std::map<std::string, int> m_overrides;
 };
 
 struct Options {

@@ -25,6 +25,10 @@ void CDesktop::ReadField(long kind, int code, const std::string& text) {
     // Only the sessions' opening lines; the Desktop's own name line is skipped.
     if (kind == KIND_BIDDING_LIST && code == 0) {
         auto* session = new CBiddingList;
+        // The participants are the document's, not the user's defaults for new sessions:
+        // a session saved without names must come back without them.
+        session->SetNorthName(std::string());
+        session->SetSouthName(std::string());
         session->SetName(text);
         session->InsertIntoTree(this);
         session->Serialize(*GetArchive(), GetProgress());

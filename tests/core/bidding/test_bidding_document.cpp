@@ -202,6 +202,8 @@ TEST_F(BiddingDocumentTest, TheDesktopReadsSessionsAndTheirDeals) {
                    "6180999\n6180900A1\n6180999\n"
                    "5000001ignored\n6180899\n"
                    "6180800Monday\n6180802Dee\n6180900B7\n6180902half a deal");
+    // A session without a North line has no North, whatever the defaults for new ones say.
+    settings.WriteString("CBiddingList", "North", "Zed");
     CLorvaneDoc doc;
     ASSERT_TRUE(Open(doc, path));
     EXPECT_FALSE(doc.IsLoadFailed());
@@ -217,6 +219,7 @@ TEST_F(BiddingDocumentTest, TheDesktopReadsSessionsAndTheirDeals) {
     EXPECT_EQ(Deal(doc, 0, 1)->GetName(), "A1");
     EXPECT_EQ(Session(doc, 1)->GetName(), "Monday");
     EXPECT_EQ(Session(doc, 1)->GetSouthName(), "Dee");
+    EXPECT_EQ(Session(doc, 1)->GetNorthName(), "");
     EXPECT_EQ(Deal(doc, 1, 0)->GetComment(), "half a deal");
     EXPECT_TRUE(prompts.Messages().empty());
 }
