@@ -4,34 +4,47 @@
 #include <vector>
 
 #include "items/CHeadlessItemTree.h"
+#include "items/CTreeItem.h"
 
-// A headless tree host that also records what the items asked of it, one line per call.
+// A headless tree host that also records the node changes the items asked of it (one line
+// per call) and counts how often they marked the document modified.
 class CRecordingItemTree : public CHeadlessItemTree {
 public:
     using CHeadlessItemTree::CHeadlessItemTree;
 
-    Node InsertNode(Node parent, CTreeItem* item) override;
-    void DeleteNode(Node node) override;
-    bool ExpandNode(Node node, bool expand) override;
-    void SelectNode(Node node) override;
-    void EditNodeLabel(Node node) override;
-    void SortChildren(CTreeItem* item) override;
-    void AddBitmap(unsigned bitmapId) override;
-    bool WasLastRightPressOnItem() const override { return m_rightPress; }
-    void ShowContextMenu(unsigned menuId, int x, int y) override;
-    void SetDocumentModified() override;
+    Node InsertNode(Node parent, CTreeItem* item) override {
+        m_calls.push_back("insert " + item->GetName());
+        return CHeadlessItemTree::InsertNode(parent, item);
+    }
+    void DeleteNode(Node node) override {
+        m_calls.push_back("delete " + NameOf(node));
+        CHeadlessItemTree::DeleteNode(node);
+    }
+    bool ExpandNode(Node node, bool expand) override {
+        const bool changed = CHeadlessItemTree::ExpandNode(node, expand);
+        m_calls.push_back((expand ? "expand " : "collapse ") + NameOf(node) +
+                          (changed ? "" : " (no change)"));
+        return changed;
+    }
+    void SortChildren(CTreeItem* item) override {
+        m_calls.push_back("sort " + item->GetName());
+        CHeadlessItemTree::SortChildren(item);
+    }
+    void SetDocumentModified() override {
+        ++m_modifiedCount;
+        CHeadlessItemTree::SetDocumentModified();
+    }
 
-    void SetRightPress(bool onItem) { m_rightPress = onItem; }
     const std::vector<std::string>& Calls() const { return m_calls; }
     void ClearCalls() { m_calls.clear(); }
     int ModifiedCount() const { return m_modifiedCount; }
-    const std::vector<unsigned>& Bitmaps() const { return m_bitmaps; }
 
 private:
-    std::string NameOf(Node node) const;
+    std::string NameOf(Node node) const {
+        const CTreeItem* item = GetItem(node);
+        return item != nullptr ? item->GetName() : "?";
+    }
 
     std::vector<std::string> m_calls;
-    std::vector<unsigned> m_bitmaps;
-    bool m_rightPress = false;
     int m_modifiedCount = 0;
 };

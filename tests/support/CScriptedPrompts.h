@@ -18,14 +18,31 @@ public:
     };
 
     MessageAnswer ShowMessage(const std::string& text, MessageIcon icon,
-                              MessageButtons buttons) override;
-    bool ChooseOpenFile(const FileChoice& choice, std::string& path) override;
-    bool ChooseSaveFile(const FileChoice& choice, std::string& path) override;
-    bool SetClipboardText(const std::string& text) override;
-
-    void QueueAnswer(bool yes) {
-        m_answers.push_back(yes ? MessageAnswer::Yes : MessageAnswer::No);
+                              MessageButtons buttons) override {
+        m_messages.push_back({text, icon, buttons});
+        if (buttons == MessageButtons::Ok) {
+            return MessageAnswer::Ok;
+        }
+        const bool cancels = buttons == MessageButtons::YesNoCancel;
+        MessageAnswer answer = cancels ? MessageAnswer::Cancel : MessageAnswer::No;
+        if (!m_answers.empty()) {
+            answer = m_answers.front();
+            m_answers.pop_front();
+        }
+        return answer == MessageAnswer::Cancel && !cancels ? MessageAnswer::No : answer;
     }
+    bool ChooseOpenFile(const FileChoice& choice, std::string& path) override {
+        return NextFileName(choice, path);
+    }
+    bool ChooseSaveFile(const FileChoice& choice, std::string& path) override {
+        return NextFileName(choice, path);
+    }
+    bool SetClipboardText(const std::string& text) override {
+        m_clipboard = m_clipboardWorks ? text : m_clipboard;
+        return m_clipboardWorks;
+    }
+
+    void QueueAnswer(bool yes) { m_answers.push_back(yes ? MessageAnswer::Yes : MessageAnswer::No); }
     // The answer to a yes/no/cancel question.
     void QueueCancel() { m_answers.push_back(MessageAnswer::Cancel); }
     // An empty name cancels the dialog.
@@ -38,7 +55,16 @@ public:
     void ClearMessages() { m_messages.clear(); }
 
 private:
-    bool NextFileName(const FileChoice& choice, std::string& path);
+    bool NextFileName(const FileChoice& choice, std::string& path) {
+        m_fileChoices.push_back(choice);
+        if (m_fileNames.empty()) {
+            return false;
+        }
+        const std::string next = m_fileNames.front();
+        m_fileNames.pop_front();
+        path = next.empty() ? path : next;
+        return !next.empty();
+    }
 
     std::vector<Message> m_messages;
     std::vector<FileChoice> m_fileChoices;

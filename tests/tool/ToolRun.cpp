@@ -1,13 +1,8 @@
 #include "ToolRun.h"
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
-
-#include "CoreTest.h"
 
 namespace {
 std::string Quote(const std::string& arg) {

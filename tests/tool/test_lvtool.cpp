@@ -1,16 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "CoreTest.h"
 #include "ToolRun.h"
-
-namespace {
-class LvtoolTest : public CoreTest {
-protected:
-    ToolResult Run(const std::vector<std::string>& args) {
-        return RunLvtool(args, TempPath(""), TempPath(""));
-    }
-};
-}  // namespace
 
 TEST_F(LvtoolTest, UnknownCommandsPrintUsageAndFail) {
     const ToolResult result = Run({"frobnicate"});

@@ -55,12 +55,3 @@ std::vector<std::unique_ptr<CBiddingDeal>> ReadDeals(const std::string& bytes,
         deals.push_back(std::move(deal));
     }
 }
-
-std::string Garbage(std::size_t size, unsigned seed) {
-    std::string bytes;
-    for (std::size_t i = 0; i < size; ++i) {
-        seed = seed * 1103515245 + 12345;
-        bytes += static_cast<char>(seed >> 16);
-    }
-    return bytes;
-}

@@ -20,5 +20,3 @@ CBiddingDeal& DealAt(const CDealList& list, int index);
 // Every deal of the bytes, read in the extension's format the way an import reads them.
 std::vector<std::unique_ptr<CBiddingDeal>> ReadDeals(const std::string& bytes,
                                                      const std::string& ext);
-// Bytes of no format, the same for the same seed.
-std::string Garbage(std::size_t size, unsigned seed);

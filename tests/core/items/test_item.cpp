@@ -1,5 +1,4 @@
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -18,14 +17,13 @@ public:
 std::string Names(const CItem& parent) {
     std::string names;
     POSITION pos;
-    parent.GetHeadChildPosition(pos);
-    while (pos) {
+    for (parent.GetHeadChildPosition(pos); pos;) {
         names += parent.GetNextChild(pos)->GetName();
     }
     return names;
 }
 
-// A parent with children named by the letters of names, linked.
+// Children named by the letters of names, linked.
 void Fill(CItem& parent, const std::string& names) {
     for (char c : names) {
         (new CNamed(std::string(1, c)))->AppendTo(&parent, true);
@@ -39,8 +37,7 @@ TEST(ItemChildren, InsertIntoAppendsWhenTheIndexIsNotBelowTheCount) {
         int index;
         std::string after;
     } cases[] = {
-        {"", 0, "x"},     {"ab", 0, "xab"}, {"ab", 1, "axb"},
-        {"ab", 2, "abx"}, {"ab", 9, "abx"}, {"ab", -1, "abx"},
+        {"", 0, "x"}, {"ab", 0, "xab"}, {"ab", 1, "axb"}, {"ab", 9, "abx"}, {"ab", -1, "abx"},
     };
     for (const auto& c : cases) {
         CNamed parent("p");
@@ -48,7 +45,6 @@ TEST(ItemChildren, InsertIntoAppendsWhenTheIndexIsNotBelowTheCount) {
         auto* x = new CNamed("x");
         x->InsertInto(&parent, c.index, true);
         EXPECT_EQ(Names(parent), c.after) << c.before << " at " << c.index;
-        EXPECT_EQ(x->GetParent(), &parent);
         EXPECT_EQ(x->GetIndex(), static_cast<int>(c.after.find('x')));
     }
 }
@@ -64,50 +60,34 @@ TEST(ItemChildren, ReplaceAtLeavesTheOldChildAliveAndDetached) {
     EXPECT_FALSE(b->GetPosition());
     delete b;
     x.Detach();  // x lives on the stack
-    CNamed y("y");
-    y.ReplaceAt(&parent, 5);
-    EXPECT_EQ(Names(parent), "acy");
-    y.Detach();
 }
 
 TEST(ItemChildren, NavigationAndLookup) {
     CNamed parent("p");
     Fill(parent, "abcde");
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(parent.GetChildAt(i)->GetName(), std::string(1, "abcde"[i]));
-        EXPECT_EQ(parent.GetChildAt(i)->GetIndex(), i);
-    }
+    EXPECT_EQ(parent.GetChildAt(4)->GetIndex(), 4);
     EXPECT_EQ(parent.GetChildAt(-1), nullptr);
     EXPECT_EQ(parent.GetChildAt(5), nullptr);
-
     POSITION pos;
-    parent.GetTailChildPosition(pos);
     std::string backward;
-    while (pos) {
+    for (parent.GetTailChildPosition(pos); pos;) {
         backward += parent.GetPrevChild(pos)->GetName();
     }
     EXPECT_EQ(backward, "edcba");
-    POSITION none;
-    EXPECT_EQ(parent.GetNextChild(none), nullptr);
-
     EXPECT_EQ(parent.FindChild("c"), parent.GetChildAt(2));
     EXPECT_EQ(parent.FindChild("C"), nullptr);  // byte-wise, case-sensitive
-}
 
-TEST(ItemChildren, FindKindSearchesDepthFirstInChildOrder) {
     CNamed root("root", 1);
     auto* a = new CNamed("a", 2);
     a->AppendTo(&root, true);
     (new CNamed("a1", 3))->AppendTo(a, true);
-    auto* b = new CNamed("b", 3);
-    b->AppendTo(&root, true);
+    (new CNamed("b", 3))->AppendTo(&root, true);
     EXPECT_EQ(root.FindKind(1, false), &root);
     EXPECT_EQ(root.FindKind(1, true), nullptr);
-    EXPECT_EQ(root.FindKind(3, true)->GetName(), "a1");
-    EXPECT_EQ(root.FindKind(9, false), nullptr);
+    EXPECT_EQ(root.FindKind(3, true)->GetName(), "a1");  // depth first
 }
 
-TEST(ItemChildren, MoveToAndDestroyingAParentDestroysTheSubtree) {
+TEST(ItemChildren, MoveToRemoveAllAndDestroyingTheSubtree) {
     g_destroyed = 0;
     auto* root = new CNamed("root");
     auto* other = new CNamed("other");
@@ -121,45 +101,26 @@ TEST(ItemChildren, MoveToAndDestroyingAParentDestroysTheSubtree) {
     EXPECT_EQ(Names(*root), "abc");
     delete root;
     EXPECT_EQ(g_destroyed, 6);
-    EXPECT_EQ(other->GetChildCount(), 0);
-    delete other;
-}
 
-TEST(ItemChildren, RemoveAllChildrenWithoutDestroyingDetachesThem) {
-    g_destroyed = 0;
-    CNamed parent("p");
-    Fill(parent, "ab");
-    CItem* a = parent.GetChildAt(0);
-    CItem* b = parent.GetChildAt(1);
-    parent.RemoveAllChildren(false);
-    EXPECT_EQ(parent.GetChildCount(), 0);
+    Fill(*other, "ab");
+    CItem* a = other->GetChildAt(0);
+    other->RemoveAllChildren(false);
     EXPECT_EQ(a->GetParent(), nullptr);
-    EXPECT_EQ(g_destroyed, 0);
+    EXPECT_EQ(g_destroyed, 6);
     delete a;
-    delete b;
+    delete other;
 }
 
 TEST(ItemText, NextTokenTakesCommaSeparatedPieces) {
     const struct {
         std::string text, token, rest;
-    } cases[] = {{"12,3", "12", "3"}, {"7", "7", ""}, {",x", "", "x"}, {"a,b,c", "a", "b,c"},
-                 {"", "", ""}};
+    } cases[] = {{"12,3", "12", "3"}, {"7", "7", ""}, {",x", "", "x"}, {"a,b,c", "a", "b,c"}};
     CNamed item("i");
     for (const auto& c : cases) {
         std::string rest = c.text;
         EXPECT_EQ(item.NextToken(rest), c.token) << c.text;
         EXPECT_EQ(rest, c.rest) << c.text;
     }
-}
-
-TEST(ItemText, SetNameWithoutParentAndDefaultNamesFromTheStringTable) {
-    CNamed item("x");
-    item.SetName(std::string("renamed"));
-    EXPECT_EQ(item.GetName(), "renamed");
-    CItem desktop(61463, 61463);
-    EXPECT_EQ(desktop.GetName(), "Desktop");
-    CItem unnamed(0u, 5);
-    EXPECT_EQ(unnamed.GetName(), "");
 }
 
 namespace {
@@ -179,9 +140,7 @@ TEST_F(ClipboardTest, CopyToClipboardPutsTheTopLevelText) {
     CTextItem item;
     EXPECT_TRUE(item.CopyToClipboard());
     EXPECT_EQ(prompts.Clipboard(), "top");
-
-    CNamed silent("s");
-    EXPECT_FALSE(silent.CopyToClipboard());
+    EXPECT_FALSE(CNamed("silent").CopyToClipboard());
     prompts.SetClipboardWorks(false);
     EXPECT_FALSE(item.CopyToClipboard());
 }
