@@ -1,10 +1,9 @@
 // Any bytes read as a Bridge D/A set give a bidding session without crash, hang or runaway
-// memory. The input holds the North, South, East and West files parted by the byte 0x1E;
-// missing parts leave out East and West.
+// memory. The byte 0x1E parts the input into the North, South, East and West files; missing
+// parts leave out East and West.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,16 +16,15 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<std::string> parts(1);
     for (std::size_t i = 0; i < size; ++i) {
-        const char c = static_cast<char>(data[i]);
-        if (c == '\x1E' && parts.size() < 4) {
+        if (data[i] == 0x1E && parts.size() < 4) {
             parts.emplace_back();
         } else {
-            parts.back() += c;
+            parts.back() += static_cast<char>(data[i]);
         }
     }
     parts.resize(std::max<std::size_t>(parts.size(), 2));
     auto file = [&parts](std::size_t i) {
-        return i < parts.size() ? CFile::ReadMemory(parts[i]) : std::unique_ptr<CFile>();
+        return i < parts.size() ? CFile::ReadMemory(parts[i]) : nullptr;
     };
     CBridgeDaSet set;
     set.Attach(file(0), file(1), file(2), file(3));

@@ -23,13 +23,13 @@ public:
         if (buttons == MessageButtons::Ok) {
             return MessageAnswer::Ok;
         }
-        const bool cancels = buttons == MessageButtons::YesNoCancel;
-        MessageAnswer answer = cancels ? MessageAnswer::Cancel : MessageAnswer::No;
+        MessageAnswer answer = MessageAnswer::Cancel;
         if (!m_answers.empty()) {
             answer = m_answers.front();
             m_answers.pop_front();
         }
-        return answer == MessageAnswer::Cancel && !cancels ? MessageAnswer::No : answer;
+        const bool yesNo = buttons == MessageButtons::YesNo;
+        return answer == MessageAnswer::Cancel && yesNo ? MessageAnswer::No : answer;
     }
     bool ChooseOpenFile(const FileChoice& choice, std::string& path) override {
         return NextFileName(choice, path);
@@ -42,7 +42,9 @@ public:
         return m_clipboardWorks;
     }
 
-    void QueueAnswer(bool yes) { m_answers.push_back(yes ? MessageAnswer::Yes : MessageAnswer::No); }
+    void QueueAnswer(bool yes) {
+        m_answers.push_back(yes ? MessageAnswer::Yes : MessageAnswer::No);
+    }
     // The answer to a yes/no/cancel question.
     void QueueCancel() { m_answers.push_back(MessageAnswer::Cancel); }
     // An empty name cancels the dialog.

@@ -14,7 +14,9 @@
 namespace {
 const std::string kDealerEvent = "Hand simulated by dealer with file seed1.dl, seed 1";
 
-std::string Data(const std::string& name) { return TestDataPath("deals/" + name); }
+std::string Data(const std::string& name) {
+    return TestDataPath("deals/" + name);
+}
 
 // Per session: "name / north / south / deals / East's text of the first deal".
 std::vector<std::string> Describe(const std::string& path) {
@@ -25,9 +27,8 @@ std::vector<std::string> Describe(const std::string& path) {
         auto* session = static_cast<CBiddingList*>(doc.GetDesktop()->GetChildAt(i));
         auto* first = static_cast<CBiddingDeal*>(session->GetChildAt(0));
         lines.push_back(session->GetName() + " / " + session->GetNorthName() + " / " +
-                        session->GetSouthName() + " / " +
-                        std::to_string(session->GetChildCount()) + " / " +
-                        (first != nullptr ? first->GetSeatText(SEAT_EAST) : ""));
+                        session->GetSouthName() + " / " + std::to_string(session->GetChildCount()) +
+                        " / " + (first != nullptr ? first->GetSeatText(SEAT_EAST) : ""));
     }
     return lines;
 }
@@ -76,9 +77,9 @@ TEST_F(LvtoolTest, ImportIntoNewAndExistingSessions) {
     ASSERT_EQ(Run({"import", seats, "-o", other, "--pbn-info", "line"}).exitCode, 0);
     ASSERT_EQ(Run({"import", seats, "-o", other, "--pbn-info", "tag"}).exitCode, 0);
     ASSERT_EQ(Run({"import", seats, "-o", other}).exitCode, 0);
-    EXPECT_EQ(Describe(other), (std::vector<std::string>{"E / Cy / Di / 1 / line",
-                                                         "E (2) / Cy / Di / 1 / tag",
-                                                         "E (3) / Cy / Di / 1 / brace"}));
+    EXPECT_EQ(Describe(other),
+              (std::vector<std::string>{"E / Cy / Di / 1 / line", "E (2) / Cy / Di / 1 / tag",
+                                        "E (3) / Cy / Di / 1 / brace"}));
     const ToolResult bad = Run({"import", seats, "-o", other, "--pbn-info", "nowhere"});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_NE(bad.err.find("usage: lvtool import"), std::string::npos);
@@ -94,8 +95,8 @@ TEST_F(LvtoolTest, UnreadableInputLeavesTheDocumentUntouched) {
         std::string message;
     } cases[] = {
         {TempPath("missing.pbn"), "cannot open " + TempPath("missing.pbn")},
-        {TempPath("lonely.nth"), "The file " + TempPath("lonely.sth") +
-                                     " does not exist. No deals could be imported."},
+        {TempPath("lonely.nth"),
+         "The file " + TempPath("lonely.sth") + " does not exist. No deals could be imported."},
         {TempPath("notes.txt"),
          TempPath("notes.txt") + ": not a deal file (*.pbn, *.dup, *.bri, *.dge, *.nth)"},
     };

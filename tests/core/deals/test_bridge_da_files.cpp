@@ -32,9 +32,8 @@ Imported ImportSet(const Bytes& north, const Bytes& south, const Bytes& east = {
         return static_cast<CBiddingDeal&>(deal).ReadBridgeDaDeal(
             files.North(), files.South(), files.East(), files.West(), files.HasEastWest());
     });
-    Imported result{list.GetName(), {}, {}};
+    Imported result{list.GetName(), Hands(list), {}};
     for (int i = 0; i < list.GetChildCount(); ++i) {
-        result.hands.push_back(HandsOf(DealAt(list, i)));
         result.texts.push_back(SeatTextsOf(DealAt(list, i)));
     }
     return result;
@@ -78,7 +77,8 @@ TEST(BridgeDaReader, HandLines) {
 
 TEST(BridgeDaReader, CommentLinesBecomeSeatTexts) {
     const Imported set = ImportSet(
-        Lines("ID: x|1.|S: A|Strong hand|West opens 1H|and doubles||2.|S: K|Only North's||3.|S: Q|"),
+        Lines(
+            "ID: x|1.|S: A|Strong hand|West opens 1H|and doubles||2.|S: K|Only North's||3.|S: Q|"),
         Lines("1.|S: 2|South's own|East passes|then doubles||2.|S: 3||3.|S: 4|||4.|S: 5"));
     EXPECT_EQ(set.hands,
               (std::vector<std::string>{"W:... N:A... E:... S:2...", "W:... N:K... E:... S:3...",
@@ -108,14 +108,14 @@ TEST(BridgeDaReader, HeaderNamesTheSessionAndEveryFileIsSynchronised) {
          "Header|ID: 12345678901234567890|Description: Weak twos|" + std::string(block),
          "South header|1. ignored|S: 2||2.|S: 3|", "123456789012 - Weak twos", 2,
          "W:... N:AK... E:... S:2..."},
-        {"short ID, bare description", "ID: ab|Description:|" + std::string(block), block,
-         "ab - ", 2, "W:... N:AK... E:... S:AK..."},
+        {"short ID, bare description", "ID: ab|Description:|" + std::string(block), block, "ab - ",
+         2, "W:... N:AK... E:... S:AK..."},
         {"bare ID keeps the name", "ID:|" + std::string(block), block, "Session", 2,
          "W:... N:AK... E:... S:AK..."},
         {"East and West with their own headers", block, block, "Session", 2,
          "W:9... N:AK... E:AK... S:AK...", "E|1.|S: AK|", "1.|S: 9"},
-        {"East without West is not read", block, block, "Session", 2,
-         "W:... N:AK... E:... S:AK...", block},
+        {"East without West is not read", block, block, "Session", 2, "W:... N:AK... E:... S:AK...",
+         block},
         {"South decides the number of deals", "1.|S: A", block, "Session", 2,
          "W:... N:A... E:... S:AK..."},
         {"North never reaches its first deal", "ID: named|2.| 1.", block, "named", 0, ""},

@@ -23,7 +23,8 @@ std::string CardBlock(const std::string& hands) {
     for (int seat : {SEAT_NORTH, SEAT_EAST, SEAT_SOUTH}) {
         for (int suit = 0; suit < 4; ++suit) {
             for (char letter : deal->GetSuitText(seat, suit)) {
-                const std::size_t number = suit * 13 + std::string("AKQJT98765432").find(letter) + 1;
+                const std::size_t number =
+                    suit * 13 + std::string("AKQJT98765432").find(letter) + 1;
                 block += (number < 10 ? "0" : "") + std::to_string(number);
             }
         }
@@ -35,8 +36,8 @@ std::string HandBlock(const std::string& hands) {
     const auto deal = Deal(hands);
     std::string block;
     for (int seat : {SEAT_NORTH, SEAT_EAST, SEAT_SOUTH, SEAT_WEST}) {
-        block += "\x06" + deal->GetSuitText(seat, 0) + "\x03" + deal->GetSuitText(seat, 1) + "\x04" +
-                 deal->GetSuitText(seat, 2) + "\x05" + deal->GetSuitText(seat, 3);
+        block += "\x06" + deal->GetSuitText(seat, 0) + "\x03" + deal->GetSuitText(seat, 1) +
+                 "\x04" + deal->GetSuitText(seat, 2) + "\x05" + deal->GetSuitText(seat, 3);
     }
     return block;
 }
@@ -71,8 +72,8 @@ TEST(DuplimateReader, RecordsWholeShortAndPadded) {
         {"a bri record is no dup record", bri, "dup", 0},
         {"a dup record holds a bri record and more", bri + dup, "bri", 2},
         {"dge, NUL padding, short by 60", dge + dge + dge.substr(0, 68), "dge", 2},
-        {"dge, bytes after the hands not read", HandBlock(kHands) + "\x06" + "AKQ" + std::string(56, ' '),
-         "dge", 1},
+        {"dge, bytes after the hands not read",
+         HandBlock(kHands) + "\x06" + "AKQ" + std::string(56, ' '), "dge", 1},
         {"dge, letters before the first hand mark dropped",
          "ZZ" + HandBlock(shortWest) + std::string(60, ' '), "dge", 1, shortWest},
         {"dge, a fifth hand mark starts North again",
@@ -93,8 +94,8 @@ TEST(DuplimateReader, FieldsOutsideOneToFiftyTwoAreNoCards) {
         std::string field;
         std::string north, west;  // spades
     } cases[] = {
-        {"13", "2", "KJT97643"},   {"00", "", "KJT976432"}, {"53", "", "KJT976432"},
-        {"  ", "", "KJT976432"},   {"-1", "", "KJT976432"}, {"x1", "", "KJT976432"},
+        {"13", "2", "KJT97643"},  {"00", "", "KJT976432"}, {"53", "", "KJT976432"},
+        {"  ", "", "KJT976432"},  {"-1", "", "KJT976432"}, {"x1", "", "KJT976432"},
         {" 1", "A", "KJT976432"},  // a leading blank is allowed; South keeps its ace as well
     };
     for (const auto& c : cases) {
@@ -119,7 +120,8 @@ TEST(DuplimateWriter, RecordLayouts) {
     const struct {
         int count;
         std::string trailer;
-    } trailers[] = {{9, "YN1  1 9  "}, {12, "YN1  1 12 "}, {999, "YN1  1999 "}, {1000, "YN1  11000"}};
+    } trailers[] = {
+        {9, "YN1  1 9  "}, {12, "YN1  1 12 "}, {999, "YN1  1999 "}, {1000, "YN1  11000"}};
     for (const auto& c : trailers) {
         auto dup = CFile::WriteMemory();
         Duplimate::WriteDupRecord(*dup, *deal, c.count);

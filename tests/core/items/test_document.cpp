@@ -44,7 +44,7 @@ TEST_F(DocumentTest, SaveWritesTheVersionAndClearsTheModifiedFlag) {
     EXPECT_EQ(doc.GetPathName(), path);
 }
 
-TEST_F(DocumentTest, MissingFilesAreReportedOnlyWhenAsked) {
+TEST_F(DocumentTest, MissingFilesAreReportedOnlyWhenAskedAndFailedSavesAlways) {
     CLorvaneDoc quiet;
     quiet.SetReportLoadErrors(false);
     EXPECT_FALSE(quiet.OnOpenDocument(TempPath("absent.lv")));
@@ -54,20 +54,18 @@ TEST_F(DocumentTest, MissingFilesAreReportedOnlyWhenAsked) {
     EXPECT_FALSE(loud.OnOpenDocument(TempPath("absent.lv")));
     ASSERT_EQ(prompts.Messages().size(), 1u);
     EXPECT_NE(prompts.Messages()[0].text.find("absent.lv"), std::string::npos);
+    // A save that cannot be written says so.
+    EXPECT_FALSE(loud.OnSaveDocument(TempPath("no-folder/doc.lv")));
+    ASSERT_EQ(prompts.Messages().size(), 2u);
+    EXPECT_NE(prompts.Messages()[1].text.find("could not be written"), std::string::npos);
 }
 
-TEST_F(DocumentTest, AFailedSaveLeavesTheOldFileAndSaysSo) {
-    CLorvaneDoc doc;
-    EXPECT_FALSE(doc.OnSaveDocument(TempPath("no-folder/doc.lv")));
-    ASSERT_EQ(prompts.Messages().size(), 1u);
-    EXPECT_NE(prompts.Messages()[0].text.find("could not be written"), std::string::npos);
-}
-
-TEST_F(DocumentTest, AttachingTheTreeDoesNotLeaveTheDocumentModified) {
+TEST_F(DocumentTest, AVersion2FileOpensAndAttachingTheTreeLeavesItUnmodified) {
     const std::string path = TempPath("doc.lv");
-    WriteFileBytes(path, kEmptyVersion3);
+    WriteFileBytes(path, "61463002\r\n6146300Desktop\r\n6146399\r\n");
     CLorvaneDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_FALSE(doc.IsLoadFailed());
     CHeadlessItemTree tree(&doc);
     doc.AttachTree(&tree);
     EXPECT_FALSE(doc.IsModified());

@@ -7,7 +7,6 @@
 #include "CoreTest.h"
 #include "items/CDesktop.h"
 #include "items/CTreeItem.h"
-#include "items/ItemIds.h"
 
 namespace {
 class CNode : public CTreeItem {
@@ -15,21 +14,6 @@ public:
     explicit CNode(const std::string& name, long sortKey = 0) : CTreeItem(0, 42, 1, 2, 153) {
         SetName(name);
         SetSortKey(sortKey);
-    }
-};
-
-// A root with a node in a recording tree.
-struct Tree {
-    CRecordingItemTree host;
-    CDesktop root;
-    Tree() {
-        root.SetTree(&host);
-        root.InsertIntoTree(nullptr);
-    }
-    CNode* Add(const std::string& name, CTreeItem* parent = nullptr, long sortKey = 0) {
-        auto* node = new CNode(name, sortKey);
-        node->InsertIntoTree(parent != nullptr ? parent : &root);
-        return node;
     }
 };
 
@@ -42,29 +26,42 @@ std::vector<std::string> ChildNames(const CItem& parent) {
 }
 }  // namespace
 
-using TreeItemTest = CoreTest;
+// A Desktop shown in a recording tree.
+class TreeItemTest : public CoreTest {
+protected:
+    TreeItemTest() {
+        root.SetTree(&host);
+        root.InsertIntoTree(nullptr);
+    }
+    CNode* Add(const std::string& name, CTreeItem* parent = nullptr, long sortKey = 0) {
+        auto* node = new CNode(name, sortKey);
+        node->InsertIntoTree(parent != nullptr ? parent : &root);
+        return node;
+    }
+    CRecordingItemTree host;
+    CDesktop root;
+};
 
 TEST_F(TreeItemTest, NodeCreationMakesSiblingNamesUnique) {
-    Tree tree;
     for (const char* name : {"Bidding", "Bidding", "Bidding", "bidding", "", "", "Bidding (2)"}) {
-        tree.Add(name);
+        Add(name);
     }
-    EXPECT_EQ(ChildNames(tree.root),
+    EXPECT_EQ(ChildNames(root),
               (std::vector<std::string>{"Bidding", "Bidding (2)", "Bidding (3)", "bidding", " (2)",
                                         " (3)", "Bidding (2) (2)"}));
     EXPECT_TRUE(prompts.Messages().empty());
-    EXPECT_GE(tree.host.ModifiedCount(), 7);
+    EXPECT_GE(host.ModifiedCount(), 7);
 
     // A number given up is taken again.
     std::vector<CNode*> nodes;
     for (int i = 0; i < 8; ++i) {
-        nodes.push_back(tree.Add("X"));
+        nodes.push_back(Add("X"));
     }
-    tree.root.DeleteChild(nodes[4]);            // X (5)
+    root.DeleteChild(nodes[4]);                 // X (5)
     nodes[2]->SetName(std::string("renamed"));  // X (3)
-    EXPECT_EQ(tree.Add("X")->GetName(), "X (3)");
-    EXPECT_EQ(tree.Add("X")->GetName(), "X (5)");
-    EXPECT_EQ(tree.Add("X")->GetName(), "X (9)");
+    EXPECT_EQ(Add("X")->GetName(), "X (3)");
+    EXPECT_EQ(Add("X")->GetName(), "X (5)");
+    EXPECT_EQ(Add("X")->GetName(), "X (9)");
 
     // Without a tree names stay as they are.
     CDesktop bare;
@@ -74,9 +71,8 @@ TEST_F(TreeItemTest, NodeCreationMakesSiblingNamesUnique) {
 }
 
 TEST_F(TreeItemTest, NamingRuleMessagesByMode) {
-    Tree tree;
-    CNode* a = tree.Add("A");
-    tree.Add("B");
+    CNode* a = Add("A");
+    Add("B");
     const struct {
         std::string name;
         int mode;
@@ -93,51 +89,44 @@ TEST_F(TreeItemTest, NamingRuleMessagesByMode) {
     };
     for (const auto& c : cases) {
         prompts.ClearMessages();
-        EXPECT_EQ(a->IsNameValid(c.name, &tree.root, c.mode), c.valid) << c.name << c.mode;
-        if (c.message.empty()) {
-            EXPECT_TRUE(prompts.Messages().empty()) << c.name << c.mode;
-        } else {
-            ASSERT_EQ(prompts.Messages().size(), 1u);
-            EXPECT_EQ(prompts.Messages()[0].text, c.message);
-            EXPECT_EQ(prompts.Messages()[0].icon, MessageIcon::Stop);
-        }
+        EXPECT_EQ(a->IsNameValid(c.name, &root, c.mode), c.valid) << c.name << c.mode;
+        const auto& shown = prompts.Messages();
+        EXPECT_EQ(shown.empty() ? "" : shown[0].text, c.message) << c.name << c.mode;
+        EXPECT_TRUE(shown.empty() || shown[0].icon == MessageIcon::Stop);
     }
 }
 
 TEST_F(TreeItemTest, DeleteChildRemovesNodeAndItemUnlessRefused) {
-    Tree tree;
-    CNode* parent = tree.Add("p");
-    CNode* leaf = tree.Add("leaf", parent);
-    tree.Add("other", parent);
+    CNode* parent = Add("p");
+    CNode* leaf = Add("leaf", parent);
+    Add("other", parent);
     parent->Expand(true, false);
-    tree.host.ClearCalls();
+    host.ClearCalls();
     // A leaf can neither collapse nor expand, so its parent is collapsed.
     parent->DeleteChild(leaf);
-    EXPECT_EQ(tree.host.Calls(),
+    EXPECT_EQ(host.Calls(),
               (std::vector<std::string>{"collapse leaf (no change)", "expand leaf (no change)",
                                         "collapse p", "sort p", "delete leaf"}));
     EXPECT_EQ(ChildNames(*parent), (std::vector<std::string>{"other"}));
     EXPECT_FALSE(parent->IsExpanded());
 
-    CNode* kept = tree.Add("kept");
+    CNode* kept = Add("kept");
     kept->SetCanDelete(false);
-    tree.root.DeleteChild(kept);
-    EXPECT_EQ(tree.root.FindChild("kept"), kept);
+    root.DeleteChild(kept);
+    EXPECT_EQ(root.FindChild("kept"), kept);
 }
 
 TEST_F(TreeItemTest, ExpandingSortsChildrenAndExpandsAncestors) {
-    Tree tree;
-    CNode* parent = tree.Add("p");
-    CNode* inner = tree.Add("inner", parent, 5);
-    tree.Add("c", inner);
-    tree.Add("b", parent, 5);
-    tree.Add("a", parent, 9);
-    tree.host.ClearCalls();
+    CNode* parent = Add("p");
+    CNode* inner = Add("inner", parent, 5);
+    Add("c", inner);
+    Add("b", parent, 5);
+    Add("a", parent, 9);
+    host.ClearCalls();
     inner->Expand(true, false);
-    EXPECT_TRUE(parent->IsExpanded());
-    EXPECT_TRUE(inner->IsExpanded());
+    EXPECT_TRUE(parent->IsExpanded() && inner->IsExpanded());
     std::vector<std::string> sorted;
-    for (CTreeItem* item : tree.host.GetChildItems(parent->GetNode())) {
+    for (CTreeItem* item : host.GetChildItems(parent->GetNode())) {
         sorted.push_back(item->GetName());
     }
     EXPECT_EQ(sorted, (std::vector<std::string>{"b", "inner", "a"}));
@@ -158,7 +147,7 @@ TEST_F(TreeItemTest, CompareChildrenBySortKeysThenBytes) {
         long keyB;
         int expected;
     } cases[] = {
-        {"z", 1, "a", 2, -1}, {"a", 1, "b", 1, -1}, {"b", 1, "B", 1, 1},
+        {"z", 1, "a", 2, -1}, {"a", 1, "b", 1, -1},   {"b", 1, "B", 1, 1},
         {"a", 1, "a", 1, 0},  {"\xe9", 0, "z", 0, 1},
     };
     for (const auto& c : cases) {
@@ -167,18 +156,5 @@ TEST_F(TreeItemTest, CompareChildrenBySortKeysThenBytes) {
         EXPECT_EQ(CTreeItem::CompareChildren(a, b, parent), c.expected) << c.a << c.b;
     }
     parent.SetSortingChildren(false);
-    CNode a("a", 1);
-    CNode b("b", 2);
-    EXPECT_EQ(CTreeItem::CompareChildren(a, b, parent), 0);
-}
-
-TEST(Desktop, VersionsAndCommands) {
-    CDesktop desktop;
-    EXPECT_FALSE(desktop.IsFileVersionSupported(1));
-    EXPECT_TRUE(desktop.IsFileVersionSupported(2));
-    EXPECT_TRUE(desktop.IsFileVersionSupported(3));
-    EXPECT_FALSE(desktop.IsFileVersionSupported(4));
-    for (unsigned id : {ID_INSERT_BIDDING_SESSION, ID_PROPERTIES, ID_OPEN, ID_IMPORT}) {
-        EXPECT_FALSE(desktop.OnCommand(nullptr, id));
-    }
+    EXPECT_EQ(CTreeItem::CompareChildren(CNode("a", 1), CNode("b", 2), parent), 0);
 }

@@ -32,10 +32,17 @@ TEST(DecimalValue, ReadsLikeAtoiButSaturates) {
         const char* text;
         int value;
     } cases[] = {
-        {"7b", 7},           {"  42", 42},         {"", 0},
-        {"abc", 0},          {"-3", -3},           {"+5", 5},
-        {"2147483647", INT_MAX}, {"2147483648", INT_MAX}, {"99999999999999999999", INT_MAX},
-        {"-2147483648", INT_MIN}, {"-99999999999", INT_MIN},
+        {"7b", 7},
+        {"  42", 42},
+        {"", 0},
+        {"abc", 0},
+        {"-3", -3},
+        {"+5", 5},
+        {"2147483647", INT_MAX},
+        {"2147483648", INT_MAX},
+        {"99999999999999999999", INT_MAX},
+        {"-2147483648", INT_MIN},
+        {"-99999999999", INT_MIN},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DecimalValue(c.text), c.value) << '"' << c.text << '"';

@@ -16,8 +16,8 @@ TEST(StatusProgress, CountingModeShowsARunningCountAndRestoresTheText) {
         progress.SetPos(1);
     }
     EXPECT_EQ(display.texts,
-              (std::vector<std::string>{"Saving a.lv...", "Saving a.lv...   0", "Saving a.lv...   1",
-                                        "Saving a.lv...   2", "Ready"}));
+              (std::vector<std::string>{"Saving a.lv...", "Saving a.lv...   0",
+                                        "Saving a.lv...   1", "Saving a.lv...   2", "Ready"}));
     EXPECT_EQ(display.waitDepth, 0);
 }
 
