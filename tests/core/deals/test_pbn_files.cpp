@@ -89,9 +89,7 @@ TEST(PbnReader, DealValues) {
         {"[Deal \"N:AK.\\Q\\\\.J\"]", "W:... N:AK.\\Q.J. E:... S:..."},
     };
     for (const auto& c : deals) {
-        const auto read = ReadDeals(c.tag + "\n", "pbn");
-        ASSERT_EQ(read.size(), 1u) << c.tag;
-        EXPECT_EQ(HandsOf(*read[0]), c.hands) << c.tag;
+        EXPECT_EQ(HandsOfAll(ReadDeals(c.tag + "\n", "pbn")), std::vector{c.hands}) << c.tag;
     }
 }
 
