@@ -16,6 +16,7 @@ namespace {
 // A9 (East: "East doubles"), A13 (East holds the ace of spades, East: "East bids 2C"),
 // A17 (West holds the ace of hearts, no texts) and A21 (East: "Ost bietet 3Herz" and
 // "West bids 2H"). North holds every ace the defenders do not.
+
 // Presses on a deal, and what lvtool then prints: the auction's rows, separated by "/", with
 // "," between the seats' cells; then the state.
 struct Script {
@@ -24,15 +25,6 @@ struct Script {
     const char* rows;
     const char* state;
 };
-
-std::vector<std::string> Words(const std::string& text) {
-    std::istringstream stream(text);
-    std::vector<std::string> words;
-    for (std::string word; stream >> word;) {
-        words.push_back(word);
-    }
-    return words;
-}
 
 std::string Printed(const std::string& rows, const std::string& state) {
     std::string text = "West\tNorth\tEast\tSouth\t\r\n";
@@ -54,7 +46,8 @@ protected:
     ToolResult Bid(const std::string& deal, const std::string& more) {
         std::vector<std::string> args = {"bid",    Document(), "--session", "Worked examples",
                                          "--deal", deal};
-        for (const std::string& word : Words(more)) {
+        std::istringstream words(more);
+        for (std::string word; words >> word;) {
             args.push_back(word);
         }
         return RunLvtool(args, TempPath(""), TempPath(""));

@@ -1,5 +1,6 @@
 #include <array>
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,16 @@
 #include "bidding/CCall.h"
 #include "items/ItemIds.h"
 #include "table/TableIds.h"
+
+namespace {
+// Each suit holds its seat's letter and its number, spades first: W1 ... S4.
+void SetNamedHands(CDeal& deal) {
+    for (int seat = 0; seat < 4; ++seat) {
+        const std::string letter(1, "WNES"[seat]);
+        SetHand(deal, seat, letter + "1 " + letter + "2 " + letter + "3 " + letter + "4");
+    }
+}
+}  // namespace
 
 TEST(BiddingDeal, TextsFlagsAndReset) {
     CBiddingDeal deal;
@@ -74,10 +85,9 @@ TEST(BiddingDeal, DisplayDataInTheOrderTheViewDrawsIt) {
     CBiddingList session;
     session.SetNorthName("Ann");
     CBiddingDeal* deal = AddDeal(session, "A1", "well bid");
+    SetNamedHands(*deal);
     for (int seat = 0; seat < 4; ++seat) {
-        const std::string letter(1, "WNES"[seat]);
-        SetHand(*deal, seat, letter + "1 " + letter + "2 " + letter + "3 " + letter + "4");
-        deal->SetSeatText(seat, letter, true);
+        deal->SetSeatText(seat, std::string(1, "WNES"[seat]), true);
     }
     BiddingDisplayData data;
     deal->GetDisplayData(data, VIEW_ALL);
@@ -97,49 +107,33 @@ TEST(BiddingDeal, PlainText) {
     session.SetName("Club night");
     session.SetNorthName("Ann");
     session.SetSouthName("Bob");
-    const struct {
-        const char* name;
-        const char* hands[4];  // W N E S
-        const char* calls;
-        const char* comment;
-        std::string text;
-    } cases[] = {
-        // All four hands, an auction with a note (on the first real call) and a comment.
-        {"A2",
-         {"W1 W2 W3 W4", "N1 N2 N3 N4", "E1 E2 E3 E4", "S1 S2 S3 S4"},
-         "- - P 1N P 3N P P P",
-         "Ann: fine\r\nBob: agreed",
+    // All four hands, an auction with a note and a comment.
+    CBiddingDeal* full = AddDeal(session, "A2", "Ann: fine\r\nBob: agreed");
+    SetNamedHands(*full);
+    AppendCalls(*full->GetAuction(), "- - P 1N P 3N P P P");
+    full->GetAuction()->GetCall(2)->AppendNote("15-17", true);
+    // East without West: the empty line stands only before West.
+    CBiddingDeal* east = AddDeal(session, "B16");
+    SetHand(*east, SEAT_NORTH, "N1 N2 N3 N4");
+    SetHand(*east, SEAT_EAST, "E1 - - -");
+    const std::pair<CBiddingDeal*, std::string> cases[] = {
+        {full,
          "A2\r\nEast / North-South\r\n\r\nNorth:\tN1 / N2 / N3 / N4\r\nSouth:\tS1 / S2 / S3 / S4"
          "\r\n\r\nWest:\tW1 / W2 / W3 / W4\r\nEast:\tE1 / E2 / E3 / E4\r\n\r\n"
          "West\tNorth\tEast\tSouth\t\r\n\t\tP (1)\t1N\r\nP\t3N\tP\tP\r\nP\r\n\r\n(1)\t15-17"
          "\r\n\r\nAnn: fine\r\nBob: agreed\r\n"},
-        // East without West: the empty line stands only before West.
-        {"B16",
-         {"", "N1 N2 N3 N4", "E1 - - -", ""},
-         "",
-         "",
+        {east,
          "B16\r\nWest / East-West\r\n\r\nNorth:\tN1 / N2 / N3 / N4\r\nEast:\tE1 / - / - / -"
          "\r\n"},
     };
-    for (const auto& c : cases) {
-        CBiddingDeal* deal = AddDeal(session, c.name, c.comment);
-        for (int seat = 0; seat < 4; ++seat) {
-            if (*c.hands[seat] != '\0') {
-                SetHand(*deal, seat, c.hands[seat]);
-            }
-        }
-        AppendCalls(*deal->GetAuction(), c.calls);
-        if (*c.calls != '\0') {
-            deal->GetAuction()->GetCall(2)->AppendNote("15-17", true);
-        }
+    for (const auto& [deal, expected] : cases) {
         std::string text;
         EXPECT_TRUE(deal->GetText(text, false));
-        EXPECT_EQ(text, c.text) << c.name;
-
+        EXPECT_EQ(text, expected);
         // Copied on its own, the deal comes under its session's heading.
-        std::string copied;
-        EXPECT_TRUE(deal->GetText(copied, true));
-        EXPECT_EQ(copied, "Club night\r\nNorth:\tAnn\r\nSouth:\tBob\r\n\r\n\r\n" + c.text);
+        text.clear();
+        EXPECT_TRUE(deal->GetText(text, true));
+        EXPECT_EQ(text, "Club night\r\nNorth:\tAnn\r\nSouth:\tBob\r\n\r\n\r\n" + expected);
     }
 }
 

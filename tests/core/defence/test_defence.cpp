@@ -11,7 +11,6 @@
 #include "bidding/CCall.h"
 #include "defence/CAutomaticDefensiveBidding.h"
 #include "defence/ReplaceFirst.h"
-#include "platform/Settings.h"
 
 namespace {
 using DefenceTexts = CoreTest;
