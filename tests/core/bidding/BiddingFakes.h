@@ -6,6 +6,7 @@
 
 #include "bidding/BiddingDialogLauncher.h"
 #include "bidding/BiddingListSheet.h"
+#include "bidding/CBiddingDeal.h"
 #include "items/CItemTree.h"
 
 // A bidding dialog that records what it was opened on; installed while it lives.
@@ -17,7 +18,9 @@ public:
     };
     CFakeLauncher() { SetBiddingDialogLauncher(this); }
     ~CFakeLauncher() override { SetBiddingDialogLauncher(nullptr); }
-    void RunBiddingDialog(CBiddingDeal& deal) override;
+    void RunBiddingDialog(CBiddingDeal& deal) override {
+        runs.push_back({&deal, deal.GetStartPlayer()});
+    }
 
     std::vector<Run> runs;
 };
@@ -27,7 +30,13 @@ class CFakeSheet : public IBiddingListSheet {
 public:
     CFakeSheet() { SetBiddingListSheet(this); }
     ~CFakeSheet() override { SetBiddingListSheet(nullptr); }
-    bool RunBiddingListSheet(CBiddingList& session, int mode) override;
+    bool RunBiddingListSheet(CBiddingList& session, int mode) override {
+        modes.push_back(mode);
+        if (store) {
+            store(session);
+        }
+        return static_cast<bool>(store);
+    }
 
     // What the pages store on OK; null answers Cancel.
     std::function<void(CBiddingList&)> store;

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "AuctionScript.h"
+#include "BiddingScript.h"
 #include "CRecordingItemTree.h"
 #include "CoreTest.h"
 #include "bidding/CAuction.h"
@@ -14,6 +14,7 @@
 #include "platform/DataFolder.h"
 
 namespace {
+// A shown session of Ann and Bob with boards A1, A3, A4, A5 and B2, commented "mine ...".
 class LogBookTest : public CoreTest {
 protected:
     LogBookTest() {
@@ -22,46 +23,28 @@ protected:
         session = AddSession(desktop, "Club night", "Ann", "Bob");
         session->InsertIntoTree(&desktop);
         for (const char* name : {"A1", "A3", "A4", "A5", "B2"}) {
-            AddDeal(session, name, std::string("mine ") + name)->InsertIntoTree(session);
+            AddDeal(*session, name, std::string("mine ") + name)->InsertIntoTree(session);
         }
     }
 
-    static CBiddingList* AddSession(CItem& root, const std::string& name, const std::string& north,
-                                    const std::string& south) {
-        auto* list = new CBiddingList;
-        list->SetName(name);
-        list->SetNorthName(north);
-        list->SetSouthName(south);
-        list->AppendTo(&root, true);
-        return list;
-    }
-    static CBiddingDeal* AddDeal(CBiddingList* list, const std::string& name,
-                                 const std::string& comment) {
-        auto* deal = new CBiddingDeal;
-        deal->SetName(name);
-        deal->SetComment(comment, true);
-        deal->AppendTo(list, true);
-        return deal;
-    }
     CBiddingDeal* Mine(const std::string& name) {
         return dynamic_cast<CBiddingDeal*>(session->FindChild(name));
     }
     std::string LogBookPath() const { return TempPath("Log-book.lv"); }
 
-    // A log-book holding a session of the same name with these boards.
-    void WriteLogBook(const std::string& sessionName, const std::vector<std::string>& boards) {
+    // A log-book holding another session and one of the same name with these boards.
+    void WriteLogBook(const std::vector<std::string>& boards) {
         CLorvaneDoc logBook;
         logBook.OnNewDocument();
-        CBiddingList* list = AddSession(*logBook.GetDesktop(), "Other night", "Cy", "Dee");
-        AddDeal(list, "A3", "other session");
-        list = AddSession(*logBook.GetDesktop(), sessionName, "Ann", "Bob");
+        AddDeal(*AddSession(*logBook.GetDesktop(), "Other night", "Cy", "Dee"), "A3", "other");
+        CBiddingList* list = AddSession(*logBook.GetDesktop(), "Club night", "Ann", "Bob");
         for (const std::string& board : boards) {
-            AddDeal(list, board, "logged " + board);
+            AddDeal(*list, board, "logged " + board);
         }
         ASSERT_TRUE(logBook.OnSaveDocument(LogBookPath()));
     }
 
-    // The log-book's sessions as "name [north/south]: deal=comment, ..." lines.
+    // The log-book's sessions as "name [north/south]: deal=comment ..." lines.
     std::vector<std::string> ReadLogBook() {
         CLorvaneDoc logBook;
         EXPECT_TRUE(logBook.OnOpenDocument(LogBookPath()));
@@ -73,16 +56,20 @@ protected:
             for (int d = 0; d < list->GetChildCount(); ++d) {
                 auto* deal = dynamic_cast<CBiddingDeal*>(list->GetChildAt(d));
                 line += " " + deal->GetName() + "=" + deal->GetComment();
+                if (deal->GetAuction()->GetCallCount() > 0) {
+                    line += " (" + CallsOf(*deal->GetAuction()) + ")";
+                }
             }
             lines.push_back(line);
         }
         return lines;
     }
 
-    // The deal stands where it stood, in the document it belongs to.
-    void ExpectBackHome(const std::string& name, int index) {
+    // Logs the deal; afterwards it stands where it stood, in the document it belongs to.
+    void Log(const std::string& name) {
         CBiddingDeal* deal = Mine(name);
-        ASSERT_NE(deal, nullptr) << name;
+        const int index = deal->GetIndex();
+        deal->WriteLogBook();
         EXPECT_EQ(deal->GetParent(), session);
         EXPECT_EQ(deal->GetIndex(), index);
         EXPECT_EQ(session->GetChildCount(), 5);
@@ -95,30 +82,13 @@ protected:
 };
 }  // namespace
 
-TEST_F(LogBookTest, TheSameBoardIsReplacedInPlace) {
-    WriteLogBook("Club night", {"A1", "A3", "A5"});
-    AppendCalls(*Mine("A3")->GetAuction(), "- - 1N P 3N P P P");
-    Mine("A3")->WriteLogBook();
-    ExpectBackHome("A3", 1);
-    const std::vector<std::string> expected = {
-        "Other night [Cy/Dee]: A3=other session",
-        "Club night [Ann/Bob]: A1=logged A1 A3=mine A3 A5=logged A5",
-    };
-    EXPECT_EQ(ReadLogBook(), expected);
-
-    CLorvaneDoc logBook;
-    ASSERT_TRUE(logBook.OnOpenDocument(LogBookPath()));
-    auto* logged = dynamic_cast<CBiddingDeal*>(logBook.GetDesktop()->GetChildAt(1)->GetChildAt(1));
-    EXPECT_EQ(CallsOf(*logged->GetAuction()), "- - 1N P 3N P P P");
-    EXPECT_TRUE(prompts.Messages().empty());
-}
-
-TEST_F(LogBookTest, BoardsGoInBoardOrder) {
+TEST_F(LogBookTest, BoardsGoInBoardOrderAndTheSameBoardIsReplaced) {
     const struct {
         std::vector<std::string> before;
         const char* logged;
         const char* after;
     } cases[] = {
+        {{"A1", "A3", "A5"}, "A3", "A1=logged A1 A3=mine A3 (- - 1N P) A5=logged A5"},
         {{"A1", "A3", "A5"}, "A4", "A1=logged A1 A3=logged A3 A4=mine A4 A5=logged A5"},
         {{"A3", "A5"}, "A1", "A1=mine A1 A3=logged A3 A5=logged A5"},
         {{"A1", "A3"}, "A5", "A1=logged A1 A3=logged A3 A5=mine A5"},
@@ -128,49 +98,48 @@ TEST_F(LogBookTest, BoardsGoInBoardOrder) {
         // Only the first board with the same key is replaced.
         {{"A4", "A4"}, "A4", "A4=mine A4 A4=logged A4"},
     };
+    AppendCalls(*Mine("A3")->GetAuction(), "- - 1N P");
     for (const auto& c : cases) {
-        WriteLogBook("Club night", c.before);
-        Mine(c.logged)->WriteLogBook();
-        EXPECT_EQ(ReadLogBook().at(1), std::string("Club night [Ann/Bob]: ") + c.after) << c.logged;
-        ExpectBackHome(c.logged, session->FindChild(c.logged)->GetIndex());
+        WriteLogBook(c.before);
+        Log(c.logged);
+        const std::vector<std::string> expected = {"Other night [Cy/Dee]: A3=other",
+                                                   std::string("Club night [Ann/Bob]: ") + c.after};
+        EXPECT_EQ(ReadLogBook(), expected) << c.logged;
     }
+    EXPECT_TRUE(prompts.Messages().empty());
 }
 
 TEST_F(LogBookTest, ANewLogBookAndANewSessionTakeTheParticipants) {
     // Defaults in the settings must not reach the log-book's new session.
     settings.WriteString("CBiddingList", "North", "Default");
-    Mine("A4")->WriteLogBook();  // no log-book yet
-    ExpectBackHome("A4", 2);
+    Log("A4");  // no log-book yet
     std::vector<std::string> expected = {"Club night [Ann/Bob]: A4=mine A4"};
     EXPECT_EQ(ReadLogBook(), expected);
 
     session->SetName("Tuesday");
-    Mine("A1")->WriteLogBook();
+    Log("A1");
     expected.push_back("Tuesday [Ann/Bob]: A1=mine A1");
     EXPECT_EQ(ReadLogBook(), expected);
-    ExpectBackHome("A1", 0);
     EXPECT_TRUE(prompts.Messages().empty());
 }
 
 TEST_F(LogBookTest, ALogBookThatCannotBeUsedLosesNothing) {
     // A log-book of a later version is neither used nor overwritten.
-    WriteFileBytes(LogBookPath(), "61463004\r\n6146300Desktop\r\n6146399\r\n");
-    Mine("A3")->WriteLogBook();
-    ExpectBackHome("A3", 1);
-    EXPECT_EQ(ReadFileBytes(LogBookPath()), "61463004\r\n6146300Desktop\r\n6146399\r\n");
+    const std::string later = "61463004\r\n6146300Desktop\r\n6146399\r\n";
+    WriteFileBytes(LogBookPath(), later);
+    Log("A3");
+    EXPECT_EQ(ReadFileBytes(LogBookPath()), later);
     ASSERT_EQ(prompts.Messages().size(), 2u);  // cannot open, cannot save
     EXPECT_EQ(prompts.Messages()[1].text.substr(0, 21), "Cannot save the file.");
 
     // A folder that cannot be written: the save says so, and the deal still goes home.
     prompts.ClearMessages();
     SetDataFolder(TempPath("no such folder"));
-    Mine("A5")->WriteLogBook();
-    ExpectBackHome("A5", 3);
+    Log("A5");
     ASSERT_EQ(prompts.Messages().size(), 1u);
     EXPECT_NE(prompts.Messages()[0].text.find("Log-book.lv"), std::string::npos);
 
-    // A deal outside any session has nothing to log under.
-    CBiddingDeal loose;
+    CBiddingDeal loose;  // outside any session: nothing to log under
     loose.WriteLogBook();
     EXPECT_EQ(loose.GetParent(), nullptr);
 }

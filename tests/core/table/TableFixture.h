@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "BiddingScript.h"
 #include "CRecordingItemTree.h"
 #include "CoreTest.h"
+#include "bidding/CAuction.h"
 #include "bidding/CBiddingDeal.h"
 #include "bidding/CBiddingList.h"
 #include "items/CDesktop.h"
@@ -25,7 +27,7 @@ public:
     void SetFocusTo(unsigned controlId) override { focus = controlId; }
     void SetCommentCaret(std::size_t offset) override { caret = offset; }
     void RefreshAuction(bool) override { ++auctionRefreshes; }
-    void RefreshPictures() override { ++pictureRefreshes; }
+    void RefreshPictures() override {}
     void EndDialog() override { ++ended; }
 
     std::map<unsigned, bool> enabled;
@@ -35,8 +37,19 @@ public:
     unsigned focus = 0;
     std::size_t caret = 0;
     int auctionRefreshes = 0;
-    int pictureRefreshes = 0;
     int ended = 0;
+};
+
+// Presses each call text, "back" or "autobid"; false at the first disabled button.
+bool PressAll(CBiddingTable& table, const std::string& presses);
+// Loads the deal (after setting its start player) and starts the table.
+void Open(CBiddingTable& table, CBiddingDeal* deal, int player = -1);
+
+// A bidding table of its own, opened on a deal for the player.
+struct CTestDialog {
+    CTestDialog(CBiddingDeal* deal, int player) { Open(table, deal, player); }
+    CRecordingTableView view;
+    CBiddingTable table{&view};
 };
 
 // A session of Ann (North) and Bob (South) under a Desktop shown in a recording tree, and a
@@ -45,23 +58,16 @@ class TableTest : public CoreTest {
 protected:
     TableTest();
 
-    // Deal A<n> (the n-th of the session): n decides dealer and vulnerability. Every hand
-    // gets 13 cards; the aces go to the seats given (spades, hearts, diamonds, clubs).
-    CBiddingDeal* AddDeal(const std::vector<int>& aces = {1, 1, 1, 1});
-    // A session of that many deals, the earlier ones gone.
+    // A session of that many deals A1 ... An (n decides dealer and vulnerability), the
+    // earlier ones gone. The aces go to the seats given (spades, hearts, diamonds, clubs).
     void MakeDeals(int count, const std::vector<int>& aces = {1, 1, 1, 1});
     CBiddingDeal* Deal(int index) const;
 
-    // The auction as call texts, "-" for a placeholder.
-    static std::string Calls(const CBiddingDeal& deal);
+    static std::string Calls(const CBiddingDeal& deal) { return CallsOf(*deal.GetAuction()); }
     // Appends call texts to the auction after the placeholders, as a document would hold it.
     static void Fill(CBiddingDeal& deal, const std::string& calls);
-    // Presses each call text, "back" or "autobid"; false at the first disabled button.
-    static bool PressAll(CBiddingTable& table, const std::string& presses);
     bool Press(const std::string& presses) { return PressAll(table, presses); }
-    // Loads the deal (after setting its start player) and starts the table.
-    static void Open(CBiddingTable& table, CBiddingDeal* deal, int player = -1);
-    void Open(CBiddingDeal* deal, int player = -1) { Open(table, deal, player); }
+    void Open(CBiddingDeal* deal, int player = -1) { ::Open(table, deal, player); }
 
     CRecordingItemTree tree;
     CDesktop desktop;

@@ -1,26 +1,29 @@
 #include "ShellFixture.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
-#include "app/CGuiDocument.h"
-#include "app/CLorvaneApp.h"
-#include "app/CLorvaneChildFrame.h"
-#include "app/CLorvaneMainFrame.h"
-#include "app/CLorvaneView.h"
 #include "platform/Prompts.h"
 
-void ClearSettings() {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Fendrake"),
-                       QStringLiteral("Lorvane"));
-    settings.clear();
-    settings.sync();
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void Press(QObject* sheet, QDialogButtonBox::StandardButton which) {
+    sheet->findChild<QDialogButtonBox*>(QStringLiteral("buttons"))->button(which)->click();
 }
 
 ShellFixture::ShellFixture() : m_dir(std::make_unique<QTemporaryDir>()) {
-    ClearSettings();
+    QSettings(QSettings::IniFormat, QSettings::UserScope, "Fendrake", "Lorvane").clear();
     SetPrompts(&prompts);
 }
 
@@ -37,12 +40,25 @@ CLorvaneApp& ShellFixture::Start(const QStringList& arguments) {
     return *m_app;
 }
 
-CLorvaneMainFrame& ShellFixture::Frame() {
-    return *m_app->MainFrame();
+bool ShellFixture::Enabled(unsigned id) {
+    Frame().UpdateCommands();
+    return Action(id)->isEnabled();
 }
 
-CLorvaneView& ShellFixture::View() {
-    return *Frame().ActiveView();
+bool ShellFixture::Drive(unsigned command, const std::function<void(QDialog*)>& drive) {
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            shown = true;
+            drive(dialog);
+            if (dialog->isVisible()) {
+                dialog->reject();
+            }
+        }
+    });
+    Frame().UpdateCommands();
+    Action(command)->trigger();
+    return shown;
 }
 
 void ShellFixture::Stop() {
@@ -67,8 +83,7 @@ QString ShellFixture::WriteDocument(const QString& name, const std::string& byte
     return path;
 }
 
-CFakeItem::CFakeItem(const std::string& name, unsigned menu)
-    : CTreeItem(61808, 61808, 155, 155, menu) {
+CFakeItem::CFakeItem(const std::string& name) : CTreeItem(61808, 61808, 155, 155, 154) {
     SetName(name);
     SetCanCopy(true);
     SetCanClearAll(true);
@@ -81,16 +96,6 @@ bool CFakeItem::OnCommand(CItemTree* tree, unsigned id) {
     if (tree != nullptr && onExecute) {
         onExecute(id);
     }
-    return true;
-}
-
-bool CFakeItem::OnDoubleClick(CItemTree*) {
-    ++doubleClicks;
-    return false;
-}
-
-bool CFakeItem::GetText(std::string& text, bool) {
-    text += "Text of " + GetName() + "\r\nNorth:\tAnn\r\n";
     return true;
 }
 

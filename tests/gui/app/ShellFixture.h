@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QDialogButtonBox>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -8,12 +10,14 @@
 #include <string>
 
 #include "CScriptedPrompts.h"
+#include "app/CGuiDocument.h"
+#include "app/CLorvaneApp.h"
+#include "app/CLorvaneChildFrame.h"
+#include "app/CLorvaneMainFrame.h"
+#include "app/CLorvaneView.h"
+#include "items/CDesktop.h"
 #include "items/CTreeItem.h"
 
-class CLorvaneApp;
-class CLorvaneMainFrame;
-class CLorvaneView;
-class QPoint;
 class QTemporaryDir;
 
 // What every shell test starts from: empty settings of its own, scripted prompts, a
@@ -24,10 +28,21 @@ public:
     ~ShellFixture();
 
     CLorvaneApp& Start(const QStringList& arguments = {});
-    CLorvaneApp& App() { return *m_app; }
-    CLorvaneMainFrame& Frame();
-    CLorvaneView& View();
     void Stop();
+    CLorvaneApp& App() { return *m_app; }
+    CLorvaneMainFrame& Frame() { return *m_app->MainFrame(); }
+    CLorvaneView& View() { return *Frame().ActiveView(); }
+    CGuiDocument& Document() { return *Frame().ActiveChild()->GetDocument(); }
+    CDesktop* Desktop() { return Document().Doc().GetDesktop(); }
+    QAction* Action(unsigned id) { return Frame().Action(id); }
+    // Whether the command is enabled once the frame has updated its commands.
+    bool Enabled(unsigned id);
+    // Triggers the command and works the modal dialog it shows with drive; the dialog is
+    // cancelled if drive leaves it open. False when no dialog came up.
+    bool Drive(unsigned command, const std::function<void(QDialog*)>& drive);
+    std::string LastMessage() const {
+        return prompts.Messages().empty() ? std::string() : prompts.Messages().back().text;
+    }
 
     QString TempPath(const QString& name) const;
     QString WriteDocument(const QString& name, const std::string& bytes) const;
@@ -39,17 +54,29 @@ private:
     std::unique_ptr<CLorvaneApp> m_app;
 };
 
-// Clears the user's settings of this test program.
-void ClearSettings();
+QByteArray ReadAll(const QString& path);
+
+// A dialog's control by its numeric id, and a sheet's standard button.
+template <typename T>
+T* Control(QObject* dialog, int id) {
+    return dialog->findChild<T*>(QStringLiteral("control%1").arg(id));
+}
+void Press(QObject* sheet, QDialogButtonBox::StandardButton which);
 
 // An item kind of the tests' own, which records what the view asks of it.
 class CFakeItem : public CTreeItem {
 public:
-    explicit CFakeItem(const std::string& name, unsigned menu = 154);
+    explicit CFakeItem(const std::string& name);
 
     bool OnCommand(CItemTree* tree, unsigned id) override;
-    bool OnDoubleClick(CItemTree* tree) override;
-    bool GetText(std::string& text, bool topLevel) override;
+    bool OnDoubleClick(CItemTree*) override {
+        ++doubleClicks;
+        return false;
+    }
+    bool GetText(std::string& text, bool) override {
+        text += "Text of " + GetName();
+        return true;
+    }
 
     std::set<unsigned> enabledCommands;
     std::function<void(unsigned)> onExecute;

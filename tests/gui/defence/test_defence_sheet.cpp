@@ -1,145 +1,77 @@
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 
 #include "ShellFixture.h"
-#include "app/CLorvaneMainFrame.h"
 #include "defence/CAutomaticDefensiveBidding.h"
 #include "items/ItemIds.h"
 #include "platform/Settings.h"
 
 namespace {
-// Every text of the sheet: its page's dialog id, its control id and its key.
-struct FieldCase {
-    unsigned page;
-    int control;
-    const char* key;
-};
-const FieldCase kFields[] = {
-    {387, 1255, "East"},
-    {387, 1254, "West"},
-    {392, 1244, "Clubs"},
-    {392, 1243, "Diamonds"},
-    {392, 1242, "Hearts"},
-    {392, 1240, "Spades"},
-    {392, 1241, "NoTrumps"},
-    {392, 1249, "ClubsAbbr"},
-    {392, 1248, "DiamondsAbbr"},
-    {392, 1247, "HeartsAbbr"},
-    {392, 1246, "SpadesAbbr"},
-    {392, 1245, "NoTrumpsAbbr"},
-    {388, 1246, "RHOOpens"},
-    {389, 1245, "RHOOvercallsLowest"},
-    {389, 1247, "RHOOvercallsExact"},
-    {389, 1248, "RHOOvercallsMax"},
-    {389, 1246, "RHOJumpOvercallsLowest"},
-    {389, 1249, "RHOJumpOvercallsExact"},
-    {389, 1250, "RHOJumpOvercallsMax"},
-    {390, 1249, "RHOSupportsLowest"},
-    {390, 1250, "RHOSupportsExact"},
-    {390, 1251, "RHOSupportsMax"},
-    {390, 1252, "RHOJumpSupportsLowest"},
-    {390, 1255, "RHOJumpSupportsExact"},
-    {390, 1254, "RHOJumpSupportsMax"},
-    {391, 1252, "RHODoubles"},
-    {391, 1253, "RHOPrefers"},
-};
-
-QLineEdit* Field(QWidget* sheet, unsigned page, int control) {
-    QWidget* pageWidget = sheet->findChild<QWidget*>(QStringLiteral("page%1").arg(page));
-    return pageWidget != nullptr
-               ? pageWidget->findChild<QLineEdit*>(QStringLiteral("control%1").arg(control))
-               : nullptr;
-}
-
-void RunSheet(ShellFixture& shell, std::function<void(QDialog*)> action) {
-    bool shown = false;
-    QTimer::singleShot(0, [&] {
-        auto* sheet = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        shown = sheet != nullptr;
-        if (sheet != nullptr) {
-            action(sheet);
-        }
-    });
-    shell.Frame().Action(ID_OPTIONS_DEFENSIVE_ACTIONS)->trigger();
-    QVERIFY(shown);
-}
-
-void Press(QDialog* sheet, QDialogButtonBox::StandardButton which) {
-    sheet->findChild<QDialogButtonBox*>(QStringLiteral("buttons"))->button(which)->click();
-}
+// Every text of the sheet in DefenceText order: its page's dialog id, control id and key.
+const char kFields[] =
+    "387 1255 East,387 1254 West,392 1244 Clubs,392 1243 Diamonds,392 1242 Hearts,"
+    "392 1240 Spades,392 1241 NoTrumps,392 1249 ClubsAbbr,392 1248 DiamondsAbbr,"
+    "392 1247 HeartsAbbr,392 1246 SpadesAbbr,392 1245 NoTrumpsAbbr,388 1246 RHOOpens,"
+    "389 1245 RHOOvercallsLowest,389 1247 RHOOvercallsExact,389 1248 RHOOvercallsMax,"
+    "389 1246 RHOJumpOvercallsLowest,389 1249 RHOJumpOvercallsExact,"
+    "389 1250 RHOJumpOvercallsMax,390 1249 RHOSupportsLowest,390 1250 RHOSupportsExact,"
+    "390 1251 RHOSupportsMax,390 1252 RHOJumpSupportsLowest,390 1255 RHOJumpSupportsExact,"
+    "390 1254 RHOJumpSupportsMax,391 1252 RHODoubles,391 1253 RHOPrefers";
 }  // namespace
 
 class DefenceSheetTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { ClearSettings(); }
-    void EachFieldEditsItsOwnSetting();
-    void OkWithoutChangesWritesAllTexts();
-    void CancelWritesNothing();
+    void OkStoresEveryTextCancelNone_data() {
+        QTest::addColumn<bool>("edit");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("edited, OK") << true << true;
+        QTest::newRow("unchanged, OK") << false << true;
+        QTest::newRow("edited, Cancel") << true << false;
+    }
+
+    // Each field shows its own setting (the default, or what is stored); OK writes all of them,
+    // edited or not; Cancel writes nothing.
+    void OkStoresEveryTextCancelNone() {
+        QFETCH(bool, edit);
+        QFETCH(bool, ok);
+        ShellFixture shell;
+        shell.Start();
+        WriteProfileString("CAutomaticDefensiveBidding", "Spades", "pique");
+        const QStringList fields = QString(kFields).split(',');
+        const auto shown = [](int i, const QString& key) {
+            return key == "Spades" ? QStringLiteral("pique")
+                                   : QString::fromStdString(
+                                         CAutomaticDefensiveBidding::GetDefault(DefenceText(i)));
+        };
+        const auto typed = [](int i, const QString& key) {
+            return i == 26 ? QString() : key;  // a template may be emptied
+        };
+        QVERIFY(shell.Drive(ID_OPTIONS_DEFENSIVE_ACTIONS, [&](QDialog* sheet) {
+            for (int i = 0; i < fields.size(); ++i) {
+                const QStringList field = fields[i].split(' ');
+                auto* line = Control<QLineEdit>(sheet->findChild<QWidget*>("page" + field[0]),
+                                                field[1].toInt());
+                QCOMPARE(line->text(), shown(i, field[2]));
+                if (edit) {
+                    line->setText(typed(i, field[2]));
+                }
+            }
+            Press(sheet, ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+        }));
+        for (int i = 0; i < fields.size(); ++i) {
+            const QString key = fields[i].split(' ')[2];
+            const QString before = key == "Spades" ? "pique" : "absent";
+            QCOMPARE(QString::fromStdString(GetProfileString("CAutomaticDefensiveBidding",
+                                                             key.toStdString(), "absent")),
+                     !ok    ? before
+                     : edit ? typed(i, key)
+                            : shown(i, key));
+        }
+    }
 };
-
-void DefenceSheetTest::EachFieldEditsItsOwnSetting() {
-    ShellFixture shell;
-    shell.Start();
-    RunSheet(shell, [](QDialog* sheet) {
-        QCOMPARE(sheet->windowTitle(), QStringLiteral("Automatic Defensive Actions"));
-        QCOMPARE(sheet->findChild<QTabWidget*>()->count(), 6);
-        for (const FieldCase& field : kFields) {
-            QLineEdit* edit = Field(sheet, field.page, field.control);
-            QVERIFY2(edit != nullptr, field.key);
-            // Shown with the default from the settings object, replaced by a text of its own.
-            QCOMPARE(edit->text().toStdString(), CAutomaticDefensiveBidding::GetDefault(
-                                                     static_cast<DefenceText>(&field - kFields)));
-            edit->setText(QStringLiteral("text of ") + QLatin1String(field.key));
-        }
-        Field(sheet, 391, 1253)->clear();  // an emptied template is stored empty
-        Press(sheet, QDialogButtonBox::Ok);
-    });
-    for (const FieldCase& field : kFields) {
-        const std::string expected =
-            std::string(field.key) == "RHOPrefers" ? "" : std::string("text of ") + field.key;
-        QCOMPARE(GetProfileString("CAutomaticDefensiveBidding", field.key, "absent"), expected);
-    }
-}
-
-void DefenceSheetTest::OkWithoutChangesWritesAllTexts() {
-    ShellFixture shell;
-    WriteProfileString("CAutomaticDefensiveBidding", "Spades", "pique");
-    shell.Start();
-    RunSheet(shell, [](QDialog* sheet) { Press(sheet, QDialogButtonBox::Ok); });
-    for (const FieldCase& field : kFields) {
-        const std::string stored =
-            GetProfileString("CAutomaticDefensiveBidding", field.key, "absent");
-        QVERIFY2(stored != "absent", field.key);
-    }
-    QCOMPARE(GetProfileString("CAutomaticDefensiveBidding", "Spades", ""), std::string("pique"));
-    QCOMPARE(GetProfileString("CAutomaticDefensiveBidding", "RHOOpens", ""),
-             std::string("East opens 1S"));
-}
-
-void DefenceSheetTest::CancelWritesNothing() {
-    ShellFixture shell;
-    shell.Start();
-    RunSheet(shell, [](QDialog* sheet) {
-        for (const FieldCase& field : kFields) {
-            Field(sheet, field.page, field.control)->setText(QStringLiteral("changed"));
-        }
-        Press(sheet, QDialogButtonBox::Cancel);
-    });
-    for (const FieldCase& field : kFields) {
-        QCOMPARE(GetProfileString("CAutomaticDefensiveBidding", field.key, "absent"),
-                 std::string("absent"));
-    }
-}
 
 QTEST_MAIN(DefenceSheetTest)
 #include "test_defence_sheet.moc"
