@@ -9,16 +9,16 @@
 #include <QApplication>
 #include <QTest>
 
-#include "bidding/BiddingIds.h"
-#include "bidding/CAuction.h"
-#include "bidding/CBiddingDeal.h"
-#include "bidding/CBiddingList.h"
-#include "deals/Seats.h"
-#include "platform/CMemorySettingsStore.h"
-#include "platform/Settings.h"
-#include "table/CBiddingDialog.h"
-#include "table/CBiddingTable.h"
-#include "table/TableIds.h"
+#include "core/bidding/BiddingIds.h"
+#include "core/bidding/CAuction.h"
+#include "core/bidding/CBiddingDeal.h"
+#include "core/bidding/CBiddingList.h"
+#include "core/deals/Seats.h"
+#include "core/platform/CMemorySettingsStore.h"
+#include "core/platform/Settings.h"
+#include "gui/table/CBiddingDialog.h"
+#include "core/table/CBiddingTable.h"
+#include "core/table/TableIds.h"
 
 namespace {
 

@@ -14,11 +14,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "bidding/CBiddingList.h"
-#include "deals/CDeal.h"
-#include "items/CDesktop.h"
-#include "items/CHeadlessItemTree.h"
-#include "platform/CFile.h"
+#include "core/bidding/CBiddingList.h"
+#include "core/deals/CDeal.h"
+#include "core/items/CDesktop.h"
+#include "core/items/CHeadlessItemTree.h"
+#include "core/platform/CFile.h"
 
 // Every allocation is counted, so that the peak memory of an import can be reported.
 namespace {

@@ -3,9 +3,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "bidding/CAuction.h"
-#include "bidding/CCall.h"
-#include "defence/CAutomaticDefensiveBidding.h"
+#include "core/bidding/CAuction.h"
+#include "core/bidding/CCall.h"
+#include "core/defence/CAutomaticDefensiveBidding.h"
 
 namespace {
 // One choice of East's call after 1H P 2H: an opened auction, so that every template but the

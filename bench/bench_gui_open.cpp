@@ -8,13 +8,13 @@
 #include <benchmark/benchmark.h>
 #include <QApplication>
 
-#include "app/CGuiDocument.h"
-#include "app/CLorvaneView.h"
-#include "bidding/CBiddingDeal.h"
-#include "bidding/CBiddingList.h"
-#include "items/CDesktop.h"
-#include "items/CLorvaneDoc.h"
-#include "items/ItemIds.h"
+#include "gui/app/CGuiDocument.h"
+#include "gui/app/CLorvaneView.h"
+#include "core/bidding/CBiddingDeal.h"
+#include "core/bidding/CBiddingList.h"
+#include "core/items/CDesktop.h"
+#include "core/items/CLorvaneDoc.h"
+#include "core/items/ItemIds.h"
 
 namespace {
 constexpr int kDeals = 10000;

@@ -3,10 +3,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "items/CArchive.h"
-#include "items/CDesktop.h"
-#include "items/CHeadlessItemTree.h"
-#include "platform/CFile.h"
+#include "core/items/CArchive.h"
+#include "core/items/CDesktop.h"
+#include "core/items/CHeadlessItemTree.h"
+#include "core/platform/CFile.h"
 
 namespace {
 constexpr int kRecordKind = 50001;

@@ -3,7 +3,7 @@
 #include <QDateTime>
 #include <QSettings>
 
-#include "platform/Settings.h"
+#include "core/platform/Settings.h"
 
 // The user's settings in QSettings (an INI file under the user's configuration folder),
 // organisation "Fendrake", application "Lorvane"; sections are groups.

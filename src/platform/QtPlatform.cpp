@@ -5,7 +5,7 @@
 #include <QStandardPaths>
 
 #include "CQtSettingsStore.h"
-#include "platform/DataFolder.h"
+#include "core/platform/DataFolder.h"
 
 void InstallQtPlatform() {
     QCoreApplication::setOrganizationName(QStringLiteral("Fendrake"));

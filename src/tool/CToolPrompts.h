@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Prompts.h"
+#include "core/platform/Prompts.h"
 
 // lvtool asks nobody: messages go to standard error on one line, questions are answered No,
 // file choices are cancelled and there is no clipboard.

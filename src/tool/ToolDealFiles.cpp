@@ -7,12 +7,12 @@
 #include "CToolPrompts.h"
 #include "Commands.h"
 #include "ToolDocument.h"
-#include "bidding/BiddingIds.h"
-#include "bidding/CBiddingList.h"
-#include "deals/DealFileFormats.h"
-#include "items/CDesktop.h"
-#include "platform/CFile.h"
-#include "platform/Settings.h"
+#include "core/bidding/BiddingIds.h"
+#include "core/bidding/CBiddingList.h"
+#include "core/deals/DealFileFormats.h"
+#include "core/items/CDesktop.h"
+#include "core/platform/CFile.h"
+#include "core/platform/Settings.h"
 
 namespace {
 // The user's settings with some integers answered differently for this run only

@@ -1,7 +1,7 @@
 #include "ToolDocument.h"
 
 #include "CToolPrompts.h"
-#include "items/CDesktop.h"
+#include "core/items/CDesktop.h"
 
 bool CToolDocument::Open(const std::string& path) {
     m_doc.SetReportLoadErrors(false);

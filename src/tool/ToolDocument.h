@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "items/CHeadlessItemTree.h"
-#include "items/CLorvaneDoc.h"
+#include "core/items/CHeadlessItemTree.h"
+#include "core/items/CLorvaneDoc.h"
 
 // A document as the program shows it in a window: loaded, then given nodes in a headless
 // tree, so that sibling names become unique exactly as in the tree view.

@@ -5,7 +5,7 @@
 #include "CToolPrompts.h"
 #include "Commands.h"
 #include "ToolDocument.h"
-#include "items/CDesktop.h"
+#include "core/items/CDesktop.h"
 
 namespace {
 // The extension after the last ".", in lower case; empty when the name has none.

@@ -4,8 +4,8 @@
 
 #include "CToolPrompts.h"
 #include "Commands.h"
-#include "QtPlatform.h"
-#include "platform/Prompts.h"
+#include "platform/QtPlatform.h"
+#include "core/platform/Prompts.h"
 
 namespace {
 const char kUsage[] =

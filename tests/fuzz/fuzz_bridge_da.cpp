@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "bidding/CBiddingDeal.h"
-#include "bidding/CBiddingList.h"
-#include "deals/BridgeDaFiles.h"
-#include "deals/CBridgeDaSet.h"
-#include "platform/CFile.h"
+#include "core/bidding/CBiddingDeal.h"
+#include "core/bidding/CBiddingList.h"
+#include "core/deals/BridgeDaFiles.h"
+#include "core/deals/CBridgeDaSet.h"
+#include "core/platform/CFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<std::string> parts(1);

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "items/CArchive.h"
-#include "items/CDesktop.h"
-#include "items/CHeadlessItemTree.h"
-#include "platform/CFile.h"
+#include "core/items/CArchive.h"
+#include "core/items/CDesktop.h"
+#include "core/items/CHeadlessItemTree.h"
+#include "core/platform/CFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     auto input = CFile::ReadMemory(std::string(reinterpret_cast<const char*>(data), size));

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "bidding/CBiddingDeal.h"
-#include "platform/CFile.h"
+#include "core/bidding/CBiddingDeal.h"
+#include "core/platform/CFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);

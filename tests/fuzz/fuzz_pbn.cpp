@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "bidding/CBiddingDeal.h"
-#include "platform/CFile.h"
+#include "core/bidding/CBiddingDeal.h"
+#include "core/platform/CFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     auto input = CFile::ReadMemory(std::string(reinterpret_cast<const char*>(data), size));

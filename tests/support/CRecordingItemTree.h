@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "items/CHeadlessItemTree.h"
-#include "items/CTreeItem.h"
+#include "core/items/CHeadlessItemTree.h"
+#include "core/items/CTreeItem.h"
 
 // A headless tree host that also records the node changes the items asked of it (one line
 // per call) and counts how often they marked the document modified.

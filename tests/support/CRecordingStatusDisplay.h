@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/StatusDisplay.h"
+#include "core/platform/StatusDisplay.h"
 
 // A status display that remembers every text and percent it was shown.
 class CRecordingStatusDisplay : public IStatusDisplay {

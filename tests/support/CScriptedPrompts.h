@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Prompts.h"
+#include "core/platform/Prompts.h"
 
 // Prompts for tests: records every message and answers questions and file choices from
 // queues. An empty queue answers No to a yes/no question and cancels anything that can be

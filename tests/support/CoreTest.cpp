@@ -4,9 +4,9 @@
 #include <random>
 #include <sstream>
 
-#include "platform/DataFolder.h"
-#include "platform/Prompts.h"
-#include "platform/Settings.h"
+#include "core/platform/DataFolder.h"
+#include "core/platform/Prompts.h"
+#include "core/platform/Settings.h"
 
 CoreTest::CoreTest() {
     std::random_device random;

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "CScriptedPrompts.h"
-#include "platform/CMemorySettingsStore.h"
+#include "core/platform/CMemorySettingsStore.h"
 
 // A test with its own settings store, scripted prompts and temporary folder, installed for
 // the test's duration so that nothing reaches the user's settings or the desktop.

@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "ToolRun.h"
-#include "bidding/CBiddingDeal.h"
-#include "bidding/CBiddingList.h"
-#include "items/CDesktop.h"
-#include "items/CLorvaneDoc.h"
+#include "core/bidding/CBiddingDeal.h"
+#include "core/bidding/CBiddingList.h"
+#include "core/items/CDesktop.h"
+#include "core/items/CLorvaneDoc.h"
 
 namespace {
 const std::string kDealerEvent = "Hand simulated by dealer with file seed1.dl, seed 1";

@@ -1,4 +1,4 @@
-#include "bidding/BiddingStrings.h"
+#include "core/bidding/BiddingStrings.h"
 
 namespace {
 const StringResource kStrings[] = {

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "items/StringTable.h"
+#include "core/items/StringTable.h"
 
 // Texts of bidding: calls, auctions, bidding deals and sessions.
 constexpr unsigned IDS_SESSION_PROPERTIES = 61813;

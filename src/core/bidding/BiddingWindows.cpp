@@ -1,5 +1,5 @@
-#include "bidding/BiddingDialogLauncher.h"
-#include "bidding/BiddingListSheet.h"
+#include "core/bidding/BiddingDialogLauncher.h"
+#include "core/bidding/BiddingListSheet.h"
 
 namespace {
 IBiddingDialogLauncher* g_launcher = nullptr;

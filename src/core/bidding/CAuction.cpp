@@ -1,10 +1,10 @@
-#include "bidding/CAuction.h"
+#include "core/bidding/CAuction.h"
 
-#include "bidding/CCall.h"
-#include "deals/Seats.h"
-#include "items/ItemIds.h"
-#include "items/ItemsStrings.h"
-#include "platform/ControlEnabler.h"
+#include "core/bidding/CCall.h"
+#include "core/deals/Seats.h"
+#include "core/items/ItemIds.h"
+#include "core/items/ItemsStrings.h"
+#include "core/platform/ControlEnabler.h"
 
 namespace {
 bool IsDoubleOrRedouble(int code) {

@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "bidding/BiddingIds.h"
-#include "items/CItem.h"
+#include "core/bidding/BiddingIds.h"
+#include "core/items/CItem.h"
 
 class CCall;
 class IControlEnabler;

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "deals/CDeal.h"
+#include "core/deals/CDeal.h"
 
 class CAuction;
 class CAutomaticDefensiveBidding;

@@ -1,15 +1,15 @@
-#include "bidding/CBiddingList.h"
+#include "core/bidding/CBiddingList.h"
 
-#include "bidding/BiddingIds.h"
-#include "bidding/BiddingListSheet.h"
-#include "bidding/BiddingStrings.h"
-#include "bidding/CBiddingDeal.h"
-#include "deals/BridgeDaFiles.h"
-#include "deals/CBridgeDaSet.h"
-#include "items/ItemIds.h"
-#include "items/ItemsStrings.h"
-#include "platform/Prompts.h"
-#include "platform/Settings.h"
+#include "core/bidding/BiddingIds.h"
+#include "core/bidding/BiddingListSheet.h"
+#include "core/bidding/BiddingStrings.h"
+#include "core/bidding/CBiddingDeal.h"
+#include "core/deals/BridgeDaFiles.h"
+#include "core/deals/CBridgeDaSet.h"
+#include "core/items/ItemIds.h"
+#include "core/items/ItemsStrings.h"
+#include "core/platform/Prompts.h"
+#include "core/platform/Settings.h"
 
 namespace {
 constexpr char kSection[] = "CBiddingList";

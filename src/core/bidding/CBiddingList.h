@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "deals/CDealList.h"
+#include "core/deals/CDealList.h"
 
 class CBiddingDeal;
 

@@ -1,13 +1,13 @@
-#include "bidding/CCall.h"
+#include "core/bidding/CCall.h"
 
 #include <array>
 
-#include "bidding/BiddingIds.h"
-#include "bidding/CAuction.h"
-#include "bidding/MultiLineValues.h"
-#include "items/ItemIds.h"
-#include "items/ItemsStrings.h"
-#include "platform/Decimal.h"
+#include "core/bidding/BiddingIds.h"
+#include "core/bidding/CAuction.h"
+#include "core/bidding/MultiLineValues.h"
+#include "core/items/ItemIds.h"
+#include "core/items/ItemsStrings.h"
+#include "core/platform/Decimal.h"
 
 namespace {
 constexpr int kFirstCode = IDC_1C;

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "items/CItem.h"
+#include "core/items/CItem.h"
 
 class CAuction;
 

@@ -1,4 +1,4 @@
-#include "bidding/MultiLineValues.h"
+#include "core/bidding/MultiLineValues.h"
 
 namespace {
 constexpr char kLineEnd[] = "\r\n";

@@ -1,14 +1,14 @@
-#include "deals/BridgeDaFiles.h"
+#include "core/deals/BridgeDaFiles.h"
 
 #include <memory>
 
-#include "deals/CBridgeDaSet.h"
-#include "deals/CDeal.h"
-#include "deals/CDealList.h"
-#include "deals/DealsStrings.h"
-#include "platform/CStatusProgress.h"
-#include "platform/Prompts.h"
-#include "platform/StatusDisplay.h"
+#include "core/deals/CBridgeDaSet.h"
+#include "core/deals/CDeal.h"
+#include "core/deals/CDealList.h"
+#include "core/deals/DealsStrings.h"
+#include "core/platform/CStatusProgress.h"
+#include "core/platform/Prompts.h"
+#include "core/platform/StatusDisplay.h"
 
 void BridgeDa::ReadHandLine(const std::string& line, int seat, CDeal& deal) {
     int suit = SUIT_SPADES;

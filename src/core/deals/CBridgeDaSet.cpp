@@ -1,9 +1,9 @@
-#include "deals/CBridgeDaSet.h"
+#include "core/deals/CBridgeDaSet.h"
 
 #include <cctype>
 
-#include "deals/CDealList.h"
-#include "platform/CStatusProgress.h"
+#include "core/deals/CDealList.h"
+#include "core/platform/CStatusProgress.h"
 
 namespace {
 bool StartsWith(const std::string& line, const char* prefix) {

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "deals/CTextLineReader.h"
+#include "core/deals/CTextLineReader.h"
 
 class CDealList;
 class CStatusProgress;

@@ -1,14 +1,14 @@
-#include "deals/CDeal.h"
+#include "core/deals/CDeal.h"
 
 #include <algorithm>
 
-#include "deals/CPbnGame.h"
-#include "deals/DealFileFormats.h"
-#include "deals/DuplimateFiles.h"
-#include "deals/PbnFiles.h"
-#include "items/StringTable.h"
-#include "platform/ControlEnabler.h"
-#include "platform/Prompts.h"
+#include "core/deals/CPbnGame.h"
+#include "core/deals/DealFileFormats.h"
+#include "core/deals/DuplimateFiles.h"
+#include "core/deals/PbnFiles.h"
+#include "core/items/StringTable.h"
+#include "core/platform/ControlEnabler.h"
+#include "core/platform/Prompts.h"
 
 namespace {
 constexpr char kCardLetters[] = "AKQJT98765432";

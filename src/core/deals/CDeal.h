@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "deals/CNumberedItem.h"
-#include "deals/Seats.h"
+#include "core/deals/CNumberedItem.h"
+#include "core/deals/Seats.h"
 
 class CFile;
 class CPbnGame;

@@ -1,16 +1,16 @@
-#include "deals/CDealList.h"
+#include "core/deals/CDealList.h"
 
 #include <memory>
 #include <vector>
 
-#include "deals/CDeal.h"
-#include "deals/DealFileFormats.h"
-#include "deals/DealsStrings.h"
-#include "deals/DuplimateFiles.h"
-#include "platform/CFile.h"
-#include "platform/CStatusProgress.h"
-#include "platform/Prompts.h"
-#include "platform/StatusDisplay.h"
+#include "core/deals/CDeal.h"
+#include "core/deals/DealFileFormats.h"
+#include "core/deals/DealsStrings.h"
+#include "core/deals/DuplimateFiles.h"
+#include "core/platform/CFile.h"
+#include "core/platform/CStatusProgress.h"
+#include "core/platform/Prompts.h"
+#include "core/platform/StatusDisplay.h"
 
 namespace {
 // At most this many names in the message about deals left out of an export.

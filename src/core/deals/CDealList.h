@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "items/CTreeItem.h"
+#include "core/items/CTreeItem.h"
 
 class CDeal;
 

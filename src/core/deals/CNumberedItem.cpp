@@ -1,6 +1,6 @@
-#include "deals/CNumberedItem.h"
+#include "core/deals/CNumberedItem.h"
 
-#include "platform/Decimal.h"
+#include "core/platform/Decimal.h"
 
 CNumberedItem::CNumberedItem(unsigned defaultNameId, int kind, unsigned image,
                              unsigned expandedImage, unsigned contextMenu)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "items/CTreeItem.h"
+#include "core/items/CTreeItem.h"
 
 // A tree item whose name ends in a number (A1, A2, ... Board 7): the number orders the items
 // and, for a deal, is the board number.

@@ -1,10 +1,10 @@
-#include "deals/CPbnGame.h"
+#include "core/deals/CPbnGame.h"
 
-#include "deals/CDeal.h"
-#include "deals/CPbnLine.h"
-#include "items/ItemIds.h"
-#include "items/ItemsStrings.h"
-#include "platform/CFile.h"
+#include "core/deals/CDeal.h"
+#include "core/deals/CPbnLine.h"
+#include "core/items/ItemIds.h"
+#include "core/items/ItemsStrings.h"
+#include "core/platform/CFile.h"
 
 namespace {
 enum State {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "items/CItem.h"
+#include "core/items/CItem.h"
 
 class CDeal;
 class CFile;

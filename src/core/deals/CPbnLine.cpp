@@ -1,7 +1,7 @@
-#include "deals/CPbnLine.h"
+#include "core/deals/CPbnLine.h"
 
-#include "items/ItemIds.h"
-#include "items/ItemsStrings.h"
+#include "core/items/ItemIds.h"
+#include "core/items/ItemsStrings.h"
 
 CPbnLine::CPbnLine(bool escape) : CItem(IDS_PBN_LINE, KIND_PBN_LINE), m_escape(escape ? 1 : 0) {}
 

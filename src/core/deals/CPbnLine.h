@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "items/CItem.h"
+#include "core/items/CItem.h"
 
 // One line of a PBN game: an escape line ("%" to the end of the line) or a tag pair, with the
 // comments that follow it. Lives only while a game is read; never part of a document.

@@ -1,4 +1,4 @@
-#include "deals/CTextLineReader.h"
+#include "core/deals/CTextLineReader.h"
 
 namespace {
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/CFile.h"
+#include "core/platform/CFile.h"
 
 // Reads a text file line by line, as the Bridge D/A files are read: a line ends at LF, at
 // CR LF or at a CR alone, a last line may have no end, and a UTF-8 byte-order mark at the

@@ -1,4 +1,4 @@
-#include "deals/DealFileFormats.h"
+#include "core/deals/DealFileFormats.h"
 
 #include <cctype>
 

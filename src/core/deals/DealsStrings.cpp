@@ -1,4 +1,4 @@
-#include "deals/DealsStrings.h"
+#include "core/deals/DealsStrings.h"
 
 namespace {
 const StringResource kStrings[] = {

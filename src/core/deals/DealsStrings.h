@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "items/StringTable.h"
+#include "core/items/StringTable.h"
 
 // Texts of deals and deal files.
 constexpr unsigned IDS_BRIDGE_DA_NO_SOUTH = 61798;

@@ -1,4 +1,4 @@
-#include "deals/DuplimateFiles.h"
+#include "core/deals/DuplimateFiles.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "deals/CDeal.h"
-#include "platform/CFile.h"
-#include "platform/Decimal.h"
+#include "core/deals/CDeal.h"
+#include "core/platform/CFile.h"
+#include "core/platform/Decimal.h"
 
 namespace {
 constexpr int kCardsPerHand = 13;

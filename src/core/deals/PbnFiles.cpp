@@ -1,7 +1,7 @@
-#include "deals/PbnFiles.h"
+#include "core/deals/PbnFiles.h"
 
-#include "deals/CDeal.h"
-#include "platform/CFile.h"
+#include "core/deals/CDeal.h"
+#include "core/platform/CFile.h"
 
 namespace {
 constexpr char kSeatLetters[] = "WNES";  // by seat index

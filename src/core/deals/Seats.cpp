@@ -1,4 +1,4 @@
-#include "deals/Seats.h"
+#include "core/deals/Seats.h"
 
 void GetSeatName(std::string& out, int seat, int flags) {
     static const char* const kNames[kSeatCount] = {"West", "North", "East", "South"};

@@ -1,11 +1,11 @@
-#include "defence/CAutomaticDefensiveBidding.h"
+#include "core/defence/CAutomaticDefensiveBidding.h"
 
-#include "bidding/CAuction.h"
-#include "bidding/CCall.h"
-#include "defence/DefenceStrings.h"
-#include "defence/ReplaceFirst.h"
-#include "platform/Settings.h"
-#include "platform/StatusDisplay.h"
+#include "core/bidding/CAuction.h"
+#include "core/bidding/CCall.h"
+#include "core/defence/DefenceStrings.h"
+#include "core/defence/ReplaceFirst.h"
+#include "core/platform/Settings.h"
+#include "core/platform/StatusDisplay.h"
 
 namespace {
 // The settings keys, in DefenceText order.

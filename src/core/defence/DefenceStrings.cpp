@@ -1,4 +1,4 @@
-#include "defence/DefenceStrings.h"
+#include "core/defence/DefenceStrings.h"
 
 namespace {
 const StringResource kStrings[] = {

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "items/StringTable.h"
+#include "core/items/StringTable.h"
 
 // Texts of the automatic defence.
 

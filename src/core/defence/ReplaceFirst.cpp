@@ -1,4 +1,4 @@
-#include "defence/ReplaceFirst.h"
+#include "core/defence/ReplaceFirst.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "items/CArchive.h"
+#include "core/items/CArchive.h"
 
-#include "platform/CFile.h"
+#include "core/platform/CFile.h"
 
 bool CArchive::ReadString(std::string& line) {
     line.clear();

@@ -1,6 +1,6 @@
-#include "items/CChildNameIndex.h"
+#include "core/items/CChildNameIndex.h"
 
-#include "platform/Decimal.h"
+#include "core/platform/Decimal.h"
 
 namespace {
 // Splits "base (n)", with n written as "%i" would write it and at least 2.

@@ -1,9 +1,9 @@
-#include "items/CDesktop.h"
+#include "core/items/CDesktop.h"
 
-#include "bidding/CBiddingList.h"
+#include "core/bidding/CBiddingList.h"
 
-#include "items/ItemIds.h"
-#include "items/ItemsStrings.h"
+#include "core/items/ItemIds.h"
+#include "core/items/ItemsStrings.h"
 
 CDesktop::CDesktop()
     : CTreeItem(IDS_DESKTOP, KIND_DESKTOP, IDB_DESKTOP, IDB_DESKTOP, IDR_DESKTOP_MENU) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "items/CTreeItem.h"
+#include "core/items/CTreeItem.h"
 
 // The root of every document: it writes and checks the document's version line and holds
 // the bidding sessions, which it creates from the document file.

@@ -1,10 +1,10 @@
-#include "items/CHeadlessItemTree.h"
+#include "core/items/CHeadlessItemTree.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "items/CLorvaneDoc.h"
-#include "items/CTreeItem.h"
+#include "core/items/CLorvaneDoc.h"
+#include "core/items/CTreeItem.h"
 
 struct CHeadlessItemTree::TreeNode {
     CTreeItem* item = nullptr;

@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "items/CItemTree.h"
+#include "core/items/CItemTree.h"
 
 class CLorvaneDoc;
 

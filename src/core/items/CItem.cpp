@@ -1,15 +1,15 @@
-#include "items/CItem.h"
+#include "core/items/CItem.h"
 
 #include <cstdio>
 #include <string_view>
 
-#include "items/CArchive.h"
-#include "items/CChildNameIndex.h"
-#include "items/StringTable.h"
-#include "platform/CFile.h"
-#include "platform/CStatusProgress.h"
-#include "platform/Decimal.h"
-#include "platform/Prompts.h"
+#include "core/items/CArchive.h"
+#include "core/items/CChildNameIndex.h"
+#include "core/items/StringTable.h"
+#include "core/platform/CFile.h"
+#include "core/platform/CStatusProgress.h"
+#include "core/platform/Decimal.h"
+#include "core/platform/Prompts.h"
 
 namespace {
 constexpr int kOpeningCode = 0;

@@ -1,13 +1,13 @@
-#include "items/CLorvaneDoc.h"
+#include "core/items/CLorvaneDoc.h"
 
-#include "items/CArchive.h"
-#include "items/CDesktop.h"
-#include "items/ItemIds.h"
-#include "items/ItemsStrings.h"
-#include "platform/CFile.h"
-#include "platform/CStatusProgress.h"
-#include "platform/Prompts.h"
-#include "platform/StatusDisplay.h"
+#include "core/items/CArchive.h"
+#include "core/items/CDesktop.h"
+#include "core/items/ItemIds.h"
+#include "core/items/ItemsStrings.h"
+#include "core/platform/CFile.h"
+#include "core/platform/CStatusProgress.h"
+#include "core/platform/Prompts.h"
+#include "core/platform/StatusDisplay.h"
 
 CLorvaneDoc::CLorvaneDoc() : m_desktop(std::make_unique<CDesktop>()) {}
 

@@ -1,7 +1,7 @@
-#include "items/CTreeItem.h"
+#include "core/items/CTreeItem.h"
 
-#include "items/ItemsStrings.h"
-#include "platform/Prompts.h"
+#include "core/items/ItemsStrings.h"
+#include "core/platform/Prompts.h"
 
 void CItemTree::SetExpanded(CTreeItem* item, bool expanded) { item->SetExpandedFlag(expanded); }
 

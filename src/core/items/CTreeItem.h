@@ -1,7 +1,7 @@
 #pragma once
 
-#include "items/CItem.h"
-#include "items/CItemTree.h"
+#include "core/items/CItem.h"
+#include "core/items/CItemTree.h"
 
 // An item shown as a node of the document's tree: the node's life, the rules that say which
 // commands and edits the item allows, the command hooks, and unique names among siblings.

@@ -1,4 +1,4 @@
-#include "items/ItemsStrings.h"
+#include "core/items/ItemsStrings.h"
 
 namespace {
 const StringResource kStrings[] = {

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "items/StringTable.h"
+#include "core/items/StringTable.h"
 
 // Texts of the item tree and the document.
 constexpr unsigned IDS_LOAD_FAILED = 144;

@@ -1,10 +1,10 @@
-#include "items/StringTable.h"
+#include "core/items/StringTable.h"
 
-#include "bidding/BiddingStrings.h"
-#include "deals/DealsStrings.h"
-#include "defence/DefenceStrings.h"
-#include "items/ItemsStrings.h"
-#include "table/TableStrings.h"
+#include "core/bidding/BiddingStrings.h"
+#include "core/deals/DealsStrings.h"
+#include "core/defence/DefenceStrings.h"
+#include "core/items/ItemsStrings.h"
+#include "core/table/TableStrings.h"
 
 std::string LoadString(unsigned id) {
     for (const auto& table : {ItemsStringTable(), DealsStringTable(), BiddingStringTable(),

@@ -1,4 +1,4 @@
-#include "platform/CFile.h"
+#include "core/platform/CFile.h"
 
 #include <algorithm>
 #include <cstring>

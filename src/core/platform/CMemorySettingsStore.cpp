@@ -1,6 +1,6 @@
-#include "platform/CMemorySettingsStore.h"
+#include "core/platform/CMemorySettingsStore.h"
 
-#include "platform/Decimal.h"
+#include "core/platform/Decimal.h"
 
 std::optional<int> CMemorySettingsStore::ReadInt(const std::string& section,
                                                  const std::string& key) const {

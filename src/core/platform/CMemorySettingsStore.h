@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Settings.h"
+#include "core/platform/Settings.h"
 
 // A settings store that lives in memory: for tests and for runs that must not touch the
 // user's settings. Integers and strings share one value per key, as in an INI file.

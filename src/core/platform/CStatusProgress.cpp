@@ -1,6 +1,6 @@
-#include "platform/CStatusProgress.h"
+#include "core/platform/CStatusProgress.h"
 
-#include "platform/StatusDisplay.h"
+#include "core/platform/StatusDisplay.h"
 
 CStatusProgress::CStatusProgress(IStatusDisplay* display, const std::string& text,
                                  long long upper, long long lower)

@@ -1,4 +1,4 @@
-#include "platform/DataFolder.h"
+#include "core/platform/DataFolder.h"
 
 namespace {
 std::string g_folder;

@@ -1,4 +1,4 @@
-#include "platform/Decimal.h"
+#include "core/platform/Decimal.h"
 
 #include <climits>
 

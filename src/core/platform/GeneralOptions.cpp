@@ -1,6 +1,6 @@
-#include "platform/GeneralOptions.h"
+#include "core/platform/GeneralOptions.h"
 
-#include "platform/Settings.h"
+#include "core/platform/Settings.h"
 
 namespace {
 int g_vulnerabilityInColour = 1;

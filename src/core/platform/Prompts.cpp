@@ -1,4 +1,4 @@
-#include "platform/Prompts.h"
+#include "core/platform/Prompts.h"
 
 namespace {
 IPrompts* g_prompts = nullptr;

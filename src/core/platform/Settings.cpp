@@ -1,4 +1,4 @@
-#include "platform/Settings.h"
+#include "core/platform/Settings.h"
 
 namespace {
 ISettingsStore* g_store = nullptr;

@@ -1,4 +1,4 @@
-#include "platform/StatusDisplay.h"
+#include "core/platform/StatusDisplay.h"
 
 namespace {
 IStatusDisplay* g_display = nullptr;

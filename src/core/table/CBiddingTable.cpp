@@ -1,17 +1,17 @@
-#include "table/CBiddingTable.h"
+#include "core/table/CBiddingTable.h"
 
 #include <algorithm>
 #include <iterator>
 
-#include "bidding/CAuction.h"
-#include "bidding/CBiddingDeal.h"
-#include "bidding/CBiddingList.h"
-#include "bidding/CCall.h"
-#include "deals/Seats.h"
-#include "platform/Prompts.h"
-#include "table/IBiddingTableView.h"
-#include "table/TableIds.h"
-#include "table/TableStrings.h"
+#include "core/bidding/CAuction.h"
+#include "core/bidding/CBiddingDeal.h"
+#include "core/bidding/CBiddingList.h"
+#include "core/bidding/CCall.h"
+#include "core/deals/Seats.h"
+#include "core/platform/Prompts.h"
+#include "core/table/IBiddingTableView.h"
+#include "core/table/TableIds.h"
+#include "core/table/TableStrings.h"
 
 namespace {
 bool IsDefender(int seat) {

@@ -4,8 +4,8 @@
 #include <map>
 #include <string>
 
-#include "defence/CAutomaticDefensiveBidding.h"
-#include "platform/ControlEnabler.h"
+#include "core/defence/CAutomaticDefensiveBidding.h"
+#include "core/platform/ControlEnabler.h"
 
 class CBiddingDeal;
 class CCall;

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "platform/ControlEnabler.h"
+#include "core/platform/ControlEnabler.h"
 
 // What the bidding table asks of the window that draws it (dialog 187). The window only
 // shows what it is told and forwards the user's actions to CBiddingTable; it keeps no rules.

@@ -1,4 +1,4 @@
-#include "table/TableStrings.h"
+#include "core/table/TableStrings.h"
 
 namespace {
 const StringResource kStrings[] = {

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "items/StringTable.h"
+#include "core/items/StringTable.h"
 
 // Texts of the bidding table.
 constexpr unsigned IDS_HIDE_UNFINISHED = 61814;

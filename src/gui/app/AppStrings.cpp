@@ -1,7 +1,7 @@
-#include "app/AppStrings.h"
+#include "gui/app/AppStrings.h"
 
-#include "app/QtText.h"
-#include "items/StringTable.h"
+#include "gui/app/QtText.h"
+#include "core/items/StringTable.h"
 
 namespace {
 const StringResource kStrings[] = {

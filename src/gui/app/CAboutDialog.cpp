@@ -1,12 +1,12 @@
-#include "app/CAboutDialog.h"
+#include "gui/app/CAboutDialog.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 
-#include "app/AppStrings.h"
-#include "images/Pictures.h"
-#include "items/ItemIds.h"
+#include "gui/app/AppStrings.h"
+#include "gui/images/Pictures.h"
+#include "core/items/ItemIds.h"
 
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));

@@ -1,11 +1,11 @@
-#include "app/CGuiDocument.h"
+#include "gui/app/CGuiDocument.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/AppStrings.h"
-#include "app/QtText.h"
-#include "platform/Prompts.h"
+#include "gui/app/AppStrings.h"
+#include "gui/app/QtText.h"
+#include "core/platform/Prompts.h"
 
 namespace {
 int g_untitledCount = 0;

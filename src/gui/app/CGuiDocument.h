@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-#include "items/CLorvaneDoc.h"
+#include "core/items/CLorvaneDoc.h"
 
 // A document as the windows see it: the core document with its title, its file name and
 // the window-side steps of New, Open, Save, Save As and closing with the save question.

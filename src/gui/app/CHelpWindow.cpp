@@ -1,4 +1,4 @@
-#include "app/CHelpWindow.h"
+#include "gui/app/CHelpWindow.h"
 
 #include <QAction>
 #include <QPointer>
@@ -6,9 +6,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "app/AppStrings.h"
-#include "images/Pictures.h"
-#include "items/ItemIds.h"
+#include "gui/app/AppStrings.h"
+#include "gui/images/Pictures.h"
+#include "core/items/ItemIds.h"
 
 namespace {
 QPointer<CHelpWindow> g_helpWindow;

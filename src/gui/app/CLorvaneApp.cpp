@@ -1,4 +1,4 @@
-#include "app/CLorvaneApp.h"
+#include "gui/app/CLorvaneApp.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -6,28 +6,28 @@
 #include <QWidget>
 #include <clocale>
 
-#include "QtPlatform.h"
-#include "app/AppStrings.h"
-#include "app/CAboutDialog.h"
-#include "app/CGuiDocument.h"
-#include "app/CLorvaneChildFrame.h"
-#include "app/CLorvaneMainFrame.h"
-#include "app/CLorvaneView.h"
-#include "app/COptionsPS.h"
-#include "app/CQtPrompts.h"
-#include "app/CQtStatusDisplay.h"
-#include "app/CommandTable.h"
-#include "app/QtText.h"
-#include "app/TextPrinting.h"
-#include "bidding/BiddingListSheet.h"
-#include "bidding/CBiddingList.h"
-#include "bidding/CQtBiddingListSheet.h"
-#include "defence/CAutomaticDefensiveActionPS.h"
-#include "items/ItemsStrings.h"
-#include "platform/Prompts.h"
-#include "platform/Settings.h"
-#include "platform/StatusDisplay.h"
-#include "table/CBiddingDialogLauncher.h"
+#include "platform/QtPlatform.h"
+#include "gui/app/AppStrings.h"
+#include "gui/app/CAboutDialog.h"
+#include "gui/app/CGuiDocument.h"
+#include "gui/app/CLorvaneChildFrame.h"
+#include "gui/app/CLorvaneMainFrame.h"
+#include "gui/app/CLorvaneView.h"
+#include "gui/app/COptionsPS.h"
+#include "gui/app/CQtPrompts.h"
+#include "gui/app/CQtStatusDisplay.h"
+#include "gui/app/CommandTable.h"
+#include "gui/app/QtText.h"
+#include "gui/app/TextPrinting.h"
+#include "core/bidding/BiddingListSheet.h"
+#include "core/bidding/CBiddingList.h"
+#include "gui/bidding/CQtBiddingListSheet.h"
+#include "gui/defence/CAutomaticDefensiveActionPS.h"
+#include "core/items/ItemsStrings.h"
+#include "core/platform/Prompts.h"
+#include "core/platform/Settings.h"
+#include "core/platform/StatusDisplay.h"
+#include "gui/table/CBiddingDialogLauncher.h"
 
 namespace {
 CLorvaneApp* g_app = nullptr;

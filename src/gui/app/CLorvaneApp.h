@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "app/CRecentFileList.h"
+#include "gui/app/CRecentFileList.h"
 
 class CLorvaneChildFrame;
 class CLorvaneMainFrame;

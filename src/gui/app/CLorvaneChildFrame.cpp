@@ -1,12 +1,12 @@
-#include "app/CLorvaneChildFrame.h"
+#include "gui/app/CLorvaneChildFrame.h"
 
 #include <QCloseEvent>
 
-#include "app/CGuiDocument.h"
-#include "app/CLorvaneView.h"
-#include "app/CQtItemTree.h"
-#include "images/Pictures.h"
-#include "items/ItemIds.h"
+#include "gui/app/CGuiDocument.h"
+#include "gui/app/CLorvaneView.h"
+#include "gui/app/CQtItemTree.h"
+#include "gui/images/Pictures.h"
+#include "core/items/ItemIds.h"
 
 CLorvaneChildFrame::CLorvaneChildFrame(CGuiDocument* document, QWidget* parent)
     : QMdiSubWindow(parent), m_document(document), m_view(new CLorvaneView(document)) {

@@ -1,4 +1,4 @@
-#include "app/CLorvaneMainFrame.h"
+#include "gui/app/CLorvaneMainFrame.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -15,19 +15,19 @@
 #include <QToolBar>
 #include <QWhatsThis>
 
-#include "app/AppStrings.h"
-#include "app/CGuiDocument.h"
-#include "app/CHelpWindow.h"
-#include "app/CLorvaneApp.h"
-#include "app/CLorvaneChildFrame.h"
-#include "app/CLorvaneView.h"
-#include "app/CQtItemTree.h"
-#include "app/CQtStatusDisplay.h"
-#include "app/CommandTable.h"
-#include "app/KeyboardLocks.h"
-#include "app/QtText.h"
-#include "images/Pictures.h"
-#include "items/CItemTree.h"
+#include "gui/app/AppStrings.h"
+#include "gui/app/CGuiDocument.h"
+#include "gui/app/CHelpWindow.h"
+#include "gui/app/CLorvaneApp.h"
+#include "gui/app/CLorvaneChildFrame.h"
+#include "gui/app/CLorvaneView.h"
+#include "gui/app/CQtItemTree.h"
+#include "gui/app/CQtStatusDisplay.h"
+#include "gui/app/CommandTable.h"
+#include "gui/app/KeyboardLocks.h"
+#include "gui/app/QtText.h"
+#include "gui/images/Pictures.h"
+#include "core/items/CItemTree.h"
 
 namespace {
 // A menu entry or toolbar button while the view or an item decides its state.

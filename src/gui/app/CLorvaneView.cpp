@@ -1,4 +1,4 @@
-#include "app/CLorvaneView.h"
+#include "gui/app/CLorvaneView.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -8,16 +8,16 @@
 #include <QStyledItemDelegate>
 #include <functional>
 
-#include "app/CGuiDocument.h"
-#include "app/CQtItemTree.h"
-#include "app/CTreeNode.h"
-#include "app/CommandTable.h"
-#include "app/QtText.h"
-#include "app/TextPrinting.h"
-#include "bidding/SessionCommands.h"
-#include "items/CDesktop.h"
-#include "items/CTreeItem.h"
-#include "items/ItemIds.h"
+#include "gui/app/CGuiDocument.h"
+#include "gui/app/CQtItemTree.h"
+#include "gui/app/CTreeNode.h"
+#include "gui/app/CommandTable.h"
+#include "gui/app/QtText.h"
+#include "gui/app/TextPrinting.h"
+#include "gui/bidding/SessionCommands.h"
+#include "core/items/CDesktop.h"
+#include "core/items/CTreeItem.h"
+#include "core/items/ItemIds.h"
 
 namespace {
 // Hands every label editor it makes to the view, which ends the edit itself.

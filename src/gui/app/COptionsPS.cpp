@@ -1,7 +1,7 @@
-#include "app/COptionsPS.h"
+#include "gui/app/COptionsPS.h"
 
-#include "app/AppStrings.h"
-#include "app/COptionsPSGeneral.h"
+#include "gui/app/AppStrings.h"
+#include "gui/app/COptionsPSGeneral.h"
 
 COptionsPS::COptionsPS(QWidget* parent)
     : CPropertySheet(AppString(IDS_GENERAL_OPTIONS), parent),

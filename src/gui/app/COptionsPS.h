@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CPropertySheet.h"
+#include "gui/app/CPropertySheet.h"
 
 class COptionsPSGeneral;
 

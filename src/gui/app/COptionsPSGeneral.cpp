@@ -1,10 +1,10 @@
-#include "app/COptionsPSGeneral.h"
+#include "gui/app/COptionsPSGeneral.h"
 
 #include <QCheckBox>
 #include <QVBoxLayout>
 
-#include "app/AppStrings.h"
-#include "platform/GeneralOptions.h"
+#include "gui/app/AppStrings.h"
+#include "core/platform/GeneralOptions.h"
 
 COptionsPSGeneral::COptionsPSGeneral(QWidget* parent)
     : CPropertyPage(AppString(IDS_GENERAL_PAGE), IDD_OPTIONS_GENERAL, parent),

@@ -1,4 +1,4 @@
-#include "app/CPropertySheet.h"
+#include "gui/app/CPropertySheet.h"
 
 #include <QDialogButtonBox>
 #include <QKeyEvent>
@@ -6,8 +6,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/CHelpWindow.h"
-#include "app/CPropertyPage.h"
+#include "gui/app/CHelpWindow.h"
+#include "gui/app/CPropertyPage.h"
 
 CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent)
     : QDialog(parent),

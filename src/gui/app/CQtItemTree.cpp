@@ -1,12 +1,12 @@
-#include "app/CQtItemTree.h"
+#include "gui/app/CQtItemTree.h"
 
 #include <QApplication>
 #include <QLabel>
 
-#include "app/CGuiDocument.h"
-#include "app/CLorvaneView.h"
-#include "app/CTreeNode.h"
-#include "items/CTreeItem.h"
+#include "gui/app/CGuiDocument.h"
+#include "gui/app/CLorvaneView.h"
+#include "gui/app/CTreeNode.h"
+#include "core/items/CTreeItem.h"
 
 namespace {
 CTreeNode* AsNode(CItemTree::Node node) {

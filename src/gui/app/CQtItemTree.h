@@ -5,8 +5,8 @@
 #include <QSet>
 #include <string>
 
-#include "app/CTreeImageMap.h"
-#include "items/CItemTree.h"
+#include "gui/app/CTreeImageMap.h"
+#include "core/items/CItemTree.h"
 
 class CGuiDocument;
 class CLorvaneView;

@@ -1,12 +1,12 @@
-#include "app/CQtPrompts.h"
+#include "gui/app/CQtPrompts.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "app/AppStrings.h"
-#include "app/QtText.h"
+#include "gui/app/AppStrings.h"
+#include "gui/app/QtText.h"
 
 namespace {
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {

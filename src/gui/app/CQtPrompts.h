@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/Prompts.h"
+#include "core/platform/Prompts.h"
 
 // Prompts of the Qt program: message boxes, file dialogs and the clipboard.
 class CQtPrompts : public IPrompts {

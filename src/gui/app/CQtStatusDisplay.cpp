@@ -1,4 +1,4 @@
-#include "app/CQtStatusDisplay.h"
+#include "gui/app/CQtStatusDisplay.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -6,7 +6,7 @@
 #include <QProgressBar>
 #include <QStatusBar>
 
-#include "app/QtText.h"
+#include "gui/app/QtText.h"
 
 CQtStatusDisplay::CQtStatusDisplay(QStatusBar* statusBar)
     : m_statusBar(statusBar),

@@ -2,7 +2,7 @@
 
 #include <QPointer>
 
-#include "platform/StatusDisplay.h"
+#include "core/platform/StatusDisplay.h"
 
 class QLabel;
 class QProgressBar;

@@ -1,10 +1,10 @@
-#include "app/CRecentFileList.h"
+#include "gui/app/CRecentFileList.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/QtText.h"
-#include "platform/Settings.h"
+#include "gui/app/QtText.h"
+#include "core/platform/Settings.h"
 
 namespace {
 const char kSection[] = "Recent File List";

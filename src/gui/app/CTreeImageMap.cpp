@@ -1,6 +1,6 @@
-#include "app/CTreeImageMap.h"
+#include "gui/app/CTreeImageMap.h"
 
-#include "images/Pictures.h"
+#include "gui/images/Pictures.h"
 
 void CTreeImageMap::Add(unsigned bitmapId) {
     if (!m_icons.contains(bitmapId)) {

@@ -1,11 +1,11 @@
-#include "app/CTreeNode.h"
+#include "gui/app/CTreeNode.h"
 
 #include <QApplication>
 #include <QPalette>
 
-#include "app/CQtItemTree.h"
-#include "app/QtText.h"
-#include "items/CTreeItem.h"
+#include "gui/app/CQtItemTree.h"
+#include "gui/app/QtText.h"
+#include "core/items/CTreeItem.h"
 
 CTreeNode::CTreeNode(CQtItemTree& tree, CTreeItem* item)
     : QTreeWidgetItem(kType), m_tree(tree), m_item(item) {

@@ -5,7 +5,7 @@
 #include <QString>
 #include <span>
 
-#include "items/ItemIds.h"
+#include "core/items/ItemIds.h"
 
 // Standard window commands that no item sees.
 constexpr unsigned ID_FILE_CLOSE = 57602;

@@ -1,4 +1,4 @@
-#include "app/KeyboardLocks.h"
+#include "gui/app/KeyboardLocks.h"
 
 #include <QGuiApplication>
 #ifdef LORVANE_HAVE_X11

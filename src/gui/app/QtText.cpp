@@ -1,4 +1,4 @@
-#include "app/QtText.h"
+#include "gui/app/QtText.h"
 
 #include <QStringDecoder>
 

@@ -1,4 +1,4 @@
-#include "app/TextPrinting.h"
+#include "gui/app/TextPrinting.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -9,7 +9,7 @@
 #include <QTextDocument>
 #include <QTextOption>
 
-#include "app/QtText.h"
+#include "gui/app/QtText.h"
 
 QPrinter& SharedPrinter() {
     static QPrinter printer(QPrinter::HighResolution);

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/CLorvaneApp.h"
+#include "gui/app/CLorvaneApp.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

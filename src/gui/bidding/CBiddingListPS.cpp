@@ -1,17 +1,17 @@
-#include "bidding/CBiddingListPS.h"
+#include "gui/bidding/CBiddingListPS.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QWizard>
 
-#include "app/AppStrings.h"
-#include "app/CHelpWindow.h"
-#include "app/CPropertySheet.h"
-#include "bidding/BiddingIds.h"
-#include "bidding/BiddingStrings.h"
-#include "bidding/CBiddingListPSDeal.h"
-#include "bidding/CBiddingListPSFileType.h"
-#include "bidding/CBiddingListPSGeneral.h"
+#include "gui/app/AppStrings.h"
+#include "gui/app/CHelpWindow.h"
+#include "gui/app/CPropertySheet.h"
+#include "core/bidding/BiddingIds.h"
+#include "core/bidding/BiddingStrings.h"
+#include "gui/bidding/CBiddingListPSDeal.h"
+#include "gui/bidding/CBiddingListPSFileType.h"
+#include "gui/bidding/CBiddingListPSGeneral.h"
 
 CBiddingListPS::CBiddingListPS(int mode, QWidget* parent)
     : m_mode(mode),

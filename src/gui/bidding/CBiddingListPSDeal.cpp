@@ -1,4 +1,4 @@
-#include "bidding/CBiddingListPSDeal.h"
+#include "gui/bidding/CBiddingListPSDeal.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/CHelpWindow.h"
-#include "app/QtText.h"
-#include "bidding/BiddingSheetIds.h"
-#include "bidding/CBiddingDeal.h"
-#include "bidding/CBiddingList.h"
-#include "bidding/CBiddingListPS.h"
+#include "gui/app/CHelpWindow.h"
+#include "gui/app/QtText.h"
+#include "gui/bidding/BiddingSheetIds.h"
+#include "core/bidding/CBiddingDeal.h"
+#include "core/bidding/CBiddingList.h"
+#include "gui/bidding/CBiddingListPS.h"
 
 namespace {
 QGroupBox* NoteBox(const QString& title, const QString& text, QWidget* parent) {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/CPropertyPage.h"
+#include "gui/app/CPropertyPage.h"
 
 class CBiddingList;
 class CBiddingListPS;

@@ -1,11 +1,11 @@
-#include "bidding/CBiddingListPSFileType.h"
+#include "gui/bidding/CBiddingListPSFileType.h"
 
 #include <QVBoxLayout>
 
-#include "bidding/BiddingSheetIds.h"
-#include "bidding/CBiddingList.h"
-#include "bidding/CBiddingListPS.h"
-#include "bidding/RadioGroup.h"
+#include "gui/bidding/BiddingSheetIds.h"
+#include "core/bidding/CBiddingList.h"
+#include "gui/bidding/CBiddingListPS.h"
+#include "gui/bidding/RadioGroup.h"
 
 CBiddingListPSFileType::CBiddingListPSFileType(QWidget* parent)
     : CPropertyPage(QStringLiteral("File Type"), IDD_BIDDING_LIST_FILE_TYPE, parent) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CPropertyPage.h"
+#include "gui/app/CPropertyPage.h"
 
 class CBiddingList;
 class CBiddingListPS;

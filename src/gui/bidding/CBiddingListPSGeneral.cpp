@@ -1,16 +1,16 @@
-#include "bidding/CBiddingListPSGeneral.h"
+#include "gui/bidding/CBiddingListPSGeneral.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/QtText.h"
-#include "bidding/BiddingIds.h"
-#include "bidding/BiddingSheetIds.h"
-#include "bidding/CBiddingList.h"
-#include "bidding/CBiddingListPS.h"
-#include "bidding/RadioGroup.h"
+#include "gui/app/QtText.h"
+#include "core/bidding/BiddingIds.h"
+#include "gui/bidding/BiddingSheetIds.h"
+#include "core/bidding/CBiddingList.h"
+#include "gui/bidding/CBiddingListPS.h"
+#include "gui/bidding/RadioGroup.h"
 
 namespace {
 QLineEdit* MakeEdit(int controlId, QWidget* parent) {

@@ -1,8 +1,8 @@
-#include "bidding/CQtBiddingListSheet.h"
+#include "gui/bidding/CQtBiddingListSheet.h"
 
 #include <QApplication>
 
-#include "bidding/CBiddingListPS.h"
+#include "gui/bidding/CBiddingListPS.h"
 
 bool CQtBiddingListSheet::RunBiddingListSheet(CBiddingList& session, int mode) {
     CBiddingListPS sheet(mode, QApplication::activeWindow());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bidding/BiddingListSheet.h"
+#include "core/bidding/BiddingListSheet.h"
 
 // The bidding session's property sheet as the program shows it.
 class CQtBiddingListSheet : public IBiddingListSheet {

@@ -1,4 +1,4 @@
-#include "bidding/RadioGroup.h"
+#include "gui/bidding/RadioGroup.h"
 
 #include <QVBoxLayout>
 

@@ -1,12 +1,12 @@
-#include "bidding/SessionCommands.h"
+#include "gui/bidding/SessionCommands.h"
 
 #include <memory>
 
-#include "bidding/BiddingIds.h"
-#include "bidding/CBiddingList.h"
-#include "items/CDesktop.h"
-#include "items/CLorvaneDoc.h"
-#include "items/ItemIds.h"
+#include "core/bidding/BiddingIds.h"
+#include "core/bidding/CBiddingList.h"
+#include "core/items/CDesktop.h"
+#include "core/items/CLorvaneDoc.h"
+#include "core/items/ItemIds.h"
 
 namespace {
 const CBiddingList* AsSession(const CTreeItem* item) {

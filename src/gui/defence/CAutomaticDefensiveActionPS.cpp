@@ -1,12 +1,12 @@
-#include "defence/CAutomaticDefensiveActionPS.h"
+#include "gui/defence/CAutomaticDefensiveActionPS.h"
 
-#include "app/AppStrings.h"
-#include "defence/CAutomaticDefensiveActionPSDouble.h"
-#include "defence/CAutomaticDefensiveActionPSGeneral.h"
-#include "defence/CAutomaticDefensiveActionPSOpening.h"
-#include "defence/CAutomaticDefensiveActionPSOvercall.h"
-#include "defence/CAutomaticDefensiveActionPSStrain.h"
-#include "defence/CAutomaticDefensiveActionPSSupport.h"
+#include "gui/app/AppStrings.h"
+#include "gui/defence/CAutomaticDefensiveActionPSDouble.h"
+#include "gui/defence/CAutomaticDefensiveActionPSGeneral.h"
+#include "gui/defence/CAutomaticDefensiveActionPSOpening.h"
+#include "gui/defence/CAutomaticDefensiveActionPSOvercall.h"
+#include "gui/defence/CAutomaticDefensiveActionPSStrain.h"
+#include "gui/defence/CAutomaticDefensiveActionPSSupport.h"
 
 CAutomaticDefensiveActionPS::CAutomaticDefensiveActionPS(QWidget* parent)
     : CPropertySheet(AppString(IDS_DEFENSIVE_ACTIONS_CAPTION), parent) {

@@ -2,8 +2,8 @@
 
 #include <QList>
 
-#include "app/CPropertySheet.h"
-#include "defence/CAutomaticDefensiveBidding.h"
+#include "gui/app/CPropertySheet.h"
+#include "core/defence/CAutomaticDefensiveBidding.h"
 
 class CAutomaticDefensiveActionPage;
 

@@ -1,4 +1,4 @@
-#include "defence/CAutomaticDefensiveActionPSDouble.h"
+#include "gui/defence/CAutomaticDefensiveActionPSDouble.h"
 
 CAutomaticDefensiveActionPSDouble::CAutomaticDefensiveActionPSDouble()
     : CAutomaticDefensiveActionPage(

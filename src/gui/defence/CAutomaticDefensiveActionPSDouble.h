@@ -1,6 +1,6 @@
 #pragma once
 
-#include "defence/CAutomaticDefensiveActionPage.h"
+#include "gui/defence/CAutomaticDefensiveActionPage.h"
 
 // The Double page of the Automatic Defensive Actions sheet (dialog 391).
 class CAutomaticDefensiveActionPSDouble : public CAutomaticDefensiveActionPage {

@@ -1,4 +1,4 @@
-#include "defence/CAutomaticDefensiveActionPSGeneral.h"
+#include "gui/defence/CAutomaticDefensiveActionPSGeneral.h"
 
 CAutomaticDefensiveActionPSGeneral::CAutomaticDefensiveActionPSGeneral()
     : CAutomaticDefensiveActionPage(

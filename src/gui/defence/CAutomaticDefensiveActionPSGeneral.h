@@ -1,6 +1,6 @@
 #pragma once
 
-#include "defence/CAutomaticDefensiveActionPage.h"
+#include "gui/defence/CAutomaticDefensiveActionPage.h"
 
 // The General page of the Automatic Defensive Actions sheet (dialog 387).
 class CAutomaticDefensiveActionPSGeneral : public CAutomaticDefensiveActionPage {

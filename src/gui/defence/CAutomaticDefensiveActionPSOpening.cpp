@@ -1,4 +1,4 @@
-#include "defence/CAutomaticDefensiveActionPSOpening.h"
+#include "gui/defence/CAutomaticDefensiveActionPSOpening.h"
 
 CAutomaticDefensiveActionPSOpening::CAutomaticDefensiveActionPSOpening()
     : CAutomaticDefensiveActionPage(

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "defence/CAutomaticDefensiveActionPage.h"
+#include "gui/defence/CAutomaticDefensiveActionPage.h"
 
 // The Opening page of the Automatic Defensive Actions sheet (dialog 388).
 class CAutomaticDefensiveActionPSOpening : public CAutomaticDefensiveActionPage {

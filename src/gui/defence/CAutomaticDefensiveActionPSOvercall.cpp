@@ -1,4 +1,4 @@
-#include "defence/CAutomaticDefensiveActionPSOvercall.h"
+#include "gui/defence/CAutomaticDefensiveActionPSOvercall.h"
 
 CAutomaticDefensiveActionPSOvercall::CAutomaticDefensiveActionPSOvercall()
     : CAutomaticDefensiveActionPage(

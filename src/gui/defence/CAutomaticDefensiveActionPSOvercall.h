@@ -1,6 +1,6 @@
 #pragma once
 
-#include "defence/CAutomaticDefensiveActionPage.h"
+#include "gui/defence/CAutomaticDefensiveActionPage.h"
 
 // The Overcall page of the Automatic Defensive Actions sheet (dialog 389).
 class CAutomaticDefensiveActionPSOvercall : public CAutomaticDefensiveActionPage {

@@ -1,4 +1,4 @@
-#include "defence/CAutomaticDefensiveActionPSStrain.h"
+#include "gui/defence/CAutomaticDefensiveActionPSStrain.h"
 
 CAutomaticDefensiveActionPSStrain::CAutomaticDefensiveActionPSStrain()
     : CAutomaticDefensiveActionPage(

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "defence/CAutomaticDefensiveActionPage.h"
+#include "gui/defence/CAutomaticDefensiveActionPage.h"
 
 // The Strain page of the Automatic Defensive Actions sheet (dialog 392).
 class CAutomaticDefensiveActionPSStrain : public CAutomaticDefensiveActionPage {

@@ -1,4 +1,4 @@
-#include "defence/CAutomaticDefensiveActionPSSupport.h"
+#include "gui/defence/CAutomaticDefensiveActionPSSupport.h"
 
 CAutomaticDefensiveActionPSSupport::CAutomaticDefensiveActionPSSupport()
     : CAutomaticDefensiveActionPage(

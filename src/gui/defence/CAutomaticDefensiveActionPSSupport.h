@@ -1,6 +1,6 @@
 #pragma once
 
-#include "defence/CAutomaticDefensiveActionPage.h"
+#include "gui/defence/CAutomaticDefensiveActionPage.h"
 
 // The Support page of the Automatic Defensive Actions sheet (dialog 390).
 class CAutomaticDefensiveActionPSSupport : public CAutomaticDefensiveActionPage {

@@ -1,11 +1,11 @@
-#include "defence/CAutomaticDefensiveActionPage.h"
+#include "gui/defence/CAutomaticDefensiveActionPage.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/QtText.h"
+#include "gui/app/QtText.h"
 
 CAutomaticDefensiveActionPage::CAutomaticDefensiveActionPage(const QString& caption,
                                                              unsigned dialogId,

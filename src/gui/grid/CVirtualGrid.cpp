@@ -1,4 +1,4 @@
-#include "grid/CVirtualGrid.h"
+#include "gui/grid/CVirtualGrid.h"
 
 #include <QAbstractButton>
 #include <QAbstractTableModel>
@@ -9,7 +9,7 @@
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 
-#include "grid/DialogFont.h"
+#include "gui/grid/DialogFont.h"
 
 namespace {
 

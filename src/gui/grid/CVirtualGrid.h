@@ -5,7 +5,7 @@
 #include <QFont>
 #include <QTableView>
 
-#include "grid/CellStyle.h"
+#include "gui/grid/CellStyle.h"
 
 class QMenu;
 

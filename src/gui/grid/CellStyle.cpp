@@ -1,4 +1,4 @@
-#include "grid/CellStyle.h"
+#include "gui/grid/CellStyle.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "grid/DialogFont.h"
+#include "gui/grid/DialogFont.h"
 
 #include <QFontDatabase>
 

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "images/PicturePainting.h"
+#include "gui/images/PicturePainting.h"
 
 namespace {
 

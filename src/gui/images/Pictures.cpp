@@ -1,4 +1,4 @@
-#include "images/Pictures.h"
+#include "gui/images/Pictures.h"
 
 #include <cmath>
 #include <functional>
@@ -8,8 +8,8 @@
 #include <QPainter>
 #include <QPixmapCache>
 
-#include "images/PictureIds.h"
-#include "images/PicturePainting.h"
+#include "gui/images/PictureIds.h"
+#include "gui/images/PicturePainting.h"
 
 namespace {
 

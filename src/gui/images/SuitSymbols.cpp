@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "images/PicturePainting.h"
+#include "gui/images/PicturePainting.h"
 
 namespace {
 

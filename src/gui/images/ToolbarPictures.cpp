@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "images/PictureIds.h"
-#include "images/PicturePainting.h"
+#include "gui/images/PictureIds.h"
+#include "gui/images/PicturePainting.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "table/BiddingDialogLayout.h"
+#include "gui/table/BiddingDialogLayout.h"
 
 #include <vector>
 
-#include "table/DialogIds.h"
-#include "table/TableStrings.h"
-#include "table/TableTexts.h"
+#include "gui/table/DialogIds.h"
+#include "core/table/TableStrings.h"
+#include "gui/table/TableTexts.h"
 
 namespace {
 

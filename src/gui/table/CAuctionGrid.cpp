@@ -1,15 +1,15 @@
-#include "table/CAuctionGrid.h"
+#include "gui/table/CAuctionGrid.h"
 
 #include <QMenu>
 
-#include "app/QtText.h"
-#include "bidding/CAuction.h"
-#include "bidding/CCall.h"
-#include "deals/Seats.h"
-#include "table/CEditCommentDialog.h"
-#include "table/DialogIds.h"
-#include "table/IAuctionGridOwner.h"
-#include "table/TableTexts.h"
+#include "gui/app/QtText.h"
+#include "core/bidding/CAuction.h"
+#include "core/bidding/CCall.h"
+#include "core/deals/Seats.h"
+#include "gui/table/CEditCommentDialog.h"
+#include "gui/table/DialogIds.h"
+#include "gui/table/IAuctionGridOwner.h"
+#include "gui/table/TableTexts.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/CVirtualGrid.h"
+#include "gui/grid/CVirtualGrid.h"
 
 class CAuction;
 class CCall;

@@ -1,10 +1,10 @@
-#include "table/CBiddingBox.h"
+#include "gui/table/CBiddingBox.h"
 
-#include "bidding/BiddingIds.h"
-#include "images/Pictures.h"
-#include "table/BiddingDialogLayout.h"
-#include "table/CDialogUnits.h"
-#include "table/TableIds.h"
+#include "core/bidding/BiddingIds.h"
+#include "gui/images/Pictures.h"
+#include "gui/table/BiddingDialogLayout.h"
+#include "gui/table/CDialogUnits.h"
+#include "core/table/TableIds.h"
 
 CBiddingBox::CBiddingBox()
     : CHandDisplay({{IDC_FIRST_DEAL, kFirstDealFaces},

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "table/CHandDisplay.h"
+#include "gui/table/CHandDisplay.h"
 
 // The hand display and the bidding box: 35 bids in seven rows of five (clubs to no
 // trumps), then Pass, Double and Redouble at the left of a last row and take back at its

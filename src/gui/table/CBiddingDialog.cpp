@@ -1,4 +1,4 @@
-#include "table/CBiddingDialog.h"
+#include "gui/table/CBiddingDialog.h"
 
 #include <QFocusEvent>
 #include <QFrame>
@@ -8,20 +8,20 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/CHelpWindow.h"
-#include "app/QtText.h"
-#include "bidding/CBiddingDeal.h"
-#include "grid/DialogFont.h"
-#include "images/Pictures.h"
-#include "platform/GeneralOptions.h"
-#include "table/BiddingDialogLayout.h"
-#include "table/CAuctionGrid.h"
-#include "table/CBiddingTable.h"
-#include "table/CDialogUnits.h"
-#include "table/CPictureButton.h"
-#include "table/DialogIds.h"
-#include "table/DialogPictures.h"
-#include "table/TableTexts.h"
+#include "gui/app/CHelpWindow.h"
+#include "gui/app/QtText.h"
+#include "core/bidding/CBiddingDeal.h"
+#include "gui/grid/DialogFont.h"
+#include "gui/images/Pictures.h"
+#include "core/platform/GeneralOptions.h"
+#include "gui/table/BiddingDialogLayout.h"
+#include "gui/table/CAuctionGrid.h"
+#include "core/table/CBiddingTable.h"
+#include "gui/table/CDialogUnits.h"
+#include "gui/table/CPictureButton.h"
+#include "gui/table/DialogIds.h"
+#include "gui/table/DialogPictures.h"
+#include "gui/table/TableTexts.h"
 
 namespace {
 

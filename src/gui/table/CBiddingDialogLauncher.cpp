@@ -1,8 +1,8 @@
-#include "table/CBiddingDialogLauncher.h"
+#include "gui/table/CBiddingDialogLauncher.h"
 
 #include <QApplication>
 
-#include "table/CBiddingDialog.h"
+#include "gui/table/CBiddingDialog.h"
 
 void CBiddingDialogLauncher::RunBiddingDialog(CBiddingDeal& deal) {
     // The active window only places the dialog; the dialog is modal either way.

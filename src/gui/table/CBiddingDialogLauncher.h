@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bidding/BiddingDialogLauncher.h"
+#include "core/bidding/BiddingDialogLauncher.h"
 
 // Opens a bidding deal in the bidding dialog: loads it, runs the dialog modally, then stores
 // the comment box into the deal shown last.

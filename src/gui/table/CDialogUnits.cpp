@@ -1,4 +1,4 @@
-#include "table/CDialogUnits.h"
+#include "gui/table/CDialogUnits.h"
 
 #include <cmath>
 

@@ -1,12 +1,12 @@
-#include "table/CEditCommentDialog.h"
+#include "gui/table/CEditCommentDialog.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "grid/DialogFont.h"
-#include "table/CDialogUnits.h"
-#include "table/DialogIds.h"
-#include "table/TableTexts.h"
+#include "gui/grid/DialogFont.h"
+#include "gui/table/CDialogUnits.h"
+#include "gui/table/DialogIds.h"
+#include "gui/table/TableTexts.h"
 
 CEditCommentDialog::CEditCommentDialog(QWidget* parent)
     : QDialog(parent), m_edit(new QPlainTextEdit(this)), m_ok(new QPushButton(this)) {

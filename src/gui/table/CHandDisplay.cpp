@@ -1,11 +1,11 @@
-#include "table/CHandDisplay.h"
+#include "gui/table/CHandDisplay.h"
 
 #include <QWidget>
 
-#include "table/BiddingDialogLayout.h"
-#include "table/CDialogUnits.h"
-#include "table/CPictureButton.h"
-#include "table/DialogIds.h"
+#include "gui/table/BiddingDialogLayout.h"
+#include "gui/table/CDialogUnits.h"
+#include "gui/table/CPictureButton.h"
+#include "gui/table/DialogIds.h"
 
 CHandDisplay::CHandDisplay(std::vector<PictureControl> navigation, unsigned compassFrameId)
     : m_navigation(std::move(navigation)), m_compassFrameId(compassFrameId) {}

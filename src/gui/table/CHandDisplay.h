@@ -3,7 +3,7 @@
 #include <map>
 #include <vector>
 
-#include "images/PictureIds.h"
+#include "gui/images/PictureIds.h"
 
 class CDialogUnits;
 class CPictureButton;

@@ -1,9 +1,9 @@
-#include "table/CPictureButton.h"
+#include "gui/table/CPictureButton.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "images/Pictures.h"
+#include "gui/images/Pictures.h"
 
 CPictureButton::CPictureButton(const ButtonFaces& faces, QWidget* parent)
     : QAbstractButton(parent), m_faces(faces) {

@@ -2,7 +2,7 @@
 
 #include <QAbstractButton>
 
-#include "images/PictureIds.h"
+#include "gui/images/PictureIds.h"
 
 // A button that shows one of four pictures: the disabled face while disabled, else the
 // pressed face while held down, else the focused face while it has the focus, else the

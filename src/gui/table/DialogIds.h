@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "table/TableIds.h"
+#include "core/table/TableIds.h"
 
 constexpr unsigned IDD_EDIT_COMMENT = 251;
 constexpr unsigned IDOK = 1;

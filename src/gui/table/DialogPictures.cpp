@@ -1,12 +1,12 @@
-#include "table/DialogPictures.h"
+#include "gui/table/DialogPictures.h"
 
 #include <QPainter>
 #include <QWidget>
 
-#include "deals/CDeal.h"
-#include "deals/Seats.h"
-#include "images/Pictures.h"
-#include "table/DialogIds.h"
+#include "core/deals/CDeal.h"
+#include "core/deals/Seats.h"
+#include "gui/images/Pictures.h"
+#include "gui/table/DialogIds.h"
 
 void DrawTransparentBitmap(QPainter& painter, const QWidget& dialog, unsigned bitmapId,
                            unsigned controlId, int mode, int x, int y) {

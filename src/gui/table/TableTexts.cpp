@@ -1,7 +1,7 @@
-#include "table/TableTexts.h"
+#include "gui/table/TableTexts.h"
 
-#include "app/QtText.h"
-#include "items/StringTable.h"
+#include "gui/app/QtText.h"
+#include "core/items/StringTable.h"
 
 namespace {
 

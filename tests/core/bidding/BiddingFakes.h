@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "bidding/BiddingDialogLauncher.h"
-#include "bidding/BiddingListSheet.h"
-#include "bidding/CBiddingDeal.h"
-#include "items/CItemTree.h"
+#include "core/bidding/BiddingDialogLauncher.h"
+#include "core/bidding/BiddingListSheet.h"
+#include "core/bidding/CBiddingDeal.h"
+#include "core/items/CItemTree.h"
 
 // A bidding dialog that records what it was opened on; installed while it lives.
 class CFakeLauncher : public IBiddingDialogLauncher {

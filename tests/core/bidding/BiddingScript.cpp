@@ -3,10 +3,10 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "bidding/CAuction.h"
-#include "bidding/CBiddingDeal.h"
-#include "bidding/CBiddingList.h"
-#include "bidding/CCall.h"
+#include "core/bidding/CAuction.h"
+#include "core/bidding/CBiddingDeal.h"
+#include "core/bidding/CBiddingList.h"
+#include "core/bidding/CCall.h"
 
 void AppendCalls(CAuction& auction, const std::string& calls) {
     std::istringstream words(calls);

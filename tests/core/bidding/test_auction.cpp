@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "BiddingScript.h"
-#include "bidding/BiddingIds.h"
-#include "bidding/CAuction.h"
-#include "bidding/CCall.h"
-#include "items/CArchive.h"
-#include "platform/CFile.h"
-#include "platform/ControlEnabler.h"
+#include "core/bidding/BiddingIds.h"
+#include "core/bidding/CAuction.h"
+#include "core/bidding/CCall.h"
+#include "core/items/CArchive.h"
+#include "core/platform/CFile.h"
+#include "core/platform/ControlEnabler.h"
 
 namespace {
 class CRecordingEnabler : public IControlEnabler {

@@ -7,12 +7,12 @@
 #include "BiddingFakes.h"
 #include "BiddingScript.h"
 #include "CRecordingItemTree.h"
-#include "bidding/CAuction.h"
-#include "bidding/CBiddingDeal.h"
-#include "bidding/CBiddingList.h"
-#include "bidding/CCall.h"
-#include "items/ItemIds.h"
-#include "table/TableIds.h"
+#include "core/bidding/CAuction.h"
+#include "core/bidding/CBiddingDeal.h"
+#include "core/bidding/CBiddingList.h"
+#include "core/bidding/CCall.h"
+#include "core/items/ItemIds.h"
+#include "core/table/TableIds.h"
 
 namespace {
 // Each suit holds its seat's letter and its number, spades first: W1 ... S4.

@@ -4,13 +4,13 @@
 
 #include "BiddingScript.h"
 #include "CoreTest.h"
-#include "bidding/CAuction.h"
-#include "bidding/CBiddingDeal.h"
-#include "bidding/CBiddingList.h"
-#include "bidding/CCall.h"
-#include "items/CDesktop.h"
-#include "items/CHeadlessItemTree.h"
-#include "items/CLorvaneDoc.h"
+#include "core/bidding/CAuction.h"
+#include "core/bidding/CBiddingDeal.h"
+#include "core/bidding/CBiddingList.h"
+#include "core/bidding/CCall.h"
+#include "core/items/CDesktop.h"
+#include "core/items/CHeadlessItemTree.h"
+#include "core/items/CLorvaneDoc.h"
 
 namespace {
 class BiddingDocumentTest : public CoreTest {

@@ -7,11 +7,11 @@
 #include "BiddingFakes.h"
 #include "CRecordingItemTree.h"
 #include "CoreTest.h"
-#include "bidding/BiddingIds.h"
-#include "bidding/CBiddingDeal.h"
-#include "bidding/CBiddingList.h"
-#include "items/CDesktop.h"
-#include "items/ItemIds.h"
+#include "core/bidding/BiddingIds.h"
+#include "core/bidding/CBiddingDeal.h"
+#include "core/bidding/CBiddingList.h"
+#include "core/items/CDesktop.h"
+#include "core/items/ItemIds.h"
 
 namespace {
 class BiddingListTest : public CoreTest {

@@ -6,12 +6,12 @@
 #include "BiddingScript.h"
 #include "CRecordingItemTree.h"
 #include "CoreTest.h"
-#include "bidding/CAuction.h"
-#include "bidding/CBiddingDeal.h"
-#include "bidding/CBiddingList.h"
-#include "items/CDesktop.h"
-#include "items/CLorvaneDoc.h"
-#include "platform/DataFolder.h"
+#include "core/bidding/CAuction.h"
+#include "core/bidding/CBiddingDeal.h"
+#include "core/bidding/CBiddingList.h"
+#include "core/items/CDesktop.h"
+#include "core/items/CLorvaneDoc.h"
+#include "core/platform/DataFolder.h"
 
 namespace {
 // A shown session of Ann and Bob with boards A1, A3, A4, A5 and B2, commented "mine ...".

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "bidding/CBiddingDeal.h"
-#include "bidding/CBiddingList.h"
-#include "platform/CFile.h"
+#include "core/bidding/CBiddingDeal.h"
+#include "core/bidding/CBiddingList.h"
+#include "core/platform/CFile.h"
 
 // The hands as "W:KQ.A..T9 N:... E:... S:..." (seats West to South, suits spades to clubs).
 inline std::string HandsOf(const CDeal& deal) {

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "DealFilesTest.h"
-#include "deals/BridgeDaFiles.h"
-#include "deals/CBridgeDaSet.h"
-#include "deals/CTextLineReader.h"
+#include "core/deals/BridgeDaFiles.h"
+#include "core/deals/CBridgeDaSet.h"
+#include "core/deals/CTextLineReader.h"
 
 namespace {
 struct Imported {

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "DealFilesTest.h"
-#include "items/CArchive.h"
-#include "platform/CFile.h"
+#include "core/items/CArchive.h"
+#include "core/platform/CFile.h"
 
 namespace {
 class CTestDeal : public CDeal {

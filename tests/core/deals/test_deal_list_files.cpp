@@ -7,9 +7,9 @@
 #include "CRecordingStatusDisplay.h"
 #include "CoreTest.h"
 #include "DealFilesTest.h"
-#include "items/CDesktop.h"
-#include "items/CHeadlessItemTree.h"
-#include "platform/Settings.h"
+#include "core/items/CDesktop.h"
+#include "core/items/CHeadlessItemTree.h"
+#include "core/platform/Settings.h"
 
 namespace {
 // Board 1 and board 2 of `dealer -s 1` (seed1.dl).

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "DealFilesTest.h"
-#include "deals/DuplimateFiles.h"
-#include "platform/CFile.h"
+#include "core/deals/DuplimateFiles.h"
+#include "core/platform/CFile.h"
 
 namespace {
 // Board 1 of `dealer -s 1`.

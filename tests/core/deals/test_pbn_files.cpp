@@ -4,10 +4,10 @@
 
 #include "CoreTest.h"
 #include "DealFilesTest.h"
-#include "deals/CPbnGame.h"
-#include "deals/CPbnLine.h"
-#include "platform/CFile.h"
-#include "platform/Settings.h"
+#include "core/deals/CPbnGame.h"
+#include "core/deals/CPbnLine.h"
+#include "core/platform/CFile.h"
+#include "core/platform/Settings.h"
 
 namespace {
 const std::string kDealA = "[Deal \"N:AKQJ.T98.765.432 - - -\"]";

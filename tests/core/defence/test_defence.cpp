@@ -7,10 +7,10 @@
 
 #include "BiddingScript.h"
 #include "CoreTest.h"
-#include "bidding/CAuction.h"
-#include "bidding/CCall.h"
-#include "defence/CAutomaticDefensiveBidding.h"
-#include "defence/ReplaceFirst.h"
+#include "core/bidding/CAuction.h"
+#include "core/bidding/CCall.h"
+#include "core/defence/CAutomaticDefensiveBidding.h"
+#include "core/defence/ReplaceFirst.h"
 
 namespace {
 using DefenceTexts = CoreTest;

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "CoreTest.h"
-#include "items/CDesktop.h"
-#include "items/CHeadlessItemTree.h"
-#include "items/CLorvaneDoc.h"
-#include "items/ItemIds.h"
+#include "core/items/CDesktop.h"
+#include "core/items/CHeadlessItemTree.h"
+#include "core/items/CLorvaneDoc.h"
+#include "core/items/ItemIds.h"
 
 using DocumentTest = CoreTest;
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "items/CItem.h"
+#include "core/items/CItem.h"
 
 namespace {
 int g_destroyed = 0;

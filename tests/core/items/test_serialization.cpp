@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "CRecordingStatusDisplay.h"
-#include "items/CArchive.h"
-#include "items/CItem.h"
-#include "platform/CFile.h"
-#include "platform/CStatusProgress.h"
+#include "core/items/CArchive.h"
+#include "core/items/CItem.h"
+#include "core/platform/CFile.h"
+#include "core/platform/CStatusProgress.h"
 
 namespace {
 constexpr int kRecordKind = 50001;

@@ -5,8 +5,8 @@
 
 #include "CRecordingItemTree.h"
 #include "CoreTest.h"
-#include "items/CDesktop.h"
-#include "items/CTreeItem.h"
+#include "core/items/CDesktop.h"
+#include "core/items/CTreeItem.h"
 
 namespace {
 class CNode : public CTreeItem {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "CoreTest.h"
-#include "platform/CFile.h"
+#include "core/platform/CFile.h"
 
 using FileTest = CoreTest;
 

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "CoreTest.h"
-#include "platform/Decimal.h"
-#include "platform/Prompts.h"
-#include "platform/Settings.h"
+#include "core/platform/Decimal.h"
+#include "core/platform/Prompts.h"
+#include "core/platform/Settings.h"
 
 using SettingsTest = CoreTest;
 

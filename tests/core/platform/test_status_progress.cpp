@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "CRecordingStatusDisplay.h"
-#include "platform/CStatusProgress.h"
+#include "core/platform/CStatusProgress.h"
 
 TEST(StatusProgress, CountingModeShowsARunningCountAndRestoresTheText) {
     CRecordingStatusDisplay display;

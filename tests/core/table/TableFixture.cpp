@@ -2,9 +2,9 @@
 
 #include <sstream>
 
-#include "bidding/CCall.h"
-#include "deals/Seats.h"
-#include "table/TableIds.h"
+#include "core/bidding/CCall.h"
+#include "core/deals/Seats.h"
+#include "core/table/TableIds.h"
 
 bool PressAll(CBiddingTable& table, const std::string& presses) {
     std::istringstream words(presses);

@@ -8,12 +8,12 @@
 #include "BiddingScript.h"
 #include "CRecordingItemTree.h"
 #include "CoreTest.h"
-#include "bidding/CAuction.h"
-#include "bidding/CBiddingDeal.h"
-#include "bidding/CBiddingList.h"
-#include "items/CDesktop.h"
-#include "table/CBiddingTable.h"
-#include "table/IBiddingTableView.h"
+#include "core/bidding/CAuction.h"
+#include "core/bidding/CBiddingDeal.h"
+#include "core/bidding/CBiddingList.h"
+#include "core/items/CDesktop.h"
+#include "core/table/CBiddingTable.h"
+#include "core/table/IBiddingTableView.h"
 
 // A window that remembers what the bidding table told it.
 class CRecordingTableView : public IBiddingTableView {

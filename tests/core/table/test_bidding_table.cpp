@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "TableFixture.h"
-#include "bidding/CCall.h"
-#include "deals/Seats.h"
-#include "platform/DataFolder.h"
-#include "table/TableIds.h"
+#include "core/bidding/CCall.h"
+#include "core/deals/Seats.h"
+#include "core/platform/DataFolder.h"
+#include "core/table/TableIds.h"
 
 namespace {
 // The buttons whose state the table decides besides the bidding box, each with a letter:

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "platform/Prompts.h"
+#include "core/platform/Prompts.h"
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);

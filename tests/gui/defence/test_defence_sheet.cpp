@@ -3,9 +3,9 @@
 #include <QTest>
 
 #include "ShellFixture.h"
-#include "defence/CAutomaticDefensiveBidding.h"
-#include "items/ItemIds.h"
-#include "platform/Settings.h"
+#include "core/defence/CAutomaticDefensiveBidding.h"
+#include "core/items/ItemIds.h"
+#include "core/platform/Settings.h"
 
 namespace {
 // Every text of the sheet in DefenceText order: its page's dialog id, control id and key.

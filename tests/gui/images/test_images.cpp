@@ -1,8 +1,8 @@
 #include <QImage>
 #include <QTest>
 
-#include "images/PictureIds.h"
-#include "images/Pictures.h"
+#include "gui/images/PictureIds.h"
+#include "gui/images/Pictures.h"
 
 namespace {
 QImage Image(unsigned id, qreal ratio = 1.0) {

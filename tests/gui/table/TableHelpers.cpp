@@ -10,10 +10,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "deals/Seats.h"
-#include "images/Pictures.h"
-#include "table/CEditCommentDialog.h"
-#include "table/DialogIds.h"
+#include "core/deals/Seats.h"
+#include "gui/images/Pictures.h"
+#include "gui/table/CEditCommentDialog.h"
+#include "gui/table/DialogIds.h"
 
 std::unique_ptr<CBiddingList> MakeSession(int deals) {
     // Spades, hearts, diamonds, clubs for West, North, East, South.

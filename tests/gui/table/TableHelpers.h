@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <memory>
 
-#include "bidding/CBiddingDeal.h"
-#include "bidding/CBiddingList.h"
+#include "core/bidding/CBiddingDeal.h"
+#include "core/bidding/CBiddingList.h"
 
 class QTableView;
 class QWidget;

@@ -8,17 +8,17 @@
 #include <QPlainTextEdit>
 
 #include "CScriptedPrompts.h"
-#include "bidding/BiddingIds.h"
-#include "bidding/CBiddingDeal.h"
-#include "deals/Seats.h"
-#include "items/CDesktop.h"
-#include "items/CLorvaneDoc.h"
-#include "platform/CMemorySettingsStore.h"
-#include "platform/Prompts.h"
-#include "platform/Settings.h"
-#include "table/CBiddingDialog.h"
-#include "table/CBiddingTable.h"
-#include "table/DialogIds.h"
+#include "core/bidding/BiddingIds.h"
+#include "core/bidding/CBiddingDeal.h"
+#include "core/deals/Seats.h"
+#include "core/items/CDesktop.h"
+#include "core/items/CLorvaneDoc.h"
+#include "core/platform/CMemorySettingsStore.h"
+#include "core/platform/Prompts.h"
+#include "core/platform/Settings.h"
+#include "gui/table/CBiddingDialog.h"
+#include "core/table/CBiddingTable.h"
+#include "gui/table/DialogIds.h"
 
 namespace {
 

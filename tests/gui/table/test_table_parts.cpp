@@ -8,16 +8,16 @@
 #include <QTest>
 
 #include "TableHelpers.h"
-#include "bidding/CAuction.h"
-#include "bidding/CCall.h"
-#include "deals/Seats.h"
-#include "grid/DialogFont.h"
-#include "table/CAuctionGrid.h"
-#include "table/CDialogUnits.h"
-#include "table/CEditCommentDialog.h"
-#include "table/CPictureButton.h"
-#include "table/DialogIds.h"
-#include "table/IAuctionGridOwner.h"
+#include "core/bidding/CAuction.h"
+#include "core/bidding/CCall.h"
+#include "core/deals/Seats.h"
+#include "gui/grid/DialogFont.h"
+#include "gui/table/CAuctionGrid.h"
+#include "gui/table/CDialogUnits.h"
+#include "gui/table/CEditCommentDialog.h"
+#include "gui/table/CPictureButton.h"
+#include "gui/table/DialogIds.h"
+#include "gui/table/IAuctionGridOwner.h"
 
 namespace {
 // An auction in a grid, with a stand-in for the dialog the grid sits in.
