@@ -16,9 +16,9 @@
 #include "core/deals/Seats.h"
 #include "core/platform/CMemorySettingsStore.h"
 #include "core/platform/Settings.h"
-#include "gui/table/CBiddingDialog.h"
 #include "core/table/CBiddingTable.h"
 #include "core/table/TableIds.h"
+#include "gui/table/CBiddingDialog.h"
 
 namespace {
 

@@ -8,13 +8,13 @@
 #include <benchmark/benchmark.h>
 #include <QApplication>
 
-#include "gui/app/CGuiDocument.h"
-#include "gui/app/CLorvaneView.h"
 #include "core/bidding/CBiddingDeal.h"
 #include "core/bidding/CBiddingList.h"
 #include "core/items/CDesktop.h"
 #include "core/items/CLorvaneDoc.h"
 #include "core/items/ItemIds.h"
+#include "gui/app/CGuiDocument.h"
+#include "gui/app/CLorvaneView.h"
 
 namespace {
 constexpr int kDeals = 10000;
@@ -110,8 +110,7 @@ void TimeOnOpenWindow(benchmark::State& state, Prepare prepare, Action action) {
 // Opening the session's node sorts its deals (board order) and paints the first page.
 void BM_ExpandTenThousandDeals(benchmark::State& state) {
     TimeOnOpenWindow(
-        state, [](OpenWindow&) {},
-        [](OpenWindow& window) { window.session->Expand(true, false); });
+        state, [](OpenWindow&) {}, [](OpenWindow& window) { window.session->Expand(true, false); });
 }
 BENCHMARK(BM_ExpandTenThousandDeals)->Unit(benchmark::kMillisecond);
 

@@ -58,8 +58,12 @@ void GiveNodes(benchmark::State& state, bool sameName) {
     state.SetItemsProcessed(state.iterations() * count);
 }
 
-void BM_NodesWithDistinctNames(benchmark::State& state) { GiveNodes(state, false); }
-void BM_NodesAllNamedAlike(benchmark::State& state) { GiveNodes(state, true); }
+void BM_NodesWithDistinctNames(benchmark::State& state) {
+    GiveNodes(state, false);
+}
+void BM_NodesAllNamedAlike(benchmark::State& state) {
+    GiveNodes(state, true);
+}
 BENCHMARK(BM_NodesWithDistinctNames)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NodesAllNamedAlike)->Arg(100000)->Unit(benchmark::kMillisecond);
 

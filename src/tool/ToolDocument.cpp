@@ -21,7 +21,9 @@ void CToolDocument::New() {
     Show();
 }
 
-bool CToolDocument::Save(const std::string& path) { return m_doc.OnSaveDocument(path); }
+bool CToolDocument::Save(const std::string& path) {
+    return m_doc.OnSaveDocument(path);
+}
 
 void CToolDocument::Show() {
     m_tree = std::make_unique<CHeadlessItemTree>(&m_doc);

@@ -4,8 +4,8 @@
 
 #include "CToolPrompts.h"
 #include "Commands.h"
-#include "platform/QtPlatform.h"
 #include "core/platform/Prompts.h"
+#include "platform/QtPlatform.h"
 
 namespace {
 const char kUsage[] =

@@ -26,7 +26,9 @@ CoreTest::~CoreTest() {
     std::filesystem::remove_all(m_tempDir, ignored);
 }
 
-std::string CoreTest::TempPath(const std::string& name) const { return (m_tempDir / name).string(); }
+std::string CoreTest::TempPath(const std::string& name) const {
+    return (m_tempDir / name).string();
+}
 
 std::string ReadFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -473,11 +473,9 @@ unsigned CBiddingDeal::GetCompassControlId() {
 bool CBiddingDeal::ReadBridgeDaDeal(CTextLineReader& north, CTextLineReader& south,
                                     CTextLineReader* east, CTextLineReader* west,
                                     bool withEastWest) {
-    return BridgeDa::ReadDeal(*this, north, south, withEastWest ? east : nullptr,
-                              withEastWest ? west : nullptr,
-                              [this](int seat, const std::string& line) {
-                                  TakeBridgeDaComment(seat, line);
-                              });
+    return BridgeDa::ReadDeal(
+        *this, north, south, withEastWest ? east : nullptr, withEastWest ? west : nullptr,
+        [this](int seat, const std::string& line) { TakeBridgeDaComment(seat, line); });
 }
 
 bool CBiddingDeal::ReadBridgeDaHand(CTextLineReader& file, int seat) {

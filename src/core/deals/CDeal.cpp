@@ -21,12 +21,15 @@ constexpr int kViewAllHands = 4;
 constexpr std::array<unsigned char, 256> kRankValues = [] {
     std::array<unsigned char, 256> values{};
     for (int rank = 0; rank < kCardsPerSuit; ++rank) {
-        values[static_cast<unsigned char>(kCardLetters[rank])] = static_cast<unsigned char>(rank + 1);
+        values[static_cast<unsigned char>(kCardLetters[rank])] =
+            static_cast<unsigned char>(rank + 1);
     }
     return values;
 }();
 
-int RankValueOf(char c) { return kRankValues[static_cast<unsigned char>(c)]; }
+int RankValueOf(char c) {
+    return kRankValues[static_cast<unsigned char>(c)];
+}
 }  // namespace
 
 CDeal::CDeal(unsigned defaultNameId, int kind, unsigned image, unsigned expandedImage,
@@ -44,7 +47,9 @@ int CDeal::GetRankValue(const std::string& text, std::size_t pos) {
     return pos < text.size() ? RankValueOf(text[pos]) : 0;
 }
 
-int CDeal::GetRankValue(char letter) { return RankValueOf(letter); }
+int CDeal::GetRankValue(char letter) {
+    return RankValueOf(letter);
+}
 
 int CDeal::GetCardNumber(int suit, const std::string& text, std::size_t pos) {
     return suit * kCardsPerSuit + GetRankValue(text, pos);
@@ -145,9 +150,13 @@ void CDeal::ReadHands(long code, const std::string& text) {
     }
 }
 
-std::string CDeal::GetEvent() const { return m_event; }
+std::string CDeal::GetEvent() const {
+    return m_event;
+}
 
-void CDeal::SetEvent(const std::string& event) { m_event = event; }
+void CDeal::SetEvent(const std::string& event) {
+    m_event = event;
+}
 
 void CDeal::GetVisibleHand(int seat, std::string& spades, std::string& hearts,
                            std::string& diamonds, std::string& clubs, int view) const {
@@ -198,12 +207,21 @@ bool CDeal::ChooseExportFile(std::string& path, std::string& ext) {
 bool CDeal::ReadFromFile(CFile& file, const std::string& ext) {
     bool read = false;
     switch (DealFileFormatOf(ext)) {
-        case DealFileFormat::Dup: read = ReadDuplimateRecord(file, Duplimate::kDupRecordLength); break;
-        case DealFileFormat::Bri: read = ReadDuplimateRecord(file, Duplimate::kBriRecordLength); break;
-        case DealFileFormat::Dge: read = ReadDgeRecord(file); break;
-        case DealFileFormat::Pbn: read = ReadPbnGame(file); break;
+        case DealFileFormat::Dup:
+            read = ReadDuplimateRecord(file, Duplimate::kDupRecordLength);
+            break;
+        case DealFileFormat::Bri:
+            read = ReadDuplimateRecord(file, Duplimate::kBriRecordLength);
+            break;
+        case DealFileFormat::Dge:
+            read = ReadDgeRecord(file);
+            break;
+        case DealFileFormat::Pbn:
+            read = ReadPbnGame(file);
+            break;
         case DealFileFormat::BridgeDa:
-        case DealFileFormat::None: return false;
+        case DealFileFormat::None:
+            return false;
     }
     if (read) {
         SortHands();
@@ -217,12 +235,21 @@ bool CDeal::WriteToFile(CFile& file, const std::string& ext, bool first, int dea
         return false;
     }
     switch (format) {
-        case DealFileFormat::Dup: WriteDupRecord(file, dealCount); break;
-        case DealFileFormat::Bri: WriteBriRecord(file, true); break;
-        case DealFileFormat::Dge: WriteDgeRecord(file, true); break;
-        case DealFileFormat::Pbn: WritePbnGame(file, first); break;
+        case DealFileFormat::Dup:
+            WriteDupRecord(file, dealCount);
+            break;
+        case DealFileFormat::Bri:
+            WriteBriRecord(file, true);
+            break;
+        case DealFileFormat::Dge:
+            WriteDgeRecord(file, true);
+            break;
+        case DealFileFormat::Pbn:
+            WritePbnGame(file, first);
+            break;
         case DealFileFormat::BridgeDa:
-        case DealFileFormat::None: break;
+        case DealFileFormat::None:
+            break;
     }
     return true;
 }
@@ -231,7 +258,9 @@ bool CDeal::ReadDuplimateRecord(CFile& file, int recordLength) {
     return Duplimate::ReadCardNumberRecord(file, *this, recordLength);
 }
 
-bool CDeal::ReadDgeRecord(CFile& file) { return Duplimate::ReadDgeRecord(file, *this); }
+bool CDeal::ReadDgeRecord(CFile& file) {
+    return Duplimate::ReadDgeRecord(file, *this);
+}
 
 void CDeal::WriteDupRecord(CFile& file, int dealCount) {
     if (dealCount < 0) {
@@ -240,9 +269,13 @@ void CDeal::WriteDupRecord(CFile& file, int dealCount) {
     Duplimate::WriteDupRecord(file, *this, dealCount);
 }
 
-void CDeal::WriteBriRecord(CFile& file, bool pad) { Duplimate::WriteBriRecord(file, *this, pad); }
+void CDeal::WriteBriRecord(CFile& file, bool pad) {
+    Duplimate::WriteBriRecord(file, *this, pad);
+}
 
-void CDeal::WriteDgeRecord(CFile& file, bool pad) { Duplimate::WriteDgeRecord(file, *this, pad); }
+void CDeal::WriteDgeRecord(CFile& file, bool pad) {
+    Duplimate::WriteDgeRecord(file, *this, pad);
+}
 
 bool CDeal::ReadPbnGame(CFile& file) {
     // Header lines of escapes, and the statistics some generators print after the last
@@ -260,23 +293,42 @@ bool CDeal::ReadPbnGame(CFile& file) {
     }
 }
 
-void CDeal::WritePbnGame(CFile& file, bool first) { Pbn::WriteGame(file, *this, first); }
+void CDeal::WritePbnGame(CFile& file, bool first) {
+    Pbn::WriteGame(file, *this, first);
+}
 
 int CDeal::GetDealer() {
     switch ((static_cast<long long>(GetNumber()) - 1) % 4) {
-        case 0: return SEAT_NORTH;
-        case 1: return SEAT_EAST;
-        case 2: return SEAT_SOUTH;
-        default: return SEAT_WEST;  // also board 0
+        case 0:
+            return SEAT_NORTH;
+        case 1:
+            return SEAT_EAST;
+        case 2:
+            return SEAT_SOUTH;
+        default:
+            return SEAT_WEST;  // also board 0
     }
 }
 
 int CDeal::GetVulnerability() {
     switch ((static_cast<long long>(GetNumber()) - 1) % 16) {
-        case 1: case 4: case 11: case 14: return VULNERABLE_NORTH_SOUTH;
-        case 2: case 5: case 8: case 15: return VULNERABLE_EAST_WEST;
-        case 3: case 6: case 9: case 12: return VULNERABLE_ALL;
-        default: return VULNERABLE_NONE;  // also board 0
+        case 1:
+        case 4:
+        case 11:
+        case 14:
+            return VULNERABLE_NORTH_SOUTH;
+        case 2:
+        case 5:
+        case 8:
+        case 15:
+            return VULNERABLE_EAST_WEST;
+        case 3:
+        case 6:
+        case 9:
+        case 12:
+            return VULNERABLE_ALL;
+        default:
+            return VULNERABLE_NONE;  // also board 0
     }
 }
 
@@ -299,9 +351,13 @@ void CDeal::WriteFields() {
     WriteLine(1, hands);
 }
 
-long CDeal::GetSortKey() const { return CNumberedItem::GetSortKey(); }
+long CDeal::GetSortKey() const {
+    return CNumberedItem::GetSortKey();
+}
 
-bool CDeal::Open() { return false; }
+bool CDeal::Open() {
+    return false;
+}
 
 bool CDeal::OnDoubleClick(CItemTree* tree) {
     if (tree != nullptr && Open()) {
@@ -319,8 +375,12 @@ void CDeal::ResetDeal() {
     }
 }
 
-unsigned CDeal::GetImportFilterId() { return 0; }
-unsigned CDeal::GetExportFilterId() { return 0; }
+unsigned CDeal::GetImportFilterId() {
+    return 0;
+}
+unsigned CDeal::GetExportFilterId() {
+    return 0;
+}
 void CDeal::TakePbnGame(CPbnGame*) {}
 
 void CDeal::EnableNavigationButtons(IControlEnabler* dialog, bool enable, int first, int last) {
@@ -336,47 +396,118 @@ void CDeal::EnableNavigationButtons(IControlEnabler* dialog, bool enable, int fi
     dialog->EnableControl(GetLastDealButtonId(), forward);
 }
 
-unsigned CDeal::GetFirstDealButtonId() { return 0; }
-unsigned CDeal::GetPreviousDealButtonId() { return 0; }
-unsigned CDeal::GetNextDealButtonId() { return 0; }
-unsigned CDeal::GetLastDealButtonId() { return 0; }
-unsigned CDeal::GetSpadesBitmapId() { return 0; }
-unsigned CDeal::GetHeartsBitmapId() { return 0; }
-unsigned CDeal::GetDiamondsBitmapId() { return 0; }
-unsigned CDeal::GetClubsBitmapId() { return 0; }
-unsigned CDeal::GetNorthSpadesControlId() { return 0; }
-unsigned CDeal::GetNorthHeartsControlId() { return 0; }
-unsigned CDeal::GetNorthDiamondsControlId() { return 0; }
-unsigned CDeal::GetNorthClubsControlId() { return 0; }
-unsigned CDeal::GetEastSpadesControlId() { return 0; }
-unsigned CDeal::GetEastHeartsControlId() { return 0; }
-unsigned CDeal::GetEastDiamondsControlId() { return 0; }
-unsigned CDeal::GetEastClubsControlId() { return 0; }
-unsigned CDeal::GetSouthSpadesControlId() { return 0; }
-unsigned CDeal::GetSouthHeartsControlId() { return 0; }
-unsigned CDeal::GetSouthDiamondsControlId() { return 0; }
-unsigned CDeal::GetSouthClubsControlId() { return 0; }
-unsigned CDeal::GetWestSpadesControlId() { return 0; }
-unsigned CDeal::GetWestHeartsControlId() { return 0; }
-unsigned CDeal::GetWestDiamondsControlId() { return 0; }
-unsigned CDeal::GetWestClubsControlId() { return 0; }
-unsigned CDeal::GetVulnerabilityBitmapIdNoneColour() { return 0; }
-unsigned CDeal::GetVulnerabilityBitmapIdNone() { return 0; }
-unsigned CDeal::GetVulnerabilityBitmapIdNorthSouthColour() { return 0; }
-unsigned CDeal::GetVulnerabilityBitmapIdNorthSouth() { return 0; }
-unsigned CDeal::GetVulnerabilityBitmapIdEastWestColour() { return 0; }
-unsigned CDeal::GetVulnerabilityBitmapIdEastWest() { return 0; }
-unsigned CDeal::GetVulnerabilityBitmapIdAllColour() { return 0; }
-unsigned CDeal::GetVulnerabilityBitmapIdAll() { return 0; }
-unsigned CDeal::GetCompassControlId() { return 0; }
+unsigned CDeal::GetFirstDealButtonId() {
+    return 0;
+}
+unsigned CDeal::GetPreviousDealButtonId() {
+    return 0;
+}
+unsigned CDeal::GetNextDealButtonId() {
+    return 0;
+}
+unsigned CDeal::GetLastDealButtonId() {
+    return 0;
+}
+unsigned CDeal::GetSpadesBitmapId() {
+    return 0;
+}
+unsigned CDeal::GetHeartsBitmapId() {
+    return 0;
+}
+unsigned CDeal::GetDiamondsBitmapId() {
+    return 0;
+}
+unsigned CDeal::GetClubsBitmapId() {
+    return 0;
+}
+unsigned CDeal::GetNorthSpadesControlId() {
+    return 0;
+}
+unsigned CDeal::GetNorthHeartsControlId() {
+    return 0;
+}
+unsigned CDeal::GetNorthDiamondsControlId() {
+    return 0;
+}
+unsigned CDeal::GetNorthClubsControlId() {
+    return 0;
+}
+unsigned CDeal::GetEastSpadesControlId() {
+    return 0;
+}
+unsigned CDeal::GetEastHeartsControlId() {
+    return 0;
+}
+unsigned CDeal::GetEastDiamondsControlId() {
+    return 0;
+}
+unsigned CDeal::GetEastClubsControlId() {
+    return 0;
+}
+unsigned CDeal::GetSouthSpadesControlId() {
+    return 0;
+}
+unsigned CDeal::GetSouthHeartsControlId() {
+    return 0;
+}
+unsigned CDeal::GetSouthDiamondsControlId() {
+    return 0;
+}
+unsigned CDeal::GetSouthClubsControlId() {
+    return 0;
+}
+unsigned CDeal::GetWestSpadesControlId() {
+    return 0;
+}
+unsigned CDeal::GetWestHeartsControlId() {
+    return 0;
+}
+unsigned CDeal::GetWestDiamondsControlId() {
+    return 0;
+}
+unsigned CDeal::GetWestClubsControlId() {
+    return 0;
+}
+unsigned CDeal::GetVulnerabilityBitmapIdNoneColour() {
+    return 0;
+}
+unsigned CDeal::GetVulnerabilityBitmapIdNone() {
+    return 0;
+}
+unsigned CDeal::GetVulnerabilityBitmapIdNorthSouthColour() {
+    return 0;
+}
+unsigned CDeal::GetVulnerabilityBitmapIdNorthSouth() {
+    return 0;
+}
+unsigned CDeal::GetVulnerabilityBitmapIdEastWestColour() {
+    return 0;
+}
+unsigned CDeal::GetVulnerabilityBitmapIdEastWest() {
+    return 0;
+}
+unsigned CDeal::GetVulnerabilityBitmapIdAllColour() {
+    return 0;
+}
+unsigned CDeal::GetVulnerabilityBitmapIdAll() {
+    return 0;
+}
+unsigned CDeal::GetCompassControlId() {
+    return 0;
+}
 
 unsigned CDeal::GetSuitBitmapId(int suit) {
     switch (suit) {
-        case SUIT_SPADES: return GetSpadesBitmapId();
-        case SUIT_HEARTS: return GetHeartsBitmapId();
-        case SUIT_DIAMONDS: return GetDiamondsBitmapId();
-        case SUIT_CLUBS: return GetClubsBitmapId();
-        default: return 0;
+        case SUIT_SPADES:
+            return GetSpadesBitmapId();
+        case SUIT_HEARTS:
+            return GetHeartsBitmapId();
+        case SUIT_DIAMONDS:
+            return GetDiamondsBitmapId();
+        case SUIT_CLUBS:
+            return GetClubsBitmapId();
+        default:
+            return 0;
     }
 }
 

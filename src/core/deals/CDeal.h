@@ -78,8 +78,7 @@ public:
     virtual void TakePbnGame(CPbnGame* game);
     // Enables first/previous when the deal's index is above first, next/last when below
     // last; a last of -2 stands for the parent's last index.
-    virtual void EnableNavigationButtons(IControlEnabler* dialog, bool enable, int first,
-                                         int last);
+    virtual void EnableNavigationButtons(IControlEnabler* dialog, bool enable, int first, int last);
     virtual unsigned GetFirstDealButtonId();
     virtual unsigned GetPreviousDealButtonId();
     virtual unsigned GetNextDealButtonId();

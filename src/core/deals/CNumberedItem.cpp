@@ -23,7 +23,9 @@ std::string CNumberedItem::GetNamePrefix() {
     return m_namePrefix;
 }
 
-int CNumberedItem::GetNumber() { return NumberOf(GetName()); }
+int CNumberedItem::GetNumber() {
+    return NumberOf(GetName());
+}
 
 long CNumberedItem::GetSortKey() const {
     const std::string name = GetName();

@@ -22,7 +22,9 @@ constexpr int VULNERABLE_NORTH_SOUTH = 1;
 constexpr int VULNERABLE_EAST_WEST = 2;
 constexpr int VULNERABLE_ALL = 3;
 
-inline int NextSeat(int seat) { return (seat + 1) % kSeatCount; }
+inline int NextSeat(int seat) {
+    return (seat + 1) % kSeatCount;
+}
 
 // Flags of GetSeatName.
 constexpr int SEAT_NAME_TAB = 1;

@@ -22,4 +22,6 @@ bool CArchive::ReadString(std::string& line) {
     return true;
 }
 
-void CArchive::WriteString(std::string_view bytes) { m_file.Write(bytes); }
+void CArchive::WriteString(std::string_view bytes) {
+    m_file.Write(bytes);
+}

@@ -26,7 +26,9 @@ bool SplitSuffix(const std::string& name, std::string& base, int& suffix) {
 }
 }  // namespace
 
-void CChildNameIndex::Add(const std::string& name) { ++m_counts[name]; }
+void CChildNameIndex::Add(const std::string& name) {
+    ++m_counts[name];
+}
 
 void CChildNameIndex::Remove(const std::string& name) {
     auto it = m_counts.find(name);

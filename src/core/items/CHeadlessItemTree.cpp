@@ -63,7 +63,9 @@ bool CHeadlessItemTree::ExpandNode(Node node, bool expand) {
     return true;
 }
 
-void CHeadlessItemTree::SelectNode(Node node) { m_selected = static_cast<TreeNode*>(node); }
+void CHeadlessItemTree::SelectNode(Node node) {
+    m_selected = static_cast<TreeNode*>(node);
+}
 
 void CHeadlessItemTree::EditNodeLabel(Node) {}
 
@@ -82,7 +84,9 @@ void CHeadlessItemTree::SortChildren(CTreeItem* item) {
 
 void CHeadlessItemTree::AddBitmap(unsigned) {}
 
-bool CHeadlessItemTree::WasLastRightPressOnItem() const { return false; }
+bool CHeadlessItemTree::WasLastRightPressOnItem() const {
+    return false;
+}
 
 void CHeadlessItemTree::ShowContextMenu(unsigned, int, int) {}
 

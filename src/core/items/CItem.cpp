@@ -123,9 +123,13 @@ bool CItem::ReadItem(CArchive& ar) {
     return result;
 }
 
-int CItem::GetMinFileVersion() const { return 0; }
+int CItem::GetMinFileVersion() const {
+    return 0;
+}
 
-int CItem::GetFileVersion() const { return 0; }
+int CItem::GetFileVersion() const {
+    return 0;
+}
 
 bool CItem::IsFileVersionSupported(int version) const {
     return GetMinFileVersion() <= version && version <= GetFileVersion();
@@ -151,9 +155,8 @@ void CItem::WriteLine(int code, const std::string& value, int a, int b) {
             end = text.size();
             next = text.size() + 1;
         } else {
-            next = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
-                              ? 2
-                              : 1);
+            next = end +
+                   ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
         }
         const bool lastPiece = next > text.size();
         const std::string_view piece = text.substr(start, end - start);
@@ -193,13 +196,21 @@ bool CItem::CopyToClipboard() {
 
 // ---- Identity ----
 
-CItem* CItem::GetParent() const { return m_parent; }
+CItem* CItem::GetParent() const {
+    return m_parent;
+}
 
-std::string CItem::GetName() const { return m_name; }
+std::string CItem::GetName() const {
+    return m_name;
+}
 
-int CItem::GetKind() const { return m_kind; }
+int CItem::GetKind() const {
+    return m_kind;
+}
 
-POSITION CItem::GetPosition() const { return m_position; }
+POSITION CItem::GetPosition() const {
+    return m_position;
+}
 
 int CItem::GetIndex() const {
     if (m_listOwner == nullptr) {
@@ -212,15 +223,25 @@ int CItem::GetIndex() const {
     return index;
 }
 
-long CItem::GetSortKey() const { return m_sortKey; }
+long CItem::GetSortKey() const {
+    return m_sortKey;
+}
 
-long CItem::GetSortKey2() const { return m_sortKey2; }
+long CItem::GetSortKey2() const {
+    return m_sortKey2;
+}
 
-bool CItem::IsSortingChildren() const { return m_sortingChildren; }
+bool CItem::IsSortingChildren() const {
+    return m_sortingChildren;
+}
 
-void CItem::SetParent(CItem* parent) { m_parent = parent; }
+void CItem::SetParent(CItem* parent) {
+    m_parent = parent;
+}
 
-void CItem::SetName(unsigned stringId) { SetName(LoadString(stringId)); }
+void CItem::SetName(unsigned stringId) {
+    SetName(LoadString(stringId));
+}
 
 void CItem::SetName(const std::string& name) {
     if (m_listOwner != nullptr && m_listOwner->m_nameIndex != nullptr) {
@@ -233,15 +254,25 @@ void CItem::SetName(const std::string& name) {
     }
 }
 
-void CItem::SetKind(int kind) { m_kind = kind; }
+void CItem::SetKind(int kind) {
+    m_kind = kind;
+}
 
-void CItem::SetPosition(POSITION position) { m_position = position; }
+void CItem::SetPosition(POSITION position) {
+    m_position = position;
+}
 
-void CItem::SetSortKey(long key) { m_sortKey = key; }
+void CItem::SetSortKey(long key) {
+    m_sortKey = key;
+}
 
-void CItem::SetSortKey2(long key) { m_sortKey2 = key; }
+void CItem::SetSortKey2(long key) {
+    m_sortKey2 = key;
+}
 
-void CItem::SetSortingChildren(bool sorting) { m_sortingChildren = sorting; }
+void CItem::SetSortingChildren(bool sorting) {
+    m_sortingChildren = sorting;
+}
 
 void CItem::OnChildChanged() {}
 
@@ -358,9 +389,13 @@ void CItem::RemoveAllChildren(bool destroy) {
     }
 }
 
-void CItem::GetHeadChildPosition(POSITION& pos) const { pos = POSITION(m_firstChild); }
+void CItem::GetHeadChildPosition(POSITION& pos) const {
+    pos = POSITION(m_firstChild);
+}
 
-void CItem::GetTailChildPosition(POSITION& pos) const { pos = POSITION(m_lastChild); }
+void CItem::GetTailChildPosition(POSITION& pos) const {
+    pos = POSITION(m_lastChild);
+}
 
 CItem* CItem::GetNextChild(POSITION& pos) const {
     CItem* item = pos.m_item;
@@ -413,9 +448,13 @@ CItem* CItem::FindKind(int kind, bool skipSelf) {
     return nullptr;
 }
 
-bool CItem::Open() { return false; }
+bool CItem::Open() {
+    return false;
+}
 
-bool CItem::GetText(std::string&, bool) { return false; }
+bool CItem::GetText(std::string&, bool) {
+    return false;
+}
 
 void CItem::AppendText(std::string&) {}
 

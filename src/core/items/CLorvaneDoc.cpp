@@ -62,11 +62,10 @@ bool CLorvaneDoc::OnSaveDocument(const std::string& path) {
 void CLorvaneDoc::Serialize(CArchive& ar) {
     CFile& file = ar.GetFile();
     const std::string name = file.GetFileName();
-    CStatusProgress progress(GetStatusDisplay(),
-                             FormatMessageText(LoadString(ar.IsLoading() ? IDS_OPENING_FILE
-                                                                          : IDS_SAVING_FILE),
-                                               {name}),
-                             ar.IsLoading() ? file.GetLength() : 0, 0);
+    CStatusProgress progress(
+        GetStatusDisplay(),
+        FormatMessageText(LoadString(ar.IsLoading() ? IDS_OPENING_FILE : IDS_SAVING_FILE), {name}),
+        ar.IsLoading() ? file.GetLength() : 0, 0);
     if (!m_desktop->Serialize(ar, &progress)) {
         m_desktop->SetName(IDS_LOAD_FAILED);
         m_desktop->SetImages(IDB_LOAD_FAILED, IDB_LOAD_FAILED);

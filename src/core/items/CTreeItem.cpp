@@ -3,7 +3,9 @@
 #include "core/items/ItemsStrings.h"
 #include "core/platform/Prompts.h"
 
-void CItemTree::SetExpanded(CTreeItem* item, bool expanded) { item->SetExpandedFlag(expanded); }
+void CItemTree::SetExpanded(CTreeItem* item, bool expanded) {
+    item->SetExpandedFlag(expanded);
+}
 
 CTreeItem::CTreeItem(unsigned defaultNameId, int kind, unsigned image, unsigned expandedImage,
                      unsigned contextMenu)
@@ -18,9 +20,13 @@ void CTreeItem::SetModified() {
     }
 }
 
-bool CTreeItem::IsShowingChildren() const { return m_showingChildren; }
+bool CTreeItem::IsShowingChildren() const {
+    return m_showingChildren;
+}
 
-CTreeItem* CTreeItem::GetTreeParent() const { return dynamic_cast<CTreeItem*>(GetParent()); }
+CTreeItem* CTreeItem::GetTreeParent() const {
+    return dynamic_cast<CTreeItem*>(GetParent());
+}
 
 void CTreeItem::InsertIntoTree(CTreeItem* parent) {
     if (parent != nullptr) {
@@ -115,11 +121,17 @@ void CTreeItem::MoveInTree(CTreeItem* newParent) {
     InsertIntoTree(newParent);
 }
 
-bool CTreeItem::CanAcceptChild(int kind) const { return CanAcceptChild(0, kind); }
+bool CTreeItem::CanAcceptChild(int kind) const {
+    return CanAcceptChild(0, kind);
+}
 
-bool CTreeItem::CanAcceptChild(int, int) const { return false; }
+bool CTreeItem::CanAcceptChild(int, int) const {
+    return false;
+}
 
-bool CTreeItem::CanMoveTo(CTreeItem*) const { return true; }
+bool CTreeItem::CanMoveTo(CTreeItem*) const {
+    return true;
+}
 
 bool CTreeItem::IsAncestorOf(const CTreeItem* item) const {
     for (const CItem* walk = item; walk != nullptr; walk = walk->GetParent()) {
@@ -130,23 +142,35 @@ bool CTreeItem::IsAncestorOf(const CTreeItem* item) const {
     return false;
 }
 
-bool CTreeItem::CanDelete() const { return m_canDelete; }
+bool CTreeItem::CanDelete() const {
+    return m_canDelete;
+}
 
 void CTreeItem::OnDeleted() {}
 
 void CTreeItem::AdjustUniqueName(std::string&) {}
 
-bool CTreeItem::CanCopy() const { return m_canCopy; }
+bool CTreeItem::CanCopy() const {
+    return m_canCopy;
+}
 
-bool CTreeItem::CanCut() const { return m_canCut; }
+bool CTreeItem::CanCut() const {
+    return m_canCut;
+}
 
-bool CTreeItem::CanPaste() const { return m_canPaste; }
+bool CTreeItem::CanPaste() const {
+    return m_canPaste;
+}
 
 void CTreeItem::OnUpdateCommand(ICommandUI*) {}
 
-bool CTreeItem::OnCommand(CItemTree*, unsigned) { return false; }
+bool CTreeItem::OnCommand(CItemTree*, unsigned) {
+    return false;
+}
 
-bool CTreeItem::OnDoubleClick(CItemTree*) { return false; }
+bool CTreeItem::OnDoubleClick(CItemTree*) {
+    return false;
+}
 
 void CTreeItem::Expand(bool expand, bool recurse) {
     if (expand) {
@@ -213,9 +237,9 @@ bool CTreeItem::IsNameValid(const std::string& name, const CTreeItem* parent, in
     if (name.empty()) {
         message = LoadString(IDS_NAME_EMPTY);
     } else if (parent != nullptr && mode >= 0 && parent->CountChildrenNamed(name, this) > 0) {
-        message = mode == 2 ? FormatMessageText(LoadString(IDS_NAME_CLASH_MOVE), {name})
-                            : FormatMessageText(LoadString(IDS_NAME_CLASH_RENAME),
-                                                {GetName(), name});
+        message = mode == 2
+                      ? FormatMessageText(LoadString(IDS_NAME_CLASH_MOVE), {name})
+                      : FormatMessageText(LoadString(IDS_NAME_CLASH_RENAME), {GetName(), name});
     }
     if (message.empty()) {
         return true;
@@ -226,7 +250,9 @@ bool CTreeItem::IsNameValid(const std::string& name, const CTreeItem* parent, in
     return false;
 }
 
-unsigned CTreeItem::GetImage() const { return m_expanded ? m_expandedImage : m_image; }
+unsigned CTreeItem::GetImage() const {
+    return m_expanded ? m_expandedImage : m_image;
+}
 
 void CTreeItem::SetImages(unsigned image, unsigned expandedImage) {
     m_image = image;

@@ -27,4 +27,6 @@ const StringResource kStrings[] = {
 };
 }  // namespace
 
-std::span<const StringResource> ItemsStringTable() { return kStrings; }
+std::span<const StringResource> ItemsStringTable() {
+    return kStrings;
+}

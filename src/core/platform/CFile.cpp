@@ -13,7 +13,9 @@ constexpr std::size_t kBufferSize = 1 << 16;
 CFile::CFile(std::FILE* file, std::string path, bool writing)
     : m_file(file), m_path(std::move(path)), m_writing(writing) {}
 
-CFile::~CFile() { Close(); }
+CFile::~CFile() {
+    Close();
+}
 
 std::unique_ptr<CFile> CFile::OpenRead(const std::string& path) {
     std::error_code error;

@@ -20,8 +20,7 @@ std::optional<std::string> CMemorySettingsStore::ReadString(const std::string& s
     return it->second;
 }
 
-void CMemorySettingsStore::WriteInt(const std::string& section, const std::string& key,
-                                    int value) {
+void CMemorySettingsStore::WriteInt(const std::string& section, const std::string& key, int value) {
     WriteString(section, key, std::to_string(value));
 }
 

@@ -2,8 +2,8 @@
 
 #include "core/platform/StatusDisplay.h"
 
-CStatusProgress::CStatusProgress(IStatusDisplay* display, const std::string& text,
-                                 long long upper, long long lower)
+CStatusProgress::CStatusProgress(IStatusDisplay* display, const std::string& text, long long upper,
+                                 long long lower)
     : m_display(display), m_text(text), m_upper(upper), m_lower(lower) {
     if (m_display == nullptr) {
         return;

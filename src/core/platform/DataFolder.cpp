@@ -11,4 +11,6 @@ void SetDataFolder(const std::string& folder) {
     }
 }
 
-std::string GetDataFolder() { return g_folder; }
+std::string GetDataFolder() {
+    return g_folder;
+}

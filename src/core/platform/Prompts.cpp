@@ -4,9 +4,13 @@ namespace {
 IPrompts* g_prompts = nullptr;
 }
 
-void SetPrompts(IPrompts* prompts) { g_prompts = prompts; }
+void SetPrompts(IPrompts* prompts) {
+    g_prompts = prompts;
+}
 
-IPrompts* GetPrompts() { return g_prompts; }
+IPrompts* GetPrompts() {
+    return g_prompts;
+}
 
 void ShowMessage(const std::string& text, MessageIcon icon) {
     if (g_prompts != nullptr) {

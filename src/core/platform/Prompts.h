@@ -12,7 +12,7 @@ enum class MessageAnswer { Ok, Yes, No, Cancel };
 struct FileChoice {
     std::string filter;
     std::string defaultExtension;
-    bool mustExist = false;        // open: the chosen file must exist
+    bool mustExist = false;         // open: the chosen file must exist
     bool confirmOverwrite = false;  // save: ask before replacing a file
 };
 

@@ -5,9 +5,13 @@ ISettingsStore* g_store = nullptr;
 const char kSettingsSection[] = "Settings";
 }  // namespace
 
-void SetSettingsStore(ISettingsStore* store) { g_store = store; }
+void SetSettingsStore(ISettingsStore* store) {
+    g_store = store;
+}
 
-ISettingsStore* GetSettingsStore() { return g_store; }
+ISettingsStore* GetSettingsStore() {
+    return g_store;
+}
 
 int GetProfileInt(const std::string& section, const std::string& key, int defaultValue) {
     if (g_store == nullptr) {

@@ -7,7 +7,8 @@
 class ISettingsStore {
 public:
     virtual ~ISettingsStore() = default;
-    virtual std::optional<int> ReadInt(const std::string& section, const std::string& key) const = 0;
+    virtual std::optional<int> ReadInt(const std::string& section,
+                                       const std::string& key) const = 0;
     virtual std::optional<std::string> ReadString(const std::string& section,
                                                   const std::string& key) const = 0;
     virtual void WriteInt(const std::string& section, const std::string& key, int value) = 0;

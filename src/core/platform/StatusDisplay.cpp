@@ -4,9 +4,13 @@ namespace {
 IStatusDisplay* g_display = nullptr;
 }
 
-void SetStatusDisplay(IStatusDisplay* display) { g_display = display; }
+void SetStatusDisplay(IStatusDisplay* display) {
+    g_display = display;
+}
 
-IStatusDisplay* GetStatusDisplay() { return g_display; }
+IStatusDisplay* GetStatusDisplay() {
+    return g_display;
+}
 
 CWaitCursor::CWaitCursor() : m_display(g_display) {
     if (m_display != nullptr) {

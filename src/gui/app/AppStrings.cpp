@@ -1,7 +1,7 @@
 #include "gui/app/AppStrings.h"
 
-#include "gui/app/QtText.h"
 #include "core/items/StringTable.h"
+#include "gui/app/QtText.h"
 
 namespace {
 const StringResource kStrings[] = {

@@ -4,9 +4,9 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "core/items/ItemIds.h"
 #include "gui/app/AppStrings.h"
 #include "gui/images/Pictures.h"
-#include "core/items/ItemIds.h"
 
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));

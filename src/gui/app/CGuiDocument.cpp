@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "core/platform/Prompts.h"
 #include "gui/app/AppStrings.h"
 #include "gui/app/QtText.h"
-#include "core/platform/Prompts.h"
 
 namespace {
 int g_untitledCount = 0;

@@ -6,9 +6,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "core/items/ItemIds.h"
 #include "gui/app/AppStrings.h"
 #include "gui/images/Pictures.h"
-#include "core/items/ItemIds.h"
 
 namespace {
 QPointer<CHelpWindow> g_helpWindow;

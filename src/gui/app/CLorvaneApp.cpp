@@ -6,7 +6,12 @@
 #include <QWidget>
 #include <clocale>
 
-#include "platform/QtPlatform.h"
+#include "core/bidding/BiddingListSheet.h"
+#include "core/bidding/CBiddingList.h"
+#include "core/items/ItemsStrings.h"
+#include "core/platform/Prompts.h"
+#include "core/platform/Settings.h"
+#include "core/platform/StatusDisplay.h"
 #include "gui/app/AppStrings.h"
 #include "gui/app/CAboutDialog.h"
 #include "gui/app/CGuiDocument.h"
@@ -19,15 +24,10 @@
 #include "gui/app/CommandTable.h"
 #include "gui/app/QtText.h"
 #include "gui/app/TextPrinting.h"
-#include "core/bidding/BiddingListSheet.h"
-#include "core/bidding/CBiddingList.h"
 #include "gui/bidding/CQtBiddingListSheet.h"
 #include "gui/defence/CAutomaticDefensiveActionPS.h"
-#include "core/items/ItemsStrings.h"
-#include "core/platform/Prompts.h"
-#include "core/platform/Settings.h"
-#include "core/platform/StatusDisplay.h"
 #include "gui/table/CBiddingDialogLauncher.h"
+#include "platform/QtPlatform.h"
 
 namespace {
 CLorvaneApp* g_app = nullptr;

@@ -2,11 +2,11 @@
 
 #include <QCloseEvent>
 
+#include "core/items/ItemIds.h"
 #include "gui/app/CGuiDocument.h"
 #include "gui/app/CLorvaneView.h"
 #include "gui/app/CQtItemTree.h"
 #include "gui/images/Pictures.h"
-#include "core/items/ItemIds.h"
 
 CLorvaneChildFrame::CLorvaneChildFrame(CGuiDocument* document, QWidget* parent)
     : QMdiSubWindow(parent), m_document(document), m_view(new CLorvaneView(document)) {

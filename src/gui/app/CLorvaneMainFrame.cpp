@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <QWhatsThis>
 
+#include "core/items/CItemTree.h"
 #include "gui/app/AppStrings.h"
 #include "gui/app/CGuiDocument.h"
 #include "gui/app/CHelpWindow.h"
@@ -27,7 +28,6 @@
 #include "gui/app/KeyboardLocks.h"
 #include "gui/app/QtText.h"
 #include "gui/images/Pictures.h"
-#include "core/items/CItemTree.h"
 
 namespace {
 // A menu entry or toolbar button while the view or an item decides its state.

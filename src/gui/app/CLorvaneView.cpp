@@ -8,6 +8,9 @@
 #include <QStyledItemDelegate>
 #include <functional>
 
+#include "core/items/CDesktop.h"
+#include "core/items/CTreeItem.h"
+#include "core/items/ItemIds.h"
 #include "gui/app/CGuiDocument.h"
 #include "gui/app/CQtItemTree.h"
 #include "gui/app/CTreeNode.h"
@@ -15,9 +18,6 @@
 #include "gui/app/QtText.h"
 #include "gui/app/TextPrinting.h"
 #include "gui/bidding/SessionCommands.h"
-#include "core/items/CDesktop.h"
-#include "core/items/CTreeItem.h"
-#include "core/items/ItemIds.h"
 
 namespace {
 // Hands every label editor it makes to the view, which ends the edit itself.

@@ -3,8 +3,8 @@
 #include <QCheckBox>
 #include <QVBoxLayout>
 
-#include "gui/app/AppStrings.h"
 #include "core/platform/GeneralOptions.h"
+#include "gui/app/AppStrings.h"
 
 COptionsPSGeneral::COptionsPSGeneral(QWidget* parent)
     : CPropertyPage(AppString(IDS_GENERAL_PAGE), IDD_OPTIONS_GENERAL, parent),

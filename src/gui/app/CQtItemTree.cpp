@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QLabel>
 
+#include "core/items/CTreeItem.h"
 #include "gui/app/CGuiDocument.h"
 #include "gui/app/CLorvaneView.h"
 #include "gui/app/CTreeNode.h"
-#include "core/items/CTreeItem.h"
 
 namespace {
 CTreeNode* AsNode(CItemTree::Node node) {

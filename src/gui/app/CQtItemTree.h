@@ -5,8 +5,8 @@
 #include <QSet>
 #include <string>
 
-#include "gui/app/CTreeImageMap.h"
 #include "core/items/CItemTree.h"
+#include "gui/app/CTreeImageMap.h"
 
 class CGuiDocument;
 class CLorvaneView;

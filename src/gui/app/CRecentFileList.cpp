@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "gui/app/QtText.h"
 #include "core/platform/Settings.h"
+#include "gui/app/QtText.h"
 
 namespace {
 const char kSection[] = "Recent File List";

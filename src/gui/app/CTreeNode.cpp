@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QPalette>
 
+#include "core/items/CTreeItem.h"
 #include "gui/app/CQtItemTree.h"
 #include "gui/app/QtText.h"
-#include "core/items/CTreeItem.h"
 
 CTreeNode::CTreeNode(CQtItemTree& tree, CTreeItem* item)
     : QTreeWidgetItem(kType), m_tree(tree), m_item(item) {

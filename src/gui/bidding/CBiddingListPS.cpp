@@ -4,11 +4,11 @@
 #include <QKeyEvent>
 #include <QWizard>
 
+#include "core/bidding/BiddingIds.h"
+#include "core/bidding/BiddingStrings.h"
 #include "gui/app/AppStrings.h"
 #include "gui/app/CHelpWindow.h"
 #include "gui/app/CPropertySheet.h"
-#include "core/bidding/BiddingIds.h"
-#include "core/bidding/BiddingStrings.h"
 #include "gui/bidding/CBiddingListPSDeal.h"
 #include "gui/bidding/CBiddingListPSFileType.h"
 #include "gui/bidding/CBiddingListPSGeneral.h"

@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/bidding/CBiddingDeal.h"
+#include "core/bidding/CBiddingList.h"
 #include "gui/app/CHelpWindow.h"
 #include "gui/app/QtText.h"
 #include "gui/bidding/BiddingSheetIds.h"
-#include "core/bidding/CBiddingDeal.h"
-#include "core/bidding/CBiddingList.h"
 #include "gui/bidding/CBiddingListPS.h"
 
 namespace {

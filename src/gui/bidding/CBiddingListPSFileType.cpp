@@ -2,8 +2,8 @@
 
 #include <QVBoxLayout>
 
-#include "gui/bidding/BiddingSheetIds.h"
 #include "core/bidding/CBiddingList.h"
+#include "gui/bidding/BiddingSheetIds.h"
 #include "gui/bidding/CBiddingListPS.h"
 #include "gui/bidding/RadioGroup.h"
 

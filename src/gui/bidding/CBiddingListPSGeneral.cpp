@@ -5,10 +5,10 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "gui/app/QtText.h"
 #include "core/bidding/BiddingIds.h"
-#include "gui/bidding/BiddingSheetIds.h"
 #include "core/bidding/CBiddingList.h"
+#include "gui/app/QtText.h"
+#include "gui/bidding/BiddingSheetIds.h"
 #include "gui/bidding/CBiddingListPS.h"
 #include "gui/bidding/RadioGroup.h"
 

@@ -2,8 +2,8 @@
 
 #include <QList>
 
-#include "gui/app/CPropertySheet.h"
 #include "core/defence/CAutomaticDefensiveBidding.h"
+#include "gui/app/CPropertySheet.h"
 
 class CAutomaticDefensiveActionPage;
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "gui/app/CPropertyPage.h"
 #include "core/defence/CAutomaticDefensiveBidding.h"
+#include "gui/app/CPropertyPage.h"
 
 // A page of the Automatic Defensive Actions sheet: labelled edits, each holding one of the
 // defensive-action texts, in framed groups. No validation: any text, also an empty one.

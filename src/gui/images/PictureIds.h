@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/bidding/BiddingIds.h"  // kBidCount
-#include "core/items/ItemIds.h"        // the tree pictures and the toolbar's command ids
+#include "core/items/ItemIds.h"       // the tree pictures and the toolbar's command ids
 
 // Bitmap ids of the bidding table's pictures. The toolbar's pictures are keyed by the
 // command ids of items/ItemIds.h.

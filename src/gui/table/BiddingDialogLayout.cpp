@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "gui/table/DialogIds.h"
 #include "core/table/TableStrings.h"
+#include "gui/table/DialogIds.h"
 #include "gui/table/TableTexts.h"
 
 namespace {

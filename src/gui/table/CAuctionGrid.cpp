@@ -2,10 +2,10 @@
 
 #include <QMenu>
 
-#include "gui/app/QtText.h"
 #include "core/bidding/CAuction.h"
 #include "core/bidding/CCall.h"
 #include "core/deals/Seats.h"
+#include "gui/app/QtText.h"
 #include "gui/table/CEditCommentDialog.h"
 #include "gui/table/DialogIds.h"
 #include "gui/table/IAuctionGridOwner.h"

@@ -1,10 +1,10 @@
 #include "gui/table/CBiddingBox.h"
 
 #include "core/bidding/BiddingIds.h"
+#include "core/table/TableIds.h"
 #include "gui/images/Pictures.h"
 #include "gui/table/BiddingDialogLayout.h"
 #include "gui/table/CDialogUnits.h"
-#include "core/table/TableIds.h"
 
 CBiddingBox::CBiddingBox()
     : CHandDisplay({{IDC_FIRST_DEAL, kFirstDealFaces},

@@ -8,15 +8,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "core/bidding/CBiddingDeal.h"
+#include "core/platform/GeneralOptions.h"
+#include "core/table/CBiddingTable.h"
 #include "gui/app/CHelpWindow.h"
 #include "gui/app/QtText.h"
-#include "core/bidding/CBiddingDeal.h"
 #include "gui/grid/DialogFont.h"
 #include "gui/images/Pictures.h"
-#include "core/platform/GeneralOptions.h"
 #include "gui/table/BiddingDialogLayout.h"
 #include "gui/table/CAuctionGrid.h"
-#include "core/table/CBiddingTable.h"
 #include "gui/table/CDialogUnits.h"
 #include "gui/table/CPictureButton.h"
 #include "gui/table/DialogIds.h"

@@ -6,9 +6,9 @@
 
 #include <QDialog>
 
+#include "core/table/IBiddingTableView.h"
 #include "gui/table/CBiddingBox.h"
 #include "gui/table/IAuctionGridOwner.h"
-#include "core/table/IBiddingTableView.h"
 
 class CAuctionGrid;
 class CBiddingDeal;

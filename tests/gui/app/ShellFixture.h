@@ -10,13 +10,13 @@
 #include <string>
 
 #include "CScriptedPrompts.h"
+#include "core/items/CDesktop.h"
+#include "core/items/CTreeItem.h"
 #include "gui/app/CGuiDocument.h"
 #include "gui/app/CLorvaneApp.h"
 #include "gui/app/CLorvaneChildFrame.h"
 #include "gui/app/CLorvaneMainFrame.h"
 #include "gui/app/CLorvaneView.h"
-#include "core/items/CDesktop.h"
-#include "core/items/CTreeItem.h"
 
 class QTemporaryDir;
 

@@ -10,13 +10,13 @@
 #include <QTest>
 
 #include "ShellFixture.h"
+#include "core/items/ItemIds.h"
+#include "core/platform/GeneralOptions.h"
+#include "core/platform/Settings.h"
 #include "gui/app/CQtPrompts.h"
 #include "gui/app/CQtStatusDisplay.h"
 #include "gui/app/CommandTable.h"
 #include "gui/app/QtText.h"
-#include "core/items/ItemIds.h"
-#include "core/platform/GeneralOptions.h"
-#include "core/platform/Settings.h"
 
 const char kEmptyDocument[] = "61463003\r\n6146300Desktop\r\n6146399\r\n";
 

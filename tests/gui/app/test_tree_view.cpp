@@ -12,10 +12,10 @@
 #include <QTimer>
 
 #include "ShellFixture.h"
+#include "core/items/ItemIds.h"
 #include "gui/app/CHelpWindow.h"
 #include "gui/app/CQtItemTree.h"
 #include "gui/app/TextPrinting.h"
-#include "core/items/ItemIds.h"
 
 namespace {
 // A document with A (no children) and B (a deletable child B1, an undeletable B2) under its

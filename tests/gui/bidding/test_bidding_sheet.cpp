@@ -7,13 +7,13 @@
 #include <QWizard>
 
 #include "ShellFixture.h"
-#include "gui/app/CQtItemTree.h"
 #include "core/bidding/BiddingDialogLauncher.h"
 #include "core/bidding/CBiddingDeal.h"
 #include "core/bidding/CBiddingList.h"
 #include "core/deals/Seats.h"
 #include "core/items/ItemIds.h"
 #include "core/platform/Settings.h"
+#include "gui/app/CQtItemTree.h"
 
 namespace {
 // The sessions A (Ann and Bob) and B (no participants).

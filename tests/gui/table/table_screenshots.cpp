@@ -16,8 +16,8 @@
 #include "core/platform/CMemorySettingsStore.h"
 #include "core/platform/Prompts.h"
 #include "core/platform/Settings.h"
-#include "gui/table/CBiddingDialog.h"
 #include "core/table/CBiddingTable.h"
+#include "gui/table/CBiddingDialog.h"
 #include "gui/table/DialogIds.h"
 
 namespace {

@@ -10,7 +10,6 @@
 
 #include "CScriptedPrompts.h"
 #include "TableHelpers.h"
-#include "gui/app/CHelpWindow.h"
 #include "core/bidding/BiddingIds.h"
 #include "core/bidding/CAuction.h"
 #include "core/bidding/CCall.h"
@@ -21,13 +20,14 @@
 #include "core/platform/GeneralOptions.h"
 #include "core/platform/Prompts.h"
 #include "core/platform/Settings.h"
+#include "core/table/CBiddingTable.h"
+#include "core/table/TableStrings.h"
+#include "gui/app/CHelpWindow.h"
 #include "gui/table/CAuctionGrid.h"
 #include "gui/table/CBiddingDialog.h"
 #include "gui/table/CBiddingDialogLauncher.h"
-#include "core/table/CBiddingTable.h"
 #include "gui/table/CPictureButton.h"
 #include "gui/table/DialogIds.h"
-#include "core/table/TableStrings.h"
 
 namespace {
 const QColor kRed(255, 0, 0);
