@@ -491,7 +491,7 @@ void CBiddingDeal::TakeBridgeDaComment(int seat, const std::string& line) {
 }
 
 unsigned CBiddingDeal::GetImportFilterId() {
-    switch (CBiddingList().GetFileType()) {
+    switch (CBiddingList::DefaultFileType()) {
         case FILE_TYPE_BRIDGE_DA:
             return IDS_FILTER_BRIDGE_DA_FIRST;
         case FILE_TYPE_PBN:
@@ -503,7 +503,7 @@ unsigned CBiddingDeal::GetImportFilterId() {
 
 void CBiddingDeal::TakePbnGame(CPbnGame* game) {
     static const char* const kSeatTags[kSeatCount] = {"West", "North", "East", "South"};
-    const int pbnInfo = CBiddingList().GetPbnInfo();
+    const int pbnInfo = CBiddingList::DefaultPbnInfo();
     POSITION pos;
     game->GetHeadChildPosition(pos);
     while (pos) {

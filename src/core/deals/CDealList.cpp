@@ -10,6 +10,7 @@
 #include "core/platform/CFile.h"
 #include "core/platform/CStatusProgress.h"
 #include "core/platform/Prompts.h"
+#include "core/platform/Settings.h"
 #include "core/platform/StatusDisplay.h"
 
 namespace {
@@ -82,6 +83,7 @@ bool CDealList::Import(const std::string& path, const std::string& ext) {
     if (file == nullptr) {
         return false;
     }
+    RecheckSettings();  // the deals read settings; another program may have changed them
     CStatusProgress progress(GetStatusDisplay(), LoadString(IDS_IMPORTING), file->GetLength(), 0);
     for (;;) {
         std::unique_ptr<CDeal> deal(CreateDeal());
