@@ -55,24 +55,39 @@ int CDeal::GetCardNumber(int suit, const std::string& text, std::size_t pos) {
     return suit * kCardsPerSuit + GetRankValue(text, pos);
 }
 
-const std::string& CDeal::GetSuitText(int seat, int suit) const {
-    static const std::string kNoCards;
-    return IsValidSeatAndSuit(seat, suit) ? m_hands[seat * kSuitCount + suit] : kNoCards;
+std::pair<std::size_t, std::size_t> CDeal::SuitRange(int seat, int suit) const {
+    std::size_t first = 0;
+    for (int field = seat * kSuitCount + suit; field > 0; --field) {
+        first = m_cards.find(',', first) + 1;
+    }
+    return {first, std::min(m_cards.find(',', first), m_cards.size())};
+}
+
+std::string CDeal::GetSuitText(int seat, int suit) const {
+    if (!IsValidSeatAndSuit(seat, suit)) {
+        return std::string();
+    }
+    const auto [first, last] = SuitRange(seat, suit);
+    return m_cards.substr(first, last - first);
 }
 
 void CDeal::SetSuitText(int seat, int suit, const std::string& text, bool replace) {
     if (!IsValidSeatAndSuit(seat, suit)) {
         return;
     }
-    std::string& hand = m_hands[seat * kSuitCount + suit];
+    auto [first, last] = SuitRange(seat, suit);
     if (replace) {
-        hand.clear();
+        m_cards.erase(first, last - first);
+        last = first;
     }
+    std::string letters;
+    letters.reserve(text.size());
     for (char c : text) {
         if (c != ',' && c != '\r' && c != '\n') {
-            hand += c;
+            letters += c;
         }
     }
+    m_cards.insert(last, letters);
 }
 
 void CDeal::AddCard(int seat, int cardNumber) {
@@ -90,8 +105,10 @@ void CDeal::SortSuit(int seat, int suit) {
     }
     // Taking out the lowest rank value again and again, the first on a tie, is a stable sort;
     // an insertion sort does it in place, which suits the few letters of a suit.
-    std::string& hand = m_hands[seat * kSuitCount + suit];
-    for (std::size_t i = 1; i < hand.size(); ++i) {
+    const auto [first, last] = SuitRange(seat, suit);
+    char* hand = m_cards.data() + first;
+    const std::size_t size = last - first;
+    for (std::size_t i = 1; i < size; ++i) {
         const char letter = hand[i];
         const int rank = RankValueOf(letter);
         std::size_t j = i;
@@ -116,7 +133,7 @@ void CDeal::CompleteEmptyHand() {
     for (int seat = 0; seat < kSeatCount; ++seat) {
         bool empty = true;
         for (int suit = 0; suit < kSuitCount; ++suit) {
-            const std::string& text = m_hands[seat * kSuitCount + suit];
+            const std::string text = GetSuitText(seat, suit);
             empty = empty && text.empty();
             for (std::size_t pos = 0; pos < text.size(); ++pos) {
                 if (GetRankValue(text, pos) != 0) {
@@ -142,12 +159,17 @@ void CDeal::ReadHands(long code, const std::string& text) {
     if (code != 1) {
         return;
     }
-    std::string rest = text;
-    for (int seat = 0; seat < kSeatCount; ++seat) {
-        for (int suit = 0; suit < kSuitCount; ++suit) {
-            SetSuitText(seat, suit, NextToken(rest), true);
+    // The first 16 fields are the suits; missing ones are empty, further ones are dropped.
+    constexpr int kSeparators = kSeatCount * kSuitCount - 1;
+    int separators = 0;
+    std::size_t end = 0;
+    for (; end < text.size(); ++end) {
+        if (text[end] == ',' && separators++ == kSeparators) {
+            break;
         }
     }
+    m_cards.assign(text, 0, end);
+    m_cards.append(static_cast<std::size_t>(kSeparators - std::min(separators, kSeparators)), ',');
 }
 
 std::string CDeal::GetEvent() const {
@@ -341,14 +363,7 @@ void CDeal::GetDescription(std::string& out) {
 }
 
 void CDeal::WriteFields() {
-    std::string hands;
-    for (std::size_t i = 0; i < m_hands.size(); ++i) {
-        if (i > 0) {
-            hands += ',';
-        }
-        hands += m_hands[i];
-    }
-    WriteLine(1, hands);
+    WriteLine(1, m_cards);
 }
 
 long CDeal::GetSortKey() const {
@@ -370,9 +385,7 @@ bool CDeal::OnDoubleClick(CItemTree* tree) {
 
 void CDeal::ResetDeal() {
     m_event.clear();
-    for (std::string& hand : m_hands) {
-        hand.clear();
-    }
+    m_cards.assign(kSeatCount * kSuitCount - 1, ',');
 }
 
 unsigned CDeal::GetImportFilterId() {

@@ -23,7 +23,7 @@ public:
     static int GetCardNumber(int suit, const std::string& text, std::size_t pos);
 
     // Empty for a seat or suit out of range.
-    const std::string& GetSuitText(int seat, int suit) const;
+    std::string GetSuitText(int seat, int suit) const;
     // Appends (or with replace, replaces). Commas and line ends are dropped: the document
     // keeps all suit texts comma-joined on one line.
     void SetSuitText(int seat, int suit, const std::string& text, bool replace);
@@ -120,7 +120,11 @@ public:
 
 private:
     static bool IsValidSeatAndSuit(int seat, int suit);
+    // Where a suit's letters lie in m_cards: first and one past the last.
+    std::pair<std::size_t, std::size_t> SuitRange(int seat, int suit) const;
 
-    std::array<std::string, kSeatCount * kSuitCount> m_hands;
+    // The 16 suit texts, seat by seat and spades to clubs, joined by "," as the document
+    // stores them: one small string instead of 16 (a suit text never holds a comma).
+    std::string m_cards;
     std::string m_event;
 };

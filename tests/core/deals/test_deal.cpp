@@ -95,6 +95,8 @@ TEST(Deal, HandsFieldRoundTripAndSafeSuitTexts) {
     copy.ReadHands(2, "ignored,,,,");
     copy.ReadHands(1, "A,K");  // a short field empties the rest
     EXPECT_EQ(HandsOf(copy), "W:A.K.. N:... E:... S:...");
+    copy.ReadHands(1, "A,,,,,,,,,,,,,,,2,extra,,");  // fields past the sixteenth are dropped
+    EXPECT_EQ(Written(copy), "0009900A1\r\n0009901A,,,,,,,,,,,,,,,2\r\n0009999\r\n");
 }
 
 TEST(Deal, NameAfterLastChildContinuesTheNumbering) {
