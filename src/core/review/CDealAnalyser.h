@@ -20,8 +20,7 @@ public:
     // goes from 0 to the number of deals; cancel, when given and set, stops between batches.
     // False when cancelled: the results then hold only the deals done so far.
     bool AnalyseAll(const std::vector<CDeal*>& deals, std::vector<DealAnalysis>& results,
-                    CStatusProgress* progress = nullptr,
-                    const std::atomic<bool>* cancel = nullptr);
+                    CStatusProgress* progress = nullptr, const std::atomic<bool>* cancel = nullptr);
 
 private:
     void AddPar(CDeal& deal, DealAnalysis& analysis);
