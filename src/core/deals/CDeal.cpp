@@ -71,6 +71,17 @@ std::string CDeal::GetSuitText(int seat, int suit) const {
     return m_cards.substr(first, last - first);
 }
 
+namespace {
+// What a suit text keeps of the given letters: no commas, no line ends.
+void AppendSuitLetters(std::string& cards, const std::string& text) {
+    for (char c : text) {
+        if (c != ',' && c != '\r' && c != '\n') {
+            cards += c;
+        }
+    }
+}
+}  // namespace
+
 void CDeal::SetSuitText(int seat, int suit, const std::string& text, bool replace) {
     if (!IsValidSeatAndSuit(seat, suit)) {
         return;
@@ -81,13 +92,28 @@ void CDeal::SetSuitText(int seat, int suit, const std::string& text, bool replac
         last = first;
     }
     std::string letters;
-    letters.reserve(text.size());
-    for (char c : text) {
-        if (c != ',' && c != '\r' && c != '\n') {
-            letters += c;
-        }
-    }
+    AppendSuitLetters(letters, text);
     m_cards.insert(last, letters);
+}
+
+void CDeal::AppendSuitTexts(const SuitTexts& texts) {
+    std::size_t size = m_cards.size();
+    for (const std::string& text : texts) {
+        size += text.size();
+    }
+    std::string cards;
+    cards.reserve(size);
+    std::size_t first = 0;
+    for (const std::string& text : texts) {
+        const std::size_t last = std::min(m_cards.find(',', first), m_cards.size());
+        if (first > 0) {
+            cards += ',';
+        }
+        cards.append(m_cards, first, last - first);
+        AppendSuitLetters(cards, text);
+        first = last + 1;
+    }
+    m_cards = std::move(cards);
 }
 
 void CDeal::AddCard(int seat, int cardNumber) {
@@ -103,20 +129,22 @@ void CDeal::SortSuit(int seat, int suit) {
     if (!IsValidSeatAndSuit(seat, suit)) {
         return;
     }
-    // Taking out the lowest rank value again and again, the first on a tie, is a stable sort;
-    // an insertion sort does it in place, which suits the few letters of a suit.
+    // Stable, in time linear in the text: a file can make a suit of any length. The letters
+    // of each rank value, in their order, go after those of the lower values.
     const auto [first, last] = SuitRange(seat, suit);
-    char* hand = m_cards.data() + first;
-    const std::size_t size = last - first;
-    for (std::size_t i = 1; i < size; ++i) {
-        const char letter = hand[i];
-        const int rank = RankValueOf(letter);
-        std::size_t j = i;
-        for (; j > 0 && RankValueOf(hand[j - 1]) > rank; --j) {
-            hand[j] = hand[j - 1];
-        }
-        hand[j] = letter;
+    const std::string_view hand(m_cards.data() + first, last - first);
+    std::array<std::size_t, kCardsPerSuit + 2> start{};  // start[v + 1]: letters of value v
+    for (char letter : hand) {
+        ++start[static_cast<std::size_t>(RankValueOf(letter)) + 1];
     }
+    for (std::size_t value = 1; value < start.size(); ++value) {
+        start[value] += start[value - 1];
+    }
+    std::string sorted(hand.size(), '\0');
+    for (char letter : hand) {
+        sorted[start[static_cast<std::size_t>(RankValueOf(letter))]++] = letter;
+    }
+    m_cards.replace(first, sorted.size(), sorted);
 }
 
 void CDeal::SortHands() {

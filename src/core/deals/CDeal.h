@@ -14,6 +14,9 @@ class IControlEnabler;
 // the end of the name; dealer and vulnerability follow from it.
 class CDeal : public CNumberedItem {
 public:
+    // Suit texts seat by seat (by seat index), spades to clubs within a seat.
+    using SuitTexts = std::array<std::string, kSeatCount * kSuitCount>;
+
     CDeal(unsigned defaultNameId, int kind, unsigned image, unsigned expandedImage,
           unsigned contextMenu);
 
@@ -27,6 +30,10 @@ public:
     // Appends (or with replace, replaces). Commas and line ends are dropped: the document
     // keeps all suit texts comma-joined on one line.
     void SetSuitText(int seat, int suit, const std::string& text, bool replace);
+    // Appends each suit's text to that suit, as SetSuitText does, in one pass: readers
+    // gather a deal's cards first, so that a file naming suits over and over costs time
+    // in proportion to its size.
+    void AppendSuitTexts(const SuitTexts& texts);
     void AddCard(int seat, int cardNumber);
     // Orders the suit's letters by rank value, ace first; letters of no rank come first.
     void SortSuit(int seat, int suit);

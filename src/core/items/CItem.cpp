@@ -183,9 +183,7 @@ void CItem::WriteLine(int code, const std::string& value, int a, int b) {
         const bool lastPiece = next > text.size();
         const std::string_view piece = text.substr(start, end - start);
         if (!(piece.empty() && lastPiece && code != kOpeningCode && code != kClosingCode)) {
-            m_archive->WriteString(header);
-            m_archive->WriteString(piece);
-            m_archive->WriteString("\r\n");
+            m_archive->WriteLine(header, piece);
         }
         start = next;
     }
