@@ -1,7 +1,5 @@
 #pragma once
 
-#include <span>
-
 #include "core/items/StringTable.h"
 
 // Texts of bidding: calls, auctions, bidding deals and sessions.
@@ -10,4 +8,5 @@ constexpr unsigned IDS_LOG_BOOK = 61815;
 constexpr unsigned IDS_SELECT_PLAYER = 61816;
 constexpr unsigned IDS_SESSION_OPTIONS = 61818;
 
-std::span<const StringResource> BiddingStringTable();
+// Adds these texts to the string table.
+void RegisterBiddingStrings();

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <span>
-
 #include "core/items/StringTable.h"
 
 // Texts of deals and deal files.
@@ -16,4 +14,5 @@ constexpr unsigned IDS_EXPORT_CANNOT_WRITE = 62003;
 constexpr unsigned IDS_EXPORT_LEFT_OUT = 62004;
 constexpr unsigned IDS_EXPORT_LEFT_OUT_MORE = 62005;
 
-std::span<const StringResource> DealsStringTable();
+// Adds these texts to the string table.
+void RegisterDealsStrings();

@@ -15,6 +15,6 @@ const StringResource kStrings[] = {
 };
 }  // namespace
 
-std::span<const StringResource> TableStringTable() {
-    return kStrings;
+void RegisterTableStrings() {
+    RegisterStringTable(kStrings);
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <span>
-
 #include "core/items/StringTable.h"
 
 // Texts of the bidding table.
@@ -16,4 +14,5 @@ constexpr unsigned IDS_COMPASS_SOUTH = 62303;
 constexpr unsigned IDS_COMPASS_WEST = 62304;
 constexpr unsigned IDS_DEALER_MARK = 62305;
 
-std::span<const StringResource> TableStringTable();
+// Adds these texts to the string table.
+void RegisterTableStrings();

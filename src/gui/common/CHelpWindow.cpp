@@ -1,4 +1,4 @@
-#include "gui/app/CHelpWindow.h"
+#include "gui/common/CHelpWindow.h"
 
 #include <QAction>
 #include <QPointer>
@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/items/ItemIds.h"
-#include "gui/app/AppStrings.h"
+#include "gui/common/AppStrings.h"
 #include "gui/images/Pictures.h"
 
 namespace {
