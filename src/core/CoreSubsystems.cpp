@@ -6,6 +6,7 @@
 #include "core/bidding/CBiddingList.h"
 #include "core/deals/DealsStrings.h"
 #include "core/defence/DefenceStrings.h"
+#include "core/review/ReviewStrings.h"
 #include "core/table/TableStrings.h"
 
 namespace {
@@ -14,6 +15,7 @@ namespace {
     RegisterBiddingStrings();
     RegisterDefenceStrings();
     RegisterTableStrings();
+    RegisterReviewStrings();
     CBiddingList::RegisterWithDesktop();
     return true;
 }();

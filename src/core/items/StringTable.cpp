@@ -22,12 +22,19 @@ void RegisterStringTable(std::span<const StringResource> table) {
     }
 }
 
+std::string LoadStringFrom(std::span<const StringResource> table, unsigned id) {
+    for (const StringResource& entry : table) {
+        if (entry.id == id) {
+            return entry.text;
+        }
+    }
+    return {};
+}
+
 std::string LoadString(unsigned id) {
     for (const auto& table : RegisteredTables()) {
-        for (const StringResource& entry : table) {
-            if (entry.id == id) {
-                return entry.text;
-            }
+        if (std::string text = LoadStringFrom(table, id); !text.empty()) {
+            return text;
         }
     }
     return {};

@@ -15,3 +15,7 @@ void RegisterStringTable(std::span<const StringResource> table);
 
 // The text with that id from any registered table; empty for id 0 or an unknown id.
 std::string LoadString(unsigned id);
+// The text with that id from one table; empty when it has none.
+std::string LoadStringFrom(std::span<const StringResource> table, unsigned id);
+// The text with that id from one table; empty when it has none.
+std::string LoadStringFrom(std::span<const StringResource> table, unsigned id);
