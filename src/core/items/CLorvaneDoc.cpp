@@ -1,5 +1,7 @@
 #include "core/items/CLorvaneDoc.h"
 
+#include <filesystem>
+
 #include "core/items/CArchive.h"
 #include "core/items/CDesktop.h"
 #include "core/items/ItemIds.h"
@@ -32,7 +34,7 @@ bool CLorvaneDoc::OnOpenDocument(const std::string& path) {
     m_desktop = std::make_unique<CDesktop>();
     m_loadFailed = false;
     CArchive archive(*file, CArchive::Mode::Load);
-    Serialize(archive);
+    Serialize(archive, file->GetFileName());
     m_pathName = path;
     m_modified = false;
     return true;
@@ -47,7 +49,8 @@ bool CLorvaneDoc::OnSaveDocument(const std::string& path) {
     bool saved = saveFile.Open();
     if (saved) {
         CArchive archive(saveFile.File(), CArchive::Mode::Store);
-        Serialize(archive);
+        // The bytes go to a temporary file; the person knows the document by its own name.
+        Serialize(archive, std::filesystem::path(path).filename().string());
         saved = saveFile.Commit();
     }
     if (!saved) {
@@ -59,9 +62,8 @@ bool CLorvaneDoc::OnSaveDocument(const std::string& path) {
     return true;
 }
 
-void CLorvaneDoc::Serialize(CArchive& ar) {
+void CLorvaneDoc::Serialize(CArchive& ar, const std::string& name) {
     CFile& file = ar.GetFile();
-    const std::string name = file.GetFileName();
     CStatusProgress progress(
         GetStatusDisplay(),
         FormatMessageText(LoadString(ar.IsLoading() ? IDS_OPENING_FILE : IDS_SAVING_FILE), {name}),

@@ -24,8 +24,9 @@ public:
     // Writes the document so that the old file is replaced only by a complete new one.
     // Refused, with a message, in the failed state.
     bool OnSaveDocument(const std::string& path);
-    // Reads or writes the whole tree, with progress in the status bar.
-    void Serialize(CArchive& ar);
+    // Reads or writes the whole tree, with progress in the status bar under the document's
+    // file name.
+    void Serialize(CArchive& ar, const std::string& name);
 
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified) { m_modified = modified; }
