@@ -9,5 +9,9 @@ constexpr unsigned IDS_SESSION_PROPERTIES = 61813;
 constexpr unsigned IDS_LOG_BOOK = 61815;
 constexpr unsigned IDS_SELECT_PLAYER = 61816;
 constexpr unsigned IDS_SESSION_OPTIONS = 61818;
+constexpr unsigned IDS_NO_DEALS_FOUND = 62440;
+constexpr unsigned IDS_DEALS_IMPORTED = 62441;
+constexpr unsigned IDS_DEALS_WITHOUT_CARDS = 62442;
+constexpr unsigned IDS_IMPORT_FILE_MISSING = 62443;
 
 std::span<const StringResource> BiddingStringTable();

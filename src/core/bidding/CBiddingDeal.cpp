@@ -319,6 +319,10 @@ bool CBiddingDeal::GetText(std::string& text, bool topLevel) {
 
 // ---- The log-book ----
 
+std::string GetLogBookPath() {
+    return GetDataFolder() + LoadString(IDS_LOG_BOOK) + ".lv";
+}
+
 void CBiddingDeal::WriteLogBook() {
     CItem* ownSession = GetParent();
     auto* session = GetSession();
@@ -326,7 +330,7 @@ void CBiddingDeal::WriteLogBook() {
         return;  // a deal outside a session has no place in the log-book
     }
     const int ownIndex = GetIndex();
-    const std::string path = GetDataFolder() + LoadString(IDS_LOG_BOOK) + ".lv";
+    const std::string path = GetLogBookPath();
 
     CLorvaneDoc logBook;
     logBook.SetReportLoadErrors(false);

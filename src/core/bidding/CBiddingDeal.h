@@ -137,3 +137,6 @@ private:
     std::unique_ptr<CAuction> m_auction;
     int m_startPlayer = -1;
 };
+
+// The log-book document in the user's data folder.
+std::string GetLogBookPath();
