@@ -366,13 +366,15 @@ void CBiddingTable::Hide() {
     hidden->SetModified();
 }
 
-void CBiddingTable::LogBook() {
+bool CBiddingTable::LogBook() {
     SaveComment();
-    m_deal->WriteLogBook();
-    if (IStatusDisplay* status = GetStatusDisplay()) {
+    const bool logged = m_deal->WriteLogBook();
+    IStatusDisplay* status = GetStatusDisplay();
+    if (logged && status != nullptr) {
         status->SetStatusText(FormatMessageText(LoadString(IDS_DEAL_LOGGED), {m_deal->GetName()}));
     }
     SetDefaultFocus(true);
+    return logged;
 }
 
 void CBiddingTable::Copy() {

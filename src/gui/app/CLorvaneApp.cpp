@@ -7,7 +7,7 @@
 #include <clocale>
 
 #include "core/bidding/BiddingListSheet.h"
-#include "core/bidding/CBiddingDeal.h"
+#include "core/bidding/CLogBook.h"
 #include "core/bidding/CBiddingList.h"
 #include "core/deals/DealFileFormats.h"
 #include "core/items/ItemsStrings.h"
@@ -159,7 +159,7 @@ void CLorvaneApp::OnFileOpen() {
 }
 
 void CLorvaneApp::OnFileOpenLogBook() {
-    const QString path = QString::fromStdString(GetLogBookPath());
+    const QString path = QString::fromStdString(CLogBook::Path());
     if (!QFileInfo::exists(path)) {
         ShowMessage(ToBytes(AppString(IDS_NO_LOG_BOOK)), MessageIcon::Information);
         return;
@@ -337,11 +337,16 @@ bool CLorvaneApp::RestoreWindowPlacement(QWidget* window) {
     if (showCommand == 0 || window == nullptr) {
         return false;
     }
-    // The minimized and maximized positions are left to the window manager.
-    const int left = GetSetting("rcNormalPosition_left", 0);
-    const int top = GetSetting("rcNormalPosition_top", 0);
-    const int right = GetSetting("rcNormalPosition_right", 0);
-    const int bottom = GetSetting("rcNormalPosition_bottom", 0);
+    // The minimized and maximized positions are left to the window manager. The settings
+    // file may hold anything: beyond any screen, a coordinate only makes the sums overflow.
+    static constexpr int kFarthest = 1 << 20;
+    auto coordinate = [](const char* key) {
+        return qBound(-kFarthest, GetSetting(key, 0), kFarthest);
+    };
+    const int left = coordinate("rcNormalPosition_left");
+    const int top = coordinate("rcNormalPosition_top");
+    const int right = coordinate("rcNormalPosition_right");
+    const int bottom = coordinate("rcNormalPosition_bottom");
     const QRect normal(left, top, right - left, bottom - top);
     if (normal.width() > 0 && normal.height() > 0) {
         window->setGeometry(OnScreen(normal));

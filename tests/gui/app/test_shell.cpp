@@ -1,16 +1,20 @@
+#include <limits>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
+#include <QScreen>
 #include <QTest>
 
 #include "ShellFixture.h"
-#include "core/bidding/CBiddingDeal.h"
+#include "core/bidding/CLogBook.h"
 #include "core/items/ItemIds.h"
 #include "core/platform/GeneralOptions.h"
 #include "core/platform/Settings.h"
@@ -170,7 +174,7 @@ private slots:
         shell.Action(ID_FILE_OPEN_LOG_BOOK)->trigger();
         QVERIFY(
             QString::fromStdString(shell.LastMessage()).startsWith("The log-book is still empty"));
-        const QString logBook = QString::fromStdString(GetLogBookPath());
+        const QString logBook = QString::fromStdString(CLogBook::Path());
         QDir().mkpath(QFileInfo(logBook).absolutePath());
         QVERIFY(QFile::copy(good, logBook));
         shell.Action(ID_FILE_OPEN_LOG_BOOK)->trigger();
@@ -208,6 +212,21 @@ private slots:
         QVERIFY(again.InitInstance({}));
         QCOMPARE(again.MainFrame()->isMaximized(), maximized);
         QCOMPARE(again.MainFrame()->normalGeometry(), normal);
+    }
+
+    void ExtremeWindowPlacementSettingsStillShowTheWindowOnScreen() {
+        ShellFixture shell;
+        WriteSetting("showCmd", 1);
+        WriteSetting("rcNormalPosition_left", std::numeric_limits<int>::min());
+        WriteSetting("rcNormalPosition_top", -5);
+        WriteSetting("rcNormalPosition_right", std::numeric_limits<int>::max());
+        WriteSetting("rcNormalPosition_bottom", std::numeric_limits<int>::max());
+        shell.Start();
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        // As large as the screen at most, and on it.
+        const QRect placed = shell.Frame().normalGeometry();
+        QVERIFY(placed.width() <= available.width() && placed.height() <= available.height());
+        QVERIFY(available.intersects(placed));
     }
 
     void GeneralOptionsStoreOnlyOnOk_data() {
