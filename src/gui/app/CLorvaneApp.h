@@ -37,6 +37,11 @@ public:
     // The document's window, activated when the file is open already; null (after a message)
     // when the file cannot be read.
     CLorvaneChildFrame* OpenDocumentFile(const QString& path) override;
+    // The log-book document, where the bidding table logs deals.
+    void OnFileOpenLogBook();
+    // A deal file opened as a document: with the person's consent its deals go into a new
+    // session of a new document.
+    CLorvaneChildFrame* ImportDealFile(const QString& path);
     void OpenRecentFile(int index) override;
     CRecentFileList& RecentFiles() { return m_recentFiles; }
     const CRecentFileList& RecentFiles() const override { return m_recentFiles; }
@@ -55,6 +60,7 @@ signals:
 
 private:
     CLorvaneChildFrame* ShowDocument(class CGuiDocument* document);
+    void NoteRecentFile(const class CGuiDocument& document);
 
     std::unique_ptr<CQtPrompts> m_prompts;
     std::unique_ptr<CQtBiddingListSheet> m_biddingListSheet;
