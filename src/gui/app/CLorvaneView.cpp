@@ -18,6 +18,7 @@
 #include "gui/app/QtText.h"
 #include "gui/app/TextPrinting.h"
 #include "gui/bidding/SessionCommands.h"
+#include "gui/review/CSessionReviewDialog.h"
 
 namespace {
 // Hands every label editor it makes to the view, which ends the edit itself.
@@ -167,6 +168,7 @@ bool CLorvaneView::IsViewCommand(unsigned id) {
         case ID_FILE_PRINT_DIRECT:
         case ID_FILE_PRINT_PREVIEW:
         case ID_HELP:
+        case ID_REVIEW_SESSION:
             return true;
         default:
             return IsItemCommand(id);
@@ -208,6 +210,8 @@ bool CLorvaneView::IsCommandEnabled(unsigned id, CTreeItem* selected) {
             return selected != nullptr && selected->CanCopy();
         case ID_HELP:
             return true;
+        case ID_REVIEW_SESSION:
+            return noEdit && CanReviewSession(selected);
         default:
             return selected != nullptr && IsItemCommand(id) && selected->OnCommand(nullptr, id);
     }
@@ -280,6 +284,9 @@ void CLorvaneView::OnCommand(unsigned id) {
         }
         case ID_HELP:
             emit HelpRequested(GetHelpContext());
+            break;
+        case ID_REVIEW_SESSION:
+            ReviewSession(selected, this);
             break;
         default:
             break;
