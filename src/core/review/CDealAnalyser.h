@@ -1,0 +1,29 @@
+#pragma once
+
+#include <atomic>
+#include <vector>
+
+#include "core/review/DoubleDummy.h"
+
+class CDeal;
+class CStatusProgress;
+class IDoubleDummySolver;
+
+// Double-dummy tables and par of deals, one at a time or many in batches.
+class CDealAnalyser {
+public:
+    explicit CDealAnalyser(IDoubleDummySolver& solver) : m_solver(solver) {}
+
+    // One deal, with the solver's single-table call.
+    DealAnalysis Analyse(CDeal& deal);
+    // Every deal, the analysable ones in batches of the solver's size. Progress, when given,
+    // goes from 0 to the number of deals; cancel, when given and set, stops between batches.
+    // False when cancelled: the results then hold only the deals done so far.
+    bool AnalyseAll(const std::vector<CDeal*>& deals, std::vector<DealAnalysis>& results,
+                    CStatusProgress* progress = nullptr, const std::atomic<bool>* cancel = nullptr);
+
+private:
+    void AddPar(CDeal& deal, DealAnalysis& analysis);
+
+    IDoubleDummySolver& m_solver;
+};
