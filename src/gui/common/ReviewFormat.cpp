@@ -130,15 +130,19 @@ QString SignedNumber(int value) {
                        : QStringLiteral("0");
 }
 
-QString ResultText(const ResultShown& result) {
+QString MadeText(const ResultShown& result) {
     if (result.contract.level == 0) {
-        return SignedNumber(0);
+        return {};
     }
     const int needed = result.contract.level + 6;
-    const QString made = result.tricks >= needed
-                             ? ReviewText(IDS_REVIEW_MAKES).arg(result.tricks)
-                             : ReviewText(IDS_REVIEW_DOWN).arg(needed - result.tricks);
-    return made + QStringLiteral(", ") + SignedNumber(result.score);
+    return result.tricks >= needed ? ReviewText(IDS_REVIEW_MAKES).arg(result.tricks)
+                                   : ReviewText(IDS_REVIEW_DOWN).arg(needed - result.tricks);
+}
+
+QString ResultText(const ResultShown& result) {
+    const QString made = MadeText(result);
+    return made.isEmpty() ? SignedNumber(result.score)
+                          : made + QStringLiteral(", ") + SignedNumber(result.score);
 }
 
 QString ParContractHtml(const std::string& contract) {

@@ -15,6 +15,8 @@ QString CallText(int code);  // "1♠", "Pass", "X", "XX"
 QString CallHtml(int code);
 QString ContractText(const ContractShown& contract);  // "4♠X by North", "Passed out"
 QString ContractHtml(const ContractShown& contract);
+// "makes 10 tricks", "down 2"; empty when passed out.
+QString MadeText(const ResultShown& result);
 // "makes 10 tricks, +420", "down 2, −200", "0" when passed out.
 QString ResultText(const ResultShown& result);
 // A score with its sign: "+420", "−200", "0".

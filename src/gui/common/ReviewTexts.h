@@ -20,6 +20,7 @@ constexpr unsigned IDS_REVIEW_REFERENCE_CONTRACT = 62713;
 constexpr unsigned IDS_REVIEW_DEPARTURE = 62714;
 constexpr unsigned IDS_REVIEW_SAME_AUCTION = 62715;
 constexpr unsigned IDS_REVIEW_REFERENCE_INCOMPLETE = 62716;
+constexpr unsigned IDS_REVIEW_SCORES_FOR = 62717;
 
 // The text with that id; empty for an id this table does not have.
 QString ReviewText(unsigned id);

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -81,6 +82,7 @@ CSessionReviewDialog::CSessionReviewDialog(CBiddingList& session, CAnalysisServi
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setAlternatingRowColors(true);
     m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
     m_view->horizontalHeader()->setStretchLastSection(true);
     connect(m_view, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { OpenDeal(index.row()); });
@@ -116,8 +118,8 @@ CSessionReviewDialog::CSessionReviewDialog(CBiddingList& session, CAnalysisServi
     layout->addWidget(m_totals);
     layout->addLayout(bottom);
 
-    m_view->resizeColumnsToContents();
-    resize(860, 480);
+    ShowReferenceColumns();
+    FitColumns();
     ShowTotals();
 
     connect(&m_service, &CAnalysisService::Analysed, this, &CSessionReviewDialog::OnAnalysed);
@@ -140,7 +142,23 @@ CSessionReviewDialog::~CSessionReviewDialog() {
 
 void CSessionReviewDialog::OnAnalysed(const std::string& key) {
     m_model->RefreshAnalysed(key);
+    ShowReferenceColumns();
     ShowTotals();
+}
+
+void CSessionReviewDialog::ShowReferenceColumns() {
+    const bool any = m_model->Totals().withReference > 0;
+    for (int column :
+         {CSessionReviewModel::ColumnReference, CSessionReviewModel::ColumnReferenceImps}) {
+        m_view->setColumnHidden(column, !any);
+    }
+}
+
+void CSessionReviewDialog::FitColumns() {
+    m_view->resizeColumnsToContents();
+    const int wanted = m_view->horizontalHeader()->length() + 2 * m_view->frameWidth() +
+                       m_view->verticalScrollBar()->sizeHint().width() + 24;
+    resize(std::max(width(), std::min(wanted, 1200)), std::max(height(), 420));
 }
 
 void CSessionReviewDialog::OnProgress(CAnalysisService::JobId job, int done, int) {
@@ -152,15 +170,18 @@ void CSessionReviewDialog::OnProgress(CAnalysisService::JobId job, int done, int
 void CSessionReviewDialog::OnFinished(CAnalysisService::JobId job) {
     if (job == m_job) {
         m_progress.reset();
-        m_view->resizeColumnsToContents();
+        FitColumns();
     }
 }
 
 QString CSessionReviewDialog::TotalsText() const {
     const SessionReviewTotals totals = m_model->Totals();
-    QString text = SessionReviewText(IDS_SESSION_REVIEW_TOTAL)
-                       .arg(SignedNumber(totals.imps))
-                       .arg(totals.completeDeals);
+    QString text =
+        totals.completeDeals == 1
+            ? SessionReviewText(IDS_SESSION_REVIEW_TOTAL_ONE).arg(SignedNumber(totals.imps))
+            : SessionReviewText(IDS_SESSION_REVIEW_TOTAL)
+                  .arg(SignedNumber(totals.imps))
+                  .arg(totals.completeDeals);
     if (totals.withReference > 0) {
         text += QStringLiteral("; ") + SessionReviewText(IDS_SESSION_REVIEW_REACHED)
                                            .arg(totals.reachedReference)
@@ -174,39 +195,40 @@ void CSessionReviewDialog::ShowTotals() {
 }
 
 std::string CSessionReviewDialog::TableText(bool tabs) const {
-    const int columns = m_model->columnCount();
-    std::vector<QStringList> lines;
-    QStringList heading;
-    for (int column = 0; column < columns; ++column) {
-        heading << m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    std::vector<int> columns;
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        if (!m_view->isColumnHidden(column)) {
+            columns.push_back(column);
+        }
     }
-    lines.push_back(heading);
+    // The heading, then the rows in the order shown.
+    std::vector<QStringList> lines(1);
+    for (int column : columns) {
+        lines[0] << m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    }
     for (int shown = 0; shown < m_sorted->rowCount(); ++shown) {
         const int row = m_sorted->mapToSource(m_sorted->index(shown, 0)).row();
-        QStringList cells;
-        for (int column = 0; column < columns; ++column) {
+        QStringList& cells = lines.emplace_back();
+        for (int column : columns) {
             cells << m_model->CellText(row, column);
         }
-        lines.push_back(cells);
     }
-    std::vector<int> widths(static_cast<std::size_t>(columns), 0);
+    std::vector<qsizetype> widths(columns.size(), 0);
     for (const QStringList& line : lines) {
-        for (int column = 0; column < columns; ++column) {
-            auto& width = widths[static_cast<std::size_t>(column)];
-            width = std::max(width, static_cast<int>(line[column].size()));
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            widths[i] = std::max(widths[i], line[static_cast<qsizetype>(i)].size());
         }
     }
     QString text;
-    for (const QStringList& line : lines) {
-        QString joined;
-        for (int column = 0; column < columns; ++column) {
-            if (column > 0) {
-                joined += tabs ? QStringLiteral("\t") : QStringLiteral("  ");
+    for (QStringList& line : lines) {
+        if (!tabs) {
+            for (std::size_t i = 0; i < columns.size(); ++i) {
+                QString& cell = line[static_cast<qsizetype>(i)];
+                cell = cell.leftJustified(widths[i]);
             }
-            joined += tabs ? line[column]
-                           : line[column].leftJustified(widths[static_cast<std::size_t>(column)]);
         }
-        text += joined.trimmed() + QStringLiteral("\r\n");
+        text += line.join(tabs ? QStringLiteral("\t") : QStringLiteral("  ")).trimmed() +
+                QStringLiteral("\r\n");
     }
     text += TotalsText() + QStringLiteral("\r\n");
     return ToBytes(text);

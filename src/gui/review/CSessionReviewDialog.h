@@ -41,6 +41,10 @@ private:
     void OnProgress(CAnalysisService::JobId job, int done, int total);
     void OnFinished(CAnalysisService::JobId job);
     void ShowTotals();
+    // The file's columns only when some deal has a file's auction.
+    void ShowReferenceColumns();
+    // Every column as wide as its contents, the window wide enough for them.
+    void FitColumns();
     void Copy();
     void Print(bool preview);
 

@@ -12,6 +12,7 @@ const StringResource kTexts[] = {
     {IDS_SESSION_REVIEW_PREVIEW, "Print Pre&view"},
     {IDS_SESSION_REVIEW_CLOSE, "Close"},
     {IDS_SESSION_REVIEW_TOTAL, "%1 IMPs against par over %2 complete deals"},
+    {IDS_SESSION_REVIEW_TOTAL_ONE, "%1 IMPs against par over the one complete deal"},
     {IDS_SESSION_REVIEW_REACHED, "the file's contract reached on %1 of %2 deals"},
     {IDS_SESSION_REVIEW_INCOMPLETE, "not complete"},
     {IDS_SESSION_REVIEW_ANALYSING, "analysing..."},

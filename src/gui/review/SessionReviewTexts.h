@@ -16,6 +16,7 @@ constexpr unsigned IDS_SESSION_REVIEW_ANALYSING = 62759;
 constexpr unsigned IDS_SESSION_REVIEW_OPEN_AS = 62760;
 constexpr unsigned IDS_SESSION_REVIEW_ALL_HANDS = 62761;
 constexpr unsigned IDS_SESSION_REVIEW_NO_SOLVER = 62762;
+constexpr unsigned IDS_SESSION_REVIEW_TOTAL_ONE = 62763;
 // The column headings, in the order of the model's columns.
 constexpr unsigned IDS_COLUMN_BOARD = 62770;
 constexpr unsigned IDS_COLUMN_DEALER = 62771;

@@ -17,6 +17,7 @@ namespace {
 // Declarers in the order of the table's rows.
 constexpr int kDeclarers[] = {SEAT_NORTH, SEAT_EAST, SEAT_SOUTH, SEAT_WEST};
 constexpr int kGridRowHeight = 16;
+const QColor kReachedCell(255, 226, 120);
 
 QString Bold(const QString& text) {
     return QStringLiteral("<b>%1</b>").arg(text);
@@ -35,9 +36,16 @@ QString SignedHtml(int value) {
         .arg(QLatin1String(colour), SignedNumber(value));
 }
 
-QString ResultLine(const QString& who, const ResultShown& result) {
-    return Bold(who) + QStringLiteral(" ") + ContractHtml(result.contract) +
-           (result.contract.level == 0 ? QString() : QStringLiteral(": ") + ResultText(result));
+QString ContractWords(const ResultShown& result) {
+    const QString made = MadeText(result);
+    return ContractHtml(result.contract) +
+           (made.isEmpty() ? QString() : QStringLiteral(", ") + made);
+}
+
+QFrame* Rule(QWidget* parent) {
+    auto* rule = new QFrame(parent);
+    rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    return rule;
 }
 
 }  // namespace
@@ -45,82 +53,102 @@ QString ResultLine(const QString& who, const ResultShown& result) {
 CReviewPanel::CReviewPanel(QWidget* parent)
     : QFrame(parent),
       m_status(nullptr),
-      m_tricksTable(nullptr),
-      m_par(nullptr),
-      m_reached(nullptr),
-      m_imps(nullptr),
-      m_referenceTitle(nullptr),
+      m_results(new QWidget(this)),
+      m_reference(new QWidget(this)),
       m_referenceGrid(nullptr),
-      m_referenceNote(nullptr),
-      m_referenceResult(nullptr) {
+      m_referenceNote(nullptr) {
     setObjectName(QStringLiteral("reviewPanel"));
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    m_status = MakeLabel(QStringLiteral("reviewStatus"));
+    m_status->setAlignment(Qt::AlignCenter);
+
+    auto* results = new QVBoxLayout(m_results);
+    results->setContentsMargins(0, 0, 0, 0);
+    results->addWidget(MakeLabel({}, Bold(ReviewText(IDS_REVIEW_TABLE_CAPTION))));
+    results->addWidget(MakeTricksTable());
+    results->addWidget(Rule(m_results));
+    auto* lines = new QGridLayout;
+    lines->setColumnStretch(1, 1);
+    m_reached = AddResultLine(*lines, "reviewReached", IDS_REVIEW_CONTRACT);
+    m_par = AddResultLine(*lines, "reviewPar", IDS_REVIEW_PAR);
+    m_imps = AddResultLine(*lines, "reviewImps", IDS_REVIEW_IMPS);
+    results->addLayout(lines);
+    QLabel* scoresFor = MakeLabel({}, ReviewText(IDS_REVIEW_SCORES_FOR));
+    scoresFor->setForegroundRole(QPalette::PlaceholderText);
+    results->addWidget(scoresFor);
+
+    auto* reference = new QVBoxLayout(m_reference);
+    reference->setContentsMargins(0, 0, 0, 0);
+    reference->addWidget(Rule(m_reference));
+    reference->addWidget(MakeLabel({}, Bold(ReviewText(IDS_REVIEW_REFERENCE))));
+    m_referenceGrid = new CReferenceAuctionGrid(m_reference);
+    reference->addWidget(m_referenceGrid);
+    m_referenceNote = MakeLabel(QStringLiteral("reviewReferenceNote"));
+    reference->addWidget(m_referenceNote);
+    auto* referenceLines = new QGridLayout;
+    referenceLines->setColumnStretch(1, 1);
+    m_referenceResult =
+        AddResultLine(*referenceLines, "reviewReferenceResult", IDS_REVIEW_REFERENCE_CONTRACT);
+    reference->addLayout(referenceLines);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
-    layout->setSpacing(4);
-
-    m_status = AddLabel("reviewStatus");
-    m_status->setAlignment(Qt::AlignCenter);
-    m_tricksTable = MakeTricksTable();
     layout->addWidget(m_status);
-    layout->addWidget(m_tricksTable);
-    m_par = AddLabel("reviewPar");
-    m_reached = AddLabel("reviewReached");
-    m_imps = AddLabel("reviewImps");
-    m_referenceTitle = AddLabel("reviewReferenceTitle");
-    m_referenceTitle->setText(Bold(ReviewText(IDS_REVIEW_REFERENCE)));
-    m_referenceGrid = new CReferenceAuctionGrid(this);
-    m_referenceNote = AddLabel("reviewReferenceNote");
-    m_referenceResult = AddLabel("reviewReferenceResult");
-    for (QWidget* widget :
-         {static_cast<QWidget*>(m_par), static_cast<QWidget*>(m_reached),
-          static_cast<QWidget*>(m_imps), static_cast<QWidget*>(m_referenceTitle),
-          static_cast<QWidget*>(m_referenceGrid), static_cast<QWidget*>(m_referenceNote),
-          static_cast<QWidget*>(m_referenceResult)}) {
-        layout->addWidget(widget);
-    }
+    layout->addWidget(m_results);
+    layout->addWidget(m_reference);
     layout->addStretch();
     Show(ReviewDisplay{});
 }
 
 CReviewPanel::~CReviewPanel() = default;
 
-QLabel* CReviewPanel::AddLabel(const char* name) {
-    auto* label = new QLabel(this);
-    label->setObjectName(QLatin1String(name));
+QLabel* CReviewPanel::MakeLabel(const QString& name, const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
     label->setTextFormat(Qt::RichText);
     label->setWordWrap(true);
     return label;
 }
 
+CReviewPanel::ResultLine CReviewPanel::AddResultLine(QGridLayout& grid, const char* name,
+                                                     unsigned headingId) {
+    const int row = grid.rowCount();
+    ResultLine line{MakeLabel({}, Bold(ReviewText(headingId))), MakeLabel(QLatin1String(name)),
+                    MakeLabel(QLatin1String(name) + QStringLiteral("Score"))};
+    line.heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    line.score->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    line.score->setWordWrap(false);
+    grid.addWidget(line.heading, row, 0);
+    grid.addWidget(line.words, row, 1);
+    grid.addWidget(line.score, row, 2);
+    return line;
+}
+
 QWidget* CReviewPanel::MakeTricksTable() {
-    auto* table = new QFrame(this);
+    auto* table = new QWidget(this);
     table->setObjectName(QStringLiteral("reviewTricks"));
-    table->setToolTip(ReviewText(IDS_REVIEW_TABLE_CAPTION));
     auto* grid = new QGridLayout(table);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(2);
-    grid->setVerticalSpacing(1);
-    const auto cell = [table](const QString& text, const QString& name) {
+    grid->setSpacing(1);
+    const auto cell = [table](const QString& text, const QString& name, bool filled) {
         auto* label = new QLabel(text, table);
         label->setObjectName(name);
         label->setTextFormat(Qt::RichText);
         label->setAlignment(Qt::AlignCenter);
-        label->setMinimumWidth(26);
-        label->setAutoFillBackground(true);
+        label->setMinimumSize(28, 20);
+        label->setAutoFillBackground(filled);
+        label->setBackgroundRole(QPalette::Base);
         return label;
     };
-    auto* caption = cell(Bold(ReviewText(IDS_REVIEW_TABLE_CAPTION)), QString());
-    caption->setWordWrap(true);
-    grid->addWidget(caption, 0, 0, 1, kReviewStrainCount + 1);
     for (int strain = 0; strain < kReviewStrainCount; ++strain) {
-        grid->addWidget(cell(Bold(StrainHtml(strain)), QString()), 1, strain + 1);
+        grid->addWidget(cell(Bold(StrainHtml(strain)), QString(), false), 0, strain + 1);
     }
-    int row = 2;
+    int row = 1;
     for (int seat : kDeclarers) {
-        grid->addWidget(cell(Bold(SeatLetter(seat)), QString()), row, 0);
+        grid->addWidget(cell(Bold(SeatLetter(seat)), QString(), false), row, 0);
         for (int strain = 0; strain < kReviewStrainCount; ++strain) {
-            QLabel* tricks = cell(QString(), QStringLiteral("tricks%1%2").arg(seat).arg(strain));
+            QLabel* tricks =
+                cell(QString(), QStringLiteral("tricks%1%2").arg(seat).arg(strain), true);
             m_tricks[static_cast<std::size_t>(seat)][static_cast<std::size_t>(strain)] = tricks;
             grid->addWidget(tricks, row, strain + 1);
         }
@@ -147,10 +175,7 @@ void CReviewPanel::Show(const ReviewDisplay& review) {
             break;
     }
     m_status->setVisible(!ready);
-    for (QWidget* part : {m_tricksTable, static_cast<QWidget*>(m_par),
-                          static_cast<QWidget*>(m_reached), static_cast<QWidget*>(m_imps)}) {
-        part->setVisible(ready);
-    }
+    m_results->setVisible(ready);
     if (ready) {
         ShowTricks();
         ShowResults();
@@ -168,36 +193,31 @@ void CReviewPanel::ShowTricks() {
                                  contract.strain == static_cast<int>(strain);
             const QString tricks = QString::number(m_review.tricks[seat][strain]);
             label->setText(reached ? Bold(tricks) : tricks);
-            // The contract reached stands out; the rest sits on the table's own background.
+            // The contract reached stands out.
             QPalette colours = palette();
-            colours.setColor(QPalette::Window,
-                             reached ? QColor(255, 236, 150) : palette().color(QPalette::Base));
+            colours.setColor(QPalette::Base,
+                             reached ? kReachedCell : palette().color(QPalette::Base));
             label->setPalette(colours);
         }
     }
 }
 
 void CReviewPanel::ShowResults() {
+    m_reached.words->setText(ContractWords(m_review.reached));
+    m_reached.score->setText(SignedHtml(m_review.reached.score));
     QStringList contracts;
     for (const std::string& contract : m_review.parContracts) {
         contracts << ParContractHtml(contract);
     }
-    m_par->setText(Bold(ReviewText(IDS_REVIEW_PAR)) + QStringLiteral(" ") +
-                   SignedHtml(m_review.parScore) +
-                   (contracts.isEmpty() ? QString() : QStringLiteral(": ") + contracts.join("; ")));
-    m_reached->setText(ResultLine(ReviewText(IDS_REVIEW_CONTRACT), m_review.reached));
-    m_imps->setText(Bold(ReviewText(IDS_REVIEW_IMPS)) + QStringLiteral(" ") +
-                    SignedHtml(m_review.imps));
+    m_par.words->setText(contracts.join(QStringLiteral("; ")));
+    m_par.score->setText(SignedHtml(m_review.parScore));
+    m_imps.score->setText(Bold(SignedHtml(m_review.imps)));
 }
 
 void CReviewPanel::ShowReference() {
     const bool shown =
         m_review.state == ReviewDisplay::State::Ready && m_review.reference.has_value();
-    for (QWidget* part :
-         {static_cast<QWidget*>(m_referenceTitle), static_cast<QWidget*>(m_referenceGrid),
-          static_cast<QWidget*>(m_referenceNote), static_cast<QWidget*>(m_referenceResult)}) {
-        part->setVisible(shown);
-    }
+    m_reference->setVisible(shown);
     if (!shown) {
         m_referenceGrid->SetReference(nullptr, -1);
         m_referenceAuction.reset();
@@ -223,13 +243,14 @@ void CReviewPanel::ShowReference() {
     const int rows = m_referenceGrid->RowCount() + 1;  // and the heading
     m_referenceGrid->setFixedHeight(rows * kGridRowHeight + 2 * m_referenceGrid->frameWidth());
 
-    QString note = reference.departure < 0 ? ReviewText(IDS_REVIEW_SAME_AUCTION)
-                                           : ReviewText(IDS_REVIEW_DEPARTURE);
-    if (!notes.isEmpty()) {
-        note += QStringLiteral("<br>") + notes.join(QStringLiteral("<br>"));
+    notes.prepend(reference.departure < 0 ? ReviewText(IDS_REVIEW_SAME_AUCTION)
+                                          : ReviewText(IDS_REVIEW_DEPARTURE));
+    m_referenceNote->setText(notes.join(QStringLiteral("<br>")));
+    if (reference.result) {
+        m_referenceResult.words->setText(ContractWords(*reference.result));
+        m_referenceResult.score->setText(SignedHtml(reference.result->score));
+    } else {
+        m_referenceResult.words->setText(ReviewText(IDS_REVIEW_REFERENCE_INCOMPLETE));
+        m_referenceResult.score->clear();
     }
-    m_referenceNote->setText(note);
-    m_referenceResult->setText(
-        reference.result ? ResultLine(ReviewText(IDS_REVIEW_REFERENCE_CONTRACT), *reference.result)
-                         : ReviewText(IDS_REVIEW_REFERENCE_INCOMPLETE));
 }

@@ -9,12 +9,13 @@
 
 class CAuction;
 class CReferenceAuctionGrid;
+class QGridLayout;
 class QLabel;
 
 // The review beside the bidding table once the auction is complete: the double-dummy tricks
-// of each declarer in each strain (the contract reached marked), the par, the contract
-// reached with its result and IMPs against par, and the deal file's own auction with the
-// first call where the pair left it. It only draws what it is given.
+// of each declarer in each strain (the contract reached marked), the contract reached with
+// its result, the par, the IMPs against par, and the deal file's own auction with the first
+// call where the pair left it. It only draws what it is given.
 class CReviewPanel : public QFrame {
     Q_OBJECT
 
@@ -26,23 +27,31 @@ public:
     const ReviewDisplay& Shown() const { return m_review; }
 
 private:
-    QLabel* AddLabel(const char* name);
+    // One line of a results table: a heading, words and a score.
+    struct ResultLine {
+        QLabel* heading;
+        QLabel* words;
+        QLabel* score;
+    };
+
+    QLabel* MakeLabel(const QString& name, const QString& text = {});
     QWidget* MakeTricksTable();
+    ResultLine AddResultLine(QGridLayout& grid, const char* name, unsigned headingId);
     void ShowTricks();
     void ShowResults();
     void ShowReference();
 
     ReviewDisplay m_review;
     QLabel* m_status;
-    QWidget* m_tricksTable;
+    QWidget* m_results;  // the tricks and the lines below them
     // [declarer seat][strain]
     std::array<std::array<QLabel*, kReviewStrainCount>, 4> m_tricks{};
-    QLabel* m_par;
-    QLabel* m_reached;
-    QLabel* m_imps;
-    QLabel* m_referenceTitle;
+    ResultLine m_reached{};
+    ResultLine m_par{};
+    ResultLine m_imps{};
+    QWidget* m_reference;  // the file's auction and its contract
     CReferenceAuctionGrid* m_referenceGrid;
     QLabel* m_referenceNote;
-    QLabel* m_referenceResult;
+    ResultLine m_referenceResult{};
     std::unique_ptr<CAuction> m_referenceAuction;
 };
