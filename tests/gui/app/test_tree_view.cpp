@@ -208,9 +208,10 @@ private slots:
                                      << "none";
         QTest::newRow("beside a label") << "beside"
                                         << "none";
-        QTest::newRow("a session") << "A"
-                                   << "contextMenu154: Select &North-, Select &South-, View &All-, "
-                                      "&Unhide All-, &Import...-, Rena&me, &Properties";
+        QTest::newRow("a session")
+            << "A"
+            << "contextMenu154: Select &North-, Select &South-, View &All-, "
+               "&Unhide All-, &Review Session...-, &Import...-, Rena&me, &Properties";
         QTest::newRow("the Desktop") << "Desktop"
                                      << "contextMenu153: &Insert Bidding Session...";
     }
