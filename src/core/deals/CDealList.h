@@ -23,7 +23,8 @@ public:
     bool ImportFile(std::string path);
     bool ImportWithDialog();
     // Appends every deal of the file, named on from the list's last deal, in the format of
-    // the extension. False only when the file cannot be opened.
+    // the extension. False when the file cannot be opened, and after a message when its deals
+    // do not fit in memory (the list then stays as it was).
     bool Import(const std::string& path, const std::string& ext);
     // Asks for a file and writes every deal to it.
     void Export();
@@ -31,4 +32,7 @@ public:
     // a complete new one; false, after a message, when it cannot be written. Deals that the
     // format cannot carry are left out and named in a message at the end.
     bool ExportToFile(const std::string& path, const std::string& ext);
+
+private:
+    bool ReadDealFile(const std::string& path, const std::string& ext);
 };
