@@ -113,6 +113,11 @@ void CDeal::SortHands() {
     }
 }
 
+bool CDeal::HasNoCards() const {
+    return std::all_of(m_hands.begin(), m_hands.end(),
+                       [](const std::string& holding) { return holding.empty(); });
+}
+
 void CDeal::CompleteEmptyHand() {
     bool held[kCardCount + 1] = {};
     int emptySeat = -1;

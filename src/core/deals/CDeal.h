@@ -33,6 +33,8 @@ public:
     void SortHands();
     // Gives the cards nobody holds to the empty hand of the highest seat, if there is one.
     void CompleteEmptyHand();
+    // No seat holds a card: nothing to bid.
+    bool HasNoCards() const;
     // The hands field of a document (code 1): 16 comma-separated suit texts.
     void ReadHands(long code, const std::string& text);
     std::string GetEvent() const;

@@ -107,6 +107,7 @@ private:
     bool IsHiddenAt(int index) const;
     const std::string& SelectedName() const;
     std::string UserText(int seat, const std::string& name, const std::string& seatText) const;
+    void MarkVoids();
 
     IBiddingTableView* m_view;
     CBiddingDeal* m_deal = nullptr;

@@ -41,6 +41,8 @@ constexpr unsigned IDC_AUTO_BID = 1190;
 constexpr unsigned IDC_HIDE = 1196;
 constexpr unsigned IDC_LOG_BOOK = 1204;
 constexpr unsigned IDC_COPY = 1205;
+// The line that gives the dealer, the vulnerability and the contract in words.
+constexpr unsigned IDC_DEAL_SUMMARY = 1206;
 
 // The ids of the text fields the bidding table fills: the 16 holdings, the North and South
 // texts, the comment and the defenders' text.

@@ -28,7 +28,15 @@ const StringResource kStrings[] = {
     {IDS_SHOW_REVIEW, "Show the &review after the auction (tricks, par, score)"},
     {IDS_NO_PRINTER, "No printer is available.\n\nInstall a printer, or print to a PDF file."},
     {IDS_PRINT_PAGE, "Page %1"},
-    {IDS_OPEN_FILTER, "Lorvane Files (*.lv)|*.lv|All Files (*.*)|*.*||"},
+    {IDS_OPEN_FILTER,
+     "Lorvane Files (*.lv)|*.lv|All Deal Files (*.pbn;*.dup;*.bri;*.dge;*.nth)|"
+     "*.pbn;*.dup;*.bri;*.dge;*.nth|All Files (*.*)|*.*||"},
+    {IDS_NO_LOG_BOOK,
+     "The log-book is still empty.\n\nA deal goes into it when you press Log-book at the "
+     "bidding table."},
+    {IDS_OPEN_DEAL_FILE,
+     "%1 is a deal file, not a Lorvane document.\n\nDo you want to import its deals into a "
+     "new document?"},
     {IDS_HELP_MISSING, "There is no help on this topic."},
 };
 }  // namespace

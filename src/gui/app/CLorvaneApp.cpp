@@ -7,7 +7,9 @@
 #include <clocale>
 
 #include "core/bidding/BiddingListSheet.h"
+#include "core/bidding/CLogBook.h"
 #include "core/bidding/CBiddingList.h"
+#include "core/deals/DealFileFormats.h"
 #include "core/items/ItemsStrings.h"
 #include "core/platform/Prompts.h"
 #include "core/platform/Settings.h"
@@ -26,6 +28,7 @@
 #include "gui/app/QtText.h"
 #include "gui/app/TextPrinting.h"
 #include "gui/bidding/CQtBiddingListSheet.h"
+#include "gui/bidding/SessionCommands.h"
 #include "gui/common/CAnalysisService.h"
 #include "gui/defence/CAutomaticDefensiveActionPS.h"
 #include "gui/table/CBiddingDialogLauncher.h"
@@ -160,6 +163,15 @@ void CLorvaneApp::OnFileOpen() {
     }
 }
 
+void CLorvaneApp::OnFileOpenLogBook() {
+    const QString path = QString::fromStdString(CLogBook::Path());
+    if (!QFileInfo::exists(path)) {
+        ShowMessage(ToBytes(AppString(IDS_NO_LOG_BOOK)), MessageIcon::Information);
+        return;
+    }
+    OpenDocumentFile(path);
+}
+
 CLorvaneChildFrame* CLorvaneApp::OpenDocumentFile(const QString& path) {
     const QFileInfo info(path);
     const QString canonical = info.canonicalFilePath();
@@ -168,8 +180,7 @@ CLorvaneChildFrame* CLorvaneApp::OpenDocumentFile(const QString& path) {
         if (!open.isEmpty() && !canonical.isEmpty() &&
             QFileInfo(open).canonicalFilePath() == canonical) {
             m_mainFrame->MdiArea()->setActiveSubWindow(child);
-            m_recentFiles.Add(open);
-            emit RecentFilesChanged();
+            NoteRecentFile(*child->GetDocument());
             return child;
         }
     }
@@ -180,14 +191,42 @@ CLorvaneChildFrame* CLorvaneApp::OpenDocumentFile(const QString& path) {
                     MessageIcon::Stop);
         return nullptr;
     }
+    if (DealFileFormatOf(FileExtensionOf(ToBytes(info.fileName()))) != DealFileFormat::None) {
+        return ImportDealFile(info.absoluteFilePath());
+    }
     auto* document = new CGuiDocument;
     if (!document->OnOpenDocument(info.absoluteFilePath())) {
         delete document;
         return nullptr;
     }
-    m_recentFiles.Add(document->GetPathName());
-    emit RecentFilesChanged();
+    NoteRecentFile(*document);
     return ShowDocument(document);
+}
+
+// A document that failed to load is shown, so that the person sees what happened, but it is
+// not offered again.
+void CLorvaneApp::NoteRecentFile(const CGuiDocument& document) {
+    if (document.Doc().IsLoadFailed()) {
+        m_recentFiles.Remove(document.GetPathName());
+    } else {
+        m_recentFiles.Add(document.GetPathName());
+    }
+    emit RecentFilesChanged();
+}
+
+CLorvaneChildFrame* CLorvaneApp::ImportDealFile(const QString& path) {
+    const std::string question = FormatMessageText(ToBytes(AppString(IDS_OPEN_DEAL_FILE)),
+                                                   {ToBytes(QFileInfo(path).fileName())});
+    IPrompts* prompts = GetPrompts();
+    if (prompts == nullptr || prompts->ShowMessage(question, MessageIcon::Question,
+                                                   MessageButtons::YesNo) != MessageAnswer::Yes) {
+        return nullptr;
+    }
+    CLorvaneChildFrame* child = OnFileNew();
+    if (child != nullptr) {
+        InsertSessionFromFile(child->GetDocument()->Doc(), path.toStdString());
+    }
+    return child;
 }
 
 void CLorvaneApp::OpenRecentFile(int index) {
@@ -207,6 +246,7 @@ bool CLorvaneApp::IsAppCommand(unsigned id) const {
     switch (id) {
         case ID_FILE_NEW:
         case ID_FILE_OPEN:
+        case ID_FILE_OPEN_LOG_BOOK:
         case ID_FILE_PRINT_SETUP:
         case ID_APP_ABOUT:
         case ID_OPTIONS_GENERAL:
@@ -229,6 +269,9 @@ void CLorvaneApp::OnAppCommand(unsigned id) {
             break;
         case ID_FILE_OPEN:
             OnFileOpen();
+            break;
+        case ID_FILE_OPEN_LOG_BOOK:
+            OnFileOpenLogBook();
             break;
         case ID_FILE_PRINT_SETUP:
             RunPrintSetup(m_mainFrame.get());

@@ -36,6 +36,11 @@ public:
     // The document's window, activated when the file is open already; null (after a message)
     // when the file cannot be read.
     CLorvaneChildFrame* OpenDocumentFile(const QString& path);
+    // The log-book document, where the bidding table logs deals.
+    void OnFileOpenLogBook();
+    // A deal file opened as a document: with the person's consent its deals go into a new
+    // session of a new document.
+    CLorvaneChildFrame* ImportDealFile(const QString& path);
     void OpenRecentFile(int index);
     CRecentFileList& RecentFiles() { return m_recentFiles; }
 
@@ -57,6 +62,7 @@ signals:
 
 private:
     CLorvaneChildFrame* ShowDocument(class CGuiDocument* document);
+    void NoteRecentFile(const class CGuiDocument& document);
 
     std::unique_ptr<CQtPrompts> m_prompts;
     std::unique_ptr<CQtBiddingListSheet> m_biddingListSheet;

@@ -145,9 +145,10 @@ QMenu* CLorvaneMainFrame::Menu(const QString& objectName) const {
 }
 
 void CLorvaneMainFrame::CreateMenus() {
-    QMenu* file = AddMenu(QStringLiteral("&File"), QStringLiteral("fileMenu"),
-                          {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS,
-                           0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP});
+    QMenu* file =
+        AddMenu(QStringLiteral("&File"), QStringLiteral("fileMenu"),
+                {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_OPEN_LOG_BOOK, ID_FILE_CLOSE, ID_FILE_SAVE,
+                 ID_FILE_SAVE_AS, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP});
     m_recentSeparator = file->addSeparator();
     for (QAction* action : m_recentFileActions) {
         file->addAction(action);

@@ -49,6 +49,8 @@ bool RunFileDialog(const FileChoice& choice, std::string& path, QFileDialog::Acc
     const QString filters = ToQtNameFilters(choice.filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters.split(QStringLiteral(";;")));
+        // The descriptions name their patterns already; Qt's list adds the upper-case ones.
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
     }
     if (!choice.defaultExtension.empty() &&
         choice.defaultExtension.find('*') == std::string::npos) {

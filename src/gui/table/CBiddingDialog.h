@@ -71,4 +71,6 @@ private:
     CTableReview* m_review = nullptr;  // null while the review is switched off
     std::string m_commentBytes;        // the comment box's text as last set by the table
     bool m_started = false;
+    bool m_caretPlaced = false;       // the table placed the comment's caret
+    bool m_keepCaretOnPress = false;  // the next press in the comment only gave it the focus
 };
