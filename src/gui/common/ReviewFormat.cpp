@@ -2,9 +2,9 @@
 
 #include <QRegularExpression>
 
-#include "core/bidding/BiddingIds.h"
 #include "core/bidding/CCall.h"
 #include "core/deals/Seats.h"
+#include "core/table/DealSummary.h"
 #include "gui/app/QtText.h"
 #include "gui/common/ReviewTexts.h"
 
@@ -95,25 +95,9 @@ QString StrainHtml(int strain) {
     return Coloured(strain, StrainSymbol(strain));
 }
 
-QString CallText(int code) {
-    switch (code) {
-        case IDC_PASS:
-            return QStringLiteral("Pass");
-        case IDC_DOUBLE:
-            return QStringLiteral("X");
-        case IDC_REDOUBLE:
-            return QStringLiteral("XX");
-        default:
-            break;
-    }
-    const int level = CCall::GetLevelOf(code);
-    return level == 0 ? QString() : QString::number(level) + StrainSymbol(CCall::GetStrainOf(code));
-}
-
 QString CallHtml(int code) {
-    const int level = CCall::GetLevelOf(code);
-    return level == 0 ? CallText(code)
-                      : QString::number(level) + StrainHtml(CCall::GetStrainOf(code));
+    const QString text = QString::fromStdString(CallDisplayText(code));
+    return IsRedCall(code) ? Coloured(CCall::GetStrainOf(code), text) : text;
 }
 
 QString ContractText(const ContractShown& contract) {

@@ -11,8 +11,7 @@
 
 QString StrainSymbol(int strain);  // "♣" .. "♠", "NT"
 QString StrainHtml(int strain);
-QString CallText(int code);  // "1♠", "Pass", "X", "XX"
-QString CallHtml(int code);
+QString CallHtml(int code);  // "1♠" with the symbol coloured, "P", "D", "RD"
 QString ContractText(const ContractShown& contract);  // "4♠X by North", "Passed out"
 QString ContractHtml(const ContractShown& contract);
 // "makes 10 tricks", "down 2"; empty when passed out.

@@ -9,6 +9,7 @@
 #include "core/bidding/CCall.h"
 #include "core/deals/Seats.h"
 #include "core/review/DealReview.h"
+#include "core/table/DealSummary.h"
 #include "gui/app/QtText.h"
 #include "gui/common/CAnalysisService.h"
 #include "gui/common/ReviewFormat.h"
@@ -29,7 +30,8 @@ QString ShortContract(const ContractShown& contract) {
     if (contract.level == 0) {
         return QStringLiteral("Pass");
     }
-    return CallText(CCall::MakeCallCode(contract.level, contract.strain)) +
+    return QString::fromStdString(
+               CallDisplayText(CCall::MakeCallCode(contract.level, contract.strain))) +
            QString(contract.doubled == 2   ? "XX"
                    : contract.doubled == 1 ? "X"
                                            : "") +
@@ -153,7 +155,7 @@ QString CSessionReviewModel::CellText(int rowIndex, int column) const {
         case ColumnAuction: {
             QStringList calls;
             for (int code : row.calls) {
-                calls << (code == IDC_PASS ? QStringLiteral("P") : CallText(code));
+                calls << QString::fromStdString(CallDisplayText(code));
             }
             return calls.join(QLatin1Char(' '));
         }
