@@ -15,9 +15,9 @@
 #include "gui/app/CQtItemTree.h"
 #include "gui/app/CTreeNode.h"
 #include "gui/app/CommandTable.h"
-#include "gui/app/QtText.h"
-#include "gui/app/TextPrinting.h"
 #include "gui/bidding/SessionCommands.h"
+#include "gui/common/QtText.h"
+#include "gui/common/TextPrinting.h"
 #include "gui/review/CSessionReviewDialog.h"
 
 namespace {

@@ -18,9 +18,9 @@
 #include "core/platform/CStatusProgress.h"
 #include "core/platform/Prompts.h"
 #include "core/platform/StatusDisplay.h"
-#include "gui/app/QtText.h"
-#include "gui/app/TextPrinting.h"
+#include "gui/common/QtText.h"
 #include "gui/common/ReviewFormat.h"
+#include "gui/common/TextPrinting.h"
 #include "gui/review/CSessionReviewModel.h"
 #include "gui/review/SessionReviewTexts.h"
 

@@ -10,8 +10,8 @@
 #include "core/deals/Seats.h"
 #include "core/review/DealReview.h"
 #include "core/table/DealSummary.h"
-#include "gui/app/QtText.h"
 #include "gui/common/CAnalysisService.h"
+#include "gui/common/QtText.h"
 #include "gui/common/ReviewFormat.h"
 #include "gui/review/SessionReviewTexts.h"
 

@@ -7,7 +7,7 @@
 #include "core/bidding/CAuction.h"
 #include "core/bidding/CCall.h"
 #include "core/deals/Seats.h"
-#include "gui/app/QtText.h"
+#include "gui/common/QtText.h"
 #include "gui/common/ReviewFormat.h"
 #include "gui/common/ReviewTexts.h"
 #include "gui/table/CReferenceAuctionGrid.h"

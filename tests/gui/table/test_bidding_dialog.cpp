@@ -28,7 +28,7 @@
 #include "core/platform/StatusDisplay.h"
 #include "core/table/CBiddingTable.h"
 #include "core/table/TableStrings.h"
-#include "gui/app/CHelpWindow.h"
+#include "gui/common/CHelpWindow.h"
 #include "gui/table/CAuctionGrid.h"
 #include "gui/table/CBiddingDialog.h"
 #include "gui/table/CBiddingDialogLauncher.h"

@@ -1,4 +1,4 @@
-#include "gui/app/TextPrinting.h"
+#include "gui/common/TextPrinting.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -9,7 +9,7 @@
 #include <QTextDocument>
 #include <QTextOption>
 
-#include "gui/app/QtText.h"
+#include "gui/common/QtText.h"
 
 QPrinter& SharedPrinter() {
     static QPrinter printer(QPrinter::HighResolution);
