@@ -129,7 +129,7 @@ CLorvaneChildFrame* CLorvaneApp::OnFileNew() {
 
 void CLorvaneApp::OnFileOpen() {
     FileChoice choice;
-    choice.filter = ToBytes(AppString(IDS_OPEN_FILTER));
+    choice.filter = FormatMessageText(ToBytes(AppString(IDS_OPEN_FILTER)), {AllDealFilesFilter()});
     choice.defaultExtension = ToBytes(AppString(IDS_DOCUMENT_EXTENSION));
     choice.mustExist = true;
     std::string path;
@@ -166,7 +166,7 @@ CLorvaneChildFrame* CLorvaneApp::OpenDocumentFile(const QString& path) {
                     MessageIcon::Stop);
         return nullptr;
     }
-    if (DealFileFormatOf(FileExtensionOf(ToBytes(info.fileName()))) != DealFileFormat::None) {
+    if (FindDealFileFormat(FileExtensionOf(ToBytes(info.fileName()))) != nullptr) {
         return ImportDealFile(info.absoluteFilePath());
     }
     auto* document = new CGuiDocument;
