@@ -165,7 +165,7 @@ void CLorvaneMainFrame::CreateMenus() {
     m_documentMenus.append(
         AddMenu(QStringLiteral("&Bidding"), QStringLiteral("biddingMenu"),
                 {ID_INSERT_BIDDING_SESSION, ID_IMPORT, ID_EXPORT, 0, ID_SELECT_NORTH,
-                 ID_SELECT_SOUTH, ID_VIEW_ALL, ID_UNHIDE_ALL, 0, ID_OPEN}));
+                 ID_SELECT_SOUTH, ID_VIEW_ALL, ID_UNHIDE_ALL, 0, ID_REVIEW_SESSION, ID_OPEN}));
     AddMenu(QStringLiteral("&Options"), QStringLiteral("optionsMenu"),
             {ID_OPTIONS_BIDDING_SESSION, ID_OPTIONS_GENERAL, ID_OPTIONS_DEFENSIVE_ACTIONS});
     AddMenu(QStringLiteral("&View"), QStringLiteral("viewMenu"),
