@@ -7,13 +7,13 @@
 #include <QDir>
 #include <QPlainTextEdit>
 
+#include "CMemorySettingsStore.h"
 #include "CScriptedPrompts.h"
 #include "core/bidding/BiddingIds.h"
 #include "core/bidding/CBiddingDeal.h"
 #include "core/deals/Seats.h"
 #include "core/items/CDesktop.h"
 #include "core/items/CLorvaneDoc.h"
-#include "core/platform/CMemorySettingsStore.h"
 #include "core/platform/Prompts.h"
 #include "core/platform/Settings.h"
 #include "core/table/CBiddingTable.h"
