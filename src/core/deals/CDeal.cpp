@@ -114,13 +114,19 @@ void CDeal::AppendSuitTexts(const SuitTexts& texts) {
     m_cards = std::move(cards);
 }
 
+char CDeal::CardLetter(int cardNumber) {
+    return kCardLetters[(cardNumber - 1) % kCardsPerSuit];
+}
+
+int CDeal::SuitOfCard(int cardNumber) {
+    return (cardNumber - 1) / kCardsPerSuit;
+}
+
 void CDeal::AddCard(int seat, int cardNumber) {
     if (cardNumber < 1 || cardNumber > kCardCount) {
         return;
     }
-    const int suit = (cardNumber - 1) / kCardsPerSuit;
-    const int rank = (cardNumber - 1) % kCardsPerSuit;
-    SetSuitText(seat, suit, std::string(1, kCardLetters[rank]), false);
+    SetSuitText(seat, SuitOfCard(cardNumber), std::string(1, CardLetter(cardNumber)), false);
 }
 
 void CDeal::SortSuit(int seat, int suit) {

@@ -33,6 +33,9 @@ public:
     // gather a deal's cards first, so that a file naming suits over and over costs time
     // in proportion to its size.
     void AppendSuitTexts(const SuitTexts& texts);
+    // The rank letter and the suit of a card numbered 1 to 52.
+    static char CardLetter(int cardNumber);
+    static int SuitOfCard(int cardNumber);
     void AddCard(int seat, int cardNumber);
     // Orders the suit's letters by rank value, ace first; letters of no rank come first.
     void SortSuit(int seat, int suit);

@@ -62,16 +62,19 @@ bool Duplimate::ReadCardNumberRecord(CFile& file, CDeal& deal, int recordLength)
     }
     const std::size_t block = std::min<std::size_t>(kCardBlockLength, record.size());
     int seat = SEAT_NORTH;
+    CDeal::SuitTexts cards;  // handed to the deal in one pass, as AddCard would place them
     for (std::size_t field = 0; 2 * field + 2 <= block; ++field) {
         // A field outside 01 to 52 ("00", "99", blanks, NUL padding) is no card.
         const int card = DecimalValue(std::string_view(record).substr(2 * field, 2));
         if (card >= 1 && card <= kCardCount) {
-            deal.AddCard(seat, card);
+            const int suit = CDeal::SuitOfCard(card);
+            cards[static_cast<std::size_t>(seat * kSuitCount + suit)] += CDeal::CardLetter(card);
         }
         if (field % kCardsPerHand == kCardsPerHand - 1) {
             seat = NextSeat(seat);
         }
     }
+    deal.AppendSuitTexts(cards);
     deal.CompleteEmptyHand();
     return true;
 }
