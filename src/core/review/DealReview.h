@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/review/Contract.h"
+#include "core/bidding/Contract.h"
 #include "core/review/DoubleDummy.h"
 
 class CBiddingDeal;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CFakeDoubleDummySolver.h"
+#include "CallWords.h"
 #include "ReviewTestHelpers.h"
 #include "core/bidding/CAuction.h"
 #include "core/bidding/CBiddingDeal.h"
