@@ -1,11 +1,14 @@
 #include "core/bidding/CBiddingDeal.h"
 
+#include <map>
+
 #include "core/bidding/BiddingDialogLauncher.h"
 #include "core/bidding/BiddingIds.h"
 #include "core/bidding/BiddingStrings.h"
 #include "core/bidding/CAuction.h"
 #include "core/bidding/CBiddingList.h"
 #include "core/bidding/CCall.h"
+#include "core/bidding/CReferenceAuction.h"
 #include "core/bidding/MultiLineValues.h"
 #include "core/deals/BridgeDaFiles.h"
 #include "core/deals/CPbnGame.h"
@@ -26,6 +29,9 @@ constexpr int kSeatTextCode = 3;
 constexpr int kOldSeatTextCode = 4;  // read like 3, never written
 constexpr int kHiddenCode = 5;
 constexpr int kPeekedCode = 6;
+// The reference auction, the last lines of a deal's record; a record without one has neither.
+constexpr int kReferenceAuctionCode = 40;
+constexpr int kReferenceNoteCode = 41;  // a = the index of the call
 
 // Pictures the bidding dialog draws for the deal.
 constexpr unsigned IDB_SPADES_SYMBOL = 176;
@@ -119,6 +125,7 @@ void CBiddingDeal::ResetDeal() {
     }
     m_peeked.fill(0);
     m_hidden.fill(0);
+    m_reference.reset();
 }
 
 void CBiddingDeal::GetDisplayData(BiddingDisplayData& data, int view) const {
@@ -201,6 +208,12 @@ void CBiddingDeal::WriteFields() {
         WriteLine(kPeekedCode, static_cast<long>(m_peeked[seat]), seat);
     }
     m_auction->Serialize(*GetArchive(), GetProgress());
+    if (m_reference) {
+        WriteLine(kReferenceAuctionCode, m_reference->GetFieldText());
+        for (const CReferenceAuction::Note& note : m_reference->GetNotes()) {
+            WriteLine(kReferenceNoteCode, note.text, note.callIndex);
+        }
+    }
 }
 
 void CBiddingDeal::ReadField(long kind, int code, const std::string& text) {
@@ -229,6 +242,16 @@ void CBiddingDeal::ReadField(long kind, int code, const std::string& text) {
             const int seat = TakeSeat(*this, rest);
             if (seat >= 0) {
                 (code == kHiddenCode ? m_hidden : m_peeked)[seat] = DecimalValue(rest);
+            }
+            break;
+        }
+        case kReferenceAuctionCode:
+            m_reference = CReferenceAuction::FromFieldText(text);
+            break;
+        case kReferenceNoteCode: {
+            const std::string index = NextToken(rest);
+            if (m_reference && IsDecimalNumber(index)) {
+                m_reference->AddNote(DecimalValue(index), rest);
             }
             break;
         }
@@ -504,12 +527,24 @@ unsigned CBiddingDeal::GetImportFilterId() {
 void CBiddingDeal::TakePbnGame(CPbnGame* game) {
     static const char* const kSeatTags[kSeatCount] = {"West", "North", "East", "South"};
     const int pbnInfo = CBiddingList().GetPbnInfo();
+    const CPbnLine* auction = nullptr;
+    std::map<std::string, std::string> notes;  // by number
     POSITION pos;
     game->GetHeadChildPosition(pos);
     while (pos) {
         const CPbnLine* line = game->GetLine(pos);
         if (line->GetTagName() == "Event" && !line->GetTagValue().empty()) {
             SetEvent(line->GetTagValue());
+        }
+        if (line->GetTagName() == "Auction") {
+            auction = line;
+        } else if (line->GetTagName() == "Note") {
+            // "N:text"; the first note of a number counts.
+            const std::string& value = line->GetTagValue();
+            const std::size_t colon = value.find(':');
+            if (colon != std::string::npos) {
+                notes.emplace(value.substr(0, colon), value.substr(colon + 1));
+            }
         }
         for (int seat = 0; seat < kSeatCount; ++seat) {
             if (line->GetTagName() != kSeatTags[seat]) {
@@ -529,5 +564,9 @@ void CBiddingDeal::TakePbnGame(CPbnGame* game) {
                     break;
             }
         }
+    }
+    if (auction != nullptr) {
+        m_reference =
+            CReferenceAuction::FromPbn(auction->GetTagValue(), auction->GetSection(), notes);
     }
 }

@@ -40,7 +40,7 @@ bool IsTakenFrom(const CPbnLine& line) {
     if (line.GetTagName() == "Event") {
         return !line.GetTagValue().empty();
     }
-    return IsSeatTag(line.GetTagName());
+    return IsSeatTag(line.GetTagName()) || line.GetTagName() == "Auction";
 }
 }  // namespace
 
@@ -65,14 +65,31 @@ CPbnLine* CPbnGame::StartLine(CPbnLine* previous, bool escape) {
 }
 
 bool CPbnGame::SettleLine(CPbnLine* line) {
-    if (line == nullptr || !IsTakenFrom(*line)) {
+    if (line == nullptr) {
         return false;
+    }
+    if (!line->IsEscape()) {
+        const std::string& name = line->GetTagName();
+        if (name == "Note" && m_auctionNotesFollow) {
+            // Notes never override each other; the auction's limit bounds how many are kept.
+            return m_auctionNoteCount++ < kMaxAuctionNotes;
+        }
+        m_auctionNotesFollow = name == "Auction";
+    }
+    if (!IsTakenFrom(*line)) {
+        return false;
+    }
+    // A later Auction tag replaces the earlier one together with its notes.
+    const bool auction = m_auctionNotesFollow;
+    if (auction) {
+        m_auctionNoteCount = 0;
     }
     POSITION pos;
     GetHeadChildPosition(pos);
     while (pos) {
         CPbnLine* earlier = GetLine(pos);
-        if (earlier != line && earlier->GetTagName() == line->GetTagName()) {
+        if (earlier != line && (earlier->GetTagName() == line->GetTagName() ||
+                                (auction && earlier->GetTagName() == "Note"))) {
             delete earlier;
         }
     }
@@ -86,6 +103,8 @@ void CPbnGame::EndGame(CPbnLine* current) {
 }
 
 bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
+    m_auctionNotesFollow = false;
+    m_auctionNoteCount = 0;
     State state = kBetweenItems;
     bool blankLine = true;
     bool seen = false;
@@ -112,6 +131,9 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
                         return true;
                     }
                     blankLine = true;
+                    if (current != nullptr && current->KeepsSection()) {
+                        current->AppendSection(c);
+                    }
                 } else if (c == '%') {
                     current = StartLine(current, true);
                     state = kEscapeLine;
@@ -122,6 +144,8 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
                     state = kLineComment;
                 } else if (c == '{') {
                     state = kBraceComment;
+                } else if (current != nullptr && current->KeepsSection()) {
+                    current->AppendSection(c);
                 }
                 break;
             case kEscapeLine:

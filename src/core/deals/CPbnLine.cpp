@@ -12,4 +12,6 @@ void CPbnLine::Reset(bool escape) {
     m_tagValue.clear();
     m_lineComment.clear();
     m_braceComment.clear();
+    m_section.clear();
+    m_keepsSection = false;
 }
