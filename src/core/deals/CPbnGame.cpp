@@ -111,6 +111,9 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
     bool escaped = false;
     std::string collected;
     CPbnLine* current = nullptr;
+    // The line whose section the text between items belongs to: the Auction tag's, up to the
+    // next tag (escape lines and comments do not end it).
+    CPbnLine* section = nullptr;
 
     for (int byte = file.ReadByte(); byte >= 0; byte = file.ReadByte()) {
         char c = static_cast<char>(byte);
@@ -131,21 +134,22 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
                         return true;
                     }
                     blankLine = true;
-                    if (current != nullptr && current->KeepsSection()) {
-                        current->AppendSection(c);
+                    if (section != nullptr) {
+                        section->AppendSection(c);
                     }
                 } else if (c == '%') {
                     current = StartLine(current, true);
                     state = kEscapeLine;
                 } else if (c == '[') {
+                    section = nullptr;
                     current = StartLine(current, false);
                     state = kAfterBracket;
                 } else if (c == ';') {
                     state = kLineComment;
                 } else if (c == '{') {
                     state = kBraceComment;
-                } else if (current != nullptr && current->KeepsSection()) {
-                    current->AppendSection(c);
+                } else if (section != nullptr) {
+                    section->AppendSection(c);
                 }
                 break;
             case kEscapeLine:
@@ -181,6 +185,9 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
                     CPbnLine::AppendLimited(collected, c);
                 } else if (IsWhiteSpace(c)) {
                     current->SetTagName(collected);
+                    if (current->KeepsSection()) {
+                        section = current;
+                    }
                     collected.clear();
                     state = kAfterName;
                 } else if (c == '"') {

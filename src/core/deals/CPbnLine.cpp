@@ -13,5 +13,4 @@ void CPbnLine::Reset(bool escape) {
     m_lineComment.clear();
     m_braceComment.clear();
     m_section.clear();
-    m_keepsSection = false;
 }

@@ -28,16 +28,13 @@ public:
     // The text after the tag pair up to the next line, comments left out: kept only for the
     // Auction tag, whose section it is.
     const std::string& GetSection() const { return m_section; }
-    bool KeepsSection() const { return m_keepsSection; }
+    bool KeepsSection() const { return m_tagName == "Auction"; }
 
     void AppendEscapeText(char c) { AppendLimited(m_escapeText, c); }
     void AppendLineComment(char c) { AppendLimited(m_lineComment, c); }
     void AppendBraceComment(char c) { AppendLimited(m_braceComment, c); }
     void AppendSection(char c) { AppendLimited(m_section, c); }
-    void SetTagName(const std::string& name) {
-        m_tagName = name;
-        m_keepsSection = name == "Auction";
-    }
+    void SetTagName(const std::string& name) { m_tagName = name; }
     void SetTagValue(const std::string& value) { m_tagValue = value; }
 
     static void AppendLimited(std::string& text, char c) {
@@ -54,5 +51,4 @@ private:
     std::string m_lineComment;
     std::string m_braceComment;
     std::string m_section;
-    bool m_keepsSection = false;
 };
