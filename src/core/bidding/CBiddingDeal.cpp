@@ -9,6 +9,7 @@
 #include "core/bidding/CBiddingList.h"
 #include "core/bidding/CCall.h"
 #include "core/bidding/CReferenceAuction.h"
+#include "core/bidding/Contract.h"
 #include "core/bidding/MultiLineValues.h"
 #include "core/deals/BridgeDaFiles.h"
 #include "core/deals/CPbnGame.h"
@@ -49,6 +50,22 @@ constexpr unsigned IDB_VULNERABLE_NORTH_SOUTH_PLAIN = 366;
 
 // The order in which the clipboard text shows the hands.
 constexpr int kTextSeatOrder[] = {SEAT_NORTH, SEAT_SOUTH, SEAT_WEST, SEAT_EAST};
+
+// A call as PBN writes it: "Pass", "X", "XX", "1C" ... "7NT".
+std::string PbnCallText(int code) {
+    switch (code) {
+        case IDC_PASS:
+            return "Pass";
+        case IDC_DOUBLE:
+            return "X";
+        case IDC_REDOUBLE:
+            return "XX";
+        default: {
+            std::string text = CCall::GetCallText(code);
+            return CCall::GetStrainOf(code) == STRAIN_NOTRUMP ? text + "T" : text;
+        }
+    }
+}
 
 // A seat index at the start of a field line's text, taken off it; -1 when it is none.
 int TakeSeat(CItem& item, std::string& rest) {
@@ -522,6 +539,33 @@ unsigned CBiddingDeal::GetImportFilterId() {
         default:
             return 0;
     }
+}
+
+bool CBiddingDeal::GetPbnAuction(Pbn::Auction& auction) {
+    auction = Pbn::Auction();
+    std::vector<int> codes;
+    for (int index = 0; index < m_auction->GetCallCount(); ++index) {
+        const CCall* call = m_auction->GetCall(index);
+        codes.push_back(call->GetCode());
+        if (call->GetCode() == IDC_PLACEHOLDER) {
+            continue;
+        }
+        if (auction.calls.empty()) {
+            auction.firstSeat = index % kSeatCount;
+        }
+        auction.calls.push_back(PbnCallText(call->GetCode()));
+        auction.notes.push_back(call->GetNote());
+    }
+    const Contract contract = FinalContract(codes, SEAT_WEST);
+    auction.complete = contract.kind != ContractKind::Incomplete;
+    if (contract.IsBid()) {
+        auction.declarer = std::string(1, SeatLetter(contract.declarer));
+        auction.contract = PbnCallText(CCall::MakeCallCode(contract.level, contract.strain)) +
+                           std::string(static_cast<std::size_t>(contract.doubling), 'X');
+    } else if (contract.kind == ContractKind::PassedOut) {
+        auction.contract = "Pass";
+    }
+    return !auction.calls.empty();
 }
 
 void CBiddingDeal::TakePbnGame(CPbnGame* game) {

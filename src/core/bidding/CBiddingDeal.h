@@ -92,6 +92,8 @@ public:
     // The event, from the place the PBN-info default names the four seat texts, and the
     // reference auction of an [Auction] section.
     void TakePbnGame(CPbnGame* game) override;
+    // The pair's auction so far, with its notes; false before the first call.
+    bool GetPbnAuction(Pbn::Auction& auction) override;
 
     void WriteFields() override;
     void ReadField(long kind, int code, const std::string& text) override;

@@ -10,15 +10,9 @@
 #include "core/deals/Seats.h"
 
 namespace {
-constexpr char kSeatLetters[] = "WNES";  // by seat index
-
-int SeatOfLetter(const std::string& text) {
-    if (text.size() != 1) {
-        return -1;
-    }
-    const char* found =
-        std::strchr(kSeatLetters, std::toupper(static_cast<unsigned char>(text[0])));
-    return found != nullptr && *found != '\0' ? static_cast<int>(found - kSeatLetters) : -1;
+// The seat of a one-letter text; -1 for any other text.
+int SeatOfText(const std::string& text) {
+    return text.size() == 1 ? SeatOfLetter(text[0]) : -1;
 }
 
 std::string Upper(std::string text) {
@@ -125,7 +119,7 @@ std::vector<std::string> Tokens(const std::string& text) {
 std::optional<CReferenceAuction> CReferenceAuction::FromPbn(
     const std::string& seatValue, const std::string& section,
     const std::map<std::string, std::string>& notes) {
-    const int firstSeat = SeatOfLetter(seatValue);
+    const int firstSeat = SeatOfText(seatValue);
     if (firstSeat < 0) {
         return std::nullopt;
     }
@@ -173,7 +167,7 @@ std::optional<CReferenceAuction> CReferenceAuction::FromPbn(
 
 std::optional<CReferenceAuction> CReferenceAuction::FromFieldText(const std::string& text) {
     const std::size_t colon = text.find(':');
-    const int firstSeat = SeatOfLetter(text.substr(0, colon == std::string::npos ? 0 : colon));
+    const int firstSeat = SeatOfText(text.substr(0, colon == std::string::npos ? 0 : colon));
     if (firstSeat < 0) {
         return std::nullopt;
     }
@@ -194,7 +188,7 @@ std::optional<CReferenceAuction> CReferenceAuction::FromFieldText(const std::str
 }
 
 std::string CReferenceAuction::GetFieldText() const {
-    std::string text(1, kSeatLetters[m_firstSeat]);
+    std::string text(1, SeatLetter(m_firstSeat));
     text += ':';
     for (std::size_t i = 0; i < m_calls.size(); ++i) {
         if (i > 0) {

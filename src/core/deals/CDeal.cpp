@@ -229,7 +229,8 @@ bool CDeal::ReadFromFile(CFile& file, const std::string& ext) {
     return read;
 }
 
-bool CDeal::WriteToFile(CFile& file, const std::string& ext, bool first, int dealCount) {
+bool CDeal::WriteToFile(CFile& file, const std::string& ext, bool first, int dealCount,
+                        const DealExportOptions& options) {
     const DealFileFormat format = DealFileFormatOf(ext);
     if (IsDuplimateFormat(format) && !Duplimate::HoldsFullPack(*this)) {
         return false;
@@ -245,7 +246,7 @@ bool CDeal::WriteToFile(CFile& file, const std::string& ext, bool first, int dea
             WriteDgeRecord(file, true);
             break;
         case DealFileFormat::Pbn:
-            WritePbnGame(file, first);
+            WritePbnGame(file, first, options.withAuctions);
             break;
         case DealFileFormat::BridgeDa:
         case DealFileFormat::None:
@@ -293,8 +294,13 @@ bool CDeal::ReadPbnGame(CFile& file) {
     }
 }
 
-void CDeal::WritePbnGame(CFile& file, bool first) {
-    Pbn::WriteGame(file, *this, first);
+void CDeal::WritePbnGame(CFile& file, bool first, bool withAuction) {
+    Pbn::Auction auction;
+    Pbn::WriteGame(file, *this, first, withAuction && GetPbnAuction(auction) ? &auction : nullptr);
+}
+
+bool CDeal::GetPbnAuction(Pbn::Auction&) {
+    return false;
 }
 
 int CDeal::GetDealer() {

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "core/deals/CNumberedItem.h"
+#include "core/deals/DealFileFormats.h"
+#include "core/deals/PbnFiles.h"
 #include "core/deals/Seats.h"
 
 class CFile;
@@ -52,7 +54,8 @@ public:
     // This deal in the extension's format at the end of the file; dealCount is the number of
     // deals the file will hold (-1: the parent list's count). False when the format cannot
     // carry the deal (a Duplimate record needs four hands of 13 cards): nothing is written.
-    bool WriteToFile(CFile& file, const std::string& ext, bool first, int dealCount = -1);
+    bool WriteToFile(CFile& file, const std::string& ext, bool first, int dealCount = -1,
+                     const DealExportOptions& options = {});
     bool ReadDuplimateRecord(CFile& file, int recordLength);
     bool ReadDgeRecord(CFile& file);
     void WriteDupRecord(CFile& file, int dealCount = -1);
@@ -60,7 +63,7 @@ public:
     void WriteDgeRecord(CFile& file, bool pad);
     // The next game that holds a tag pair; its lines go to TakePbnGame.
     bool ReadPbnGame(CFile& file);
-    void WritePbnGame(CFile& file, bool first);
+    void WritePbnGame(CFile& file, bool first, bool withAuction = false);
 
     int GetDealer();
     int GetVulnerability();
@@ -76,6 +79,8 @@ public:
     virtual unsigned GetImportFilterId();
     virtual unsigned GetExportFilterId();
     virtual void TakePbnGame(CPbnGame* game);
+    // The deal's own auction for a PBN game; false when it has none (a plain deal never has).
+    virtual bool GetPbnAuction(Pbn::Auction& auction);
     // Enables first/previous when the deal's index is above first, next/last when below
     // last; a last of -2 stands for the parent's last index.
     virtual void EnableNavigationButtons(IControlEnabler* dialog, bool enable, int first, int last);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/deals/DealFileFormats.h"
 #include "core/items/CTreeItem.h"
 
 class CDeal;
@@ -30,5 +31,6 @@ public:
     // Writes every deal to the file in the extension's format. The file is replaced only by
     // a complete new one; false, after a message, when it cannot be written. Deals that the
     // format cannot carry are left out and named in a message at the end.
-    bool ExportToFile(const std::string& path, const std::string& ext);
+    bool ExportToFile(const std::string& path, const std::string& ext,
+                      const DealExportOptions& options = {});
 };

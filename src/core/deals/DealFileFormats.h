@@ -6,6 +6,13 @@
 enum class DealFileFormat { None, BridgeDa, Dup, Bri, Dge, Pbn };
 
 DealFileFormat DealFileFormatOf(const std::string& extension);
+
+// Choices of an export.
+struct DealExportOptions {
+    // PBN: each game also carries the pair's auction ([Auction] section, notes, Declarer and
+    // Contract). Off, the output is the plain roster.
+    bool withAuctions = false;
+};
 bool IsDuplimateFormat(DealFileFormat format);
 
 // The text after the last "." of the path's file name; empty when the name has none. Folders

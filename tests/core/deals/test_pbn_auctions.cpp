@@ -3,6 +3,8 @@
 
 #include "CoreTest.h"
 #include "DealFilesTest.h"
+#include "core/bidding/BiddingIds.h"
+#include "core/bidding/CAuction.h"
 #include "core/bidding/CCall.h"
 #include "core/bidding/CReferenceAuction.h"
 #include "core/deals/CPbnGame.h"
@@ -21,6 +23,12 @@ std::string ReferenceOf(const CBiddingDeal& deal) {
         text += " | " + std::to_string(note.callIndex) + ":" + note.text;
     }
     return text;
+}
+
+void AppendCallCodes(CBiddingDeal& deal, const std::vector<int>& codes) {
+    for (const int code : codes) {
+        deal.GetAuction()->AppendCall(code);
+    }
 }
 
 std::string FirstReference(const std::string& bytes) {
@@ -72,4 +80,64 @@ TEST(PbnAuctions, NotesOfAHostileGameAreBounded) {
     EXPECT_LE(pbnGame.GetChildCount(), static_cast<int>(CPbnGame::kMaxAuctionNotes) + 1);
     deal.TakePbnGame(&pbnGame);
     EXPECT_EQ(ReferenceOf(deal), "N:1S P P P | 0:n");
+}
+
+// With auctions, the pair's auction fills Declarer and Contract and follows the roster, and
+// an import reads it back as the reference auction.
+TEST(PbnAuctions, ExportWithAuctions) {
+    CBiddingDeal deal;
+    deal.SetName("A2");  // East deals
+    SetHands(deal, "W:KQ.A..T9 N:AKJ... E:... S:2.3.4.5");
+    AppendCallCodes(deal, {0, 0, IDC_PASS, IDC_1N, IDC_PASS, IDC_2C, IDC_DOUBLE, IDC_2N, IDC_PASS,
+                           IDC_3N, IDC_PASS, IDC_PASS, IDC_PASS});
+    deal.GetAuction()->GetCall(3)->AppendNote("15-17\r\n\"strong\" \\ balanced", true);
+    deal.GetAuction()->GetCall(5)->AppendNote("Stayman", true);
+    auto file = CFile::WriteMemory();
+    deal.WriteToFile(*file, "pbn", true, -1, DealExportOptions{true});
+    const std::string& text = file->Contents();
+    const std::size_t declarer = text.find("[Declarer");
+    ASSERT_NE(declarer, std::string::npos);
+    EXPECT_EQ(text.substr(declarer),
+              "[Declarer \"S\"]\r\n[Contract \"3NT\"]\r\n[Result \"\"]\r\n"
+              "[Auction \"E\"]\r\n"
+              "Pass 1NT =1= Pass 2C =2=\r\n"
+              "X 2NT Pass 3NT\r\n"
+              "Pass Pass Pass\r\n"
+              "[Note \"1:15-17 \\\"strong\\\" \\\\ balanced\"]\r\n"
+              "[Note \"2:Stayman\"]\r\n");
+    EXPECT_EQ(FirstReference(text),
+              "E:P 1N P 2C D 2N P 3N P P P | 1:15-17 \"strong\" \\ balanced | 3:Stayman");
+
+    // Without the option the game is the plain roster.
+    auto plain = CFile::WriteMemory();
+    deal.WriteToFile(*plain, "pbn", true);
+    EXPECT_NE(plain->Contents().find("[Declarer \"\"]\r\n[Contract \"\"]\r\n[Result \"\"]\r\n"),
+              std::string::npos);
+    EXPECT_EQ(plain->Contents().find("Auction"), std::string::npos);
+}
+
+TEST(PbnAuctions, ExportOfUnfinishedAndPassedOutAuctions) {
+    const struct {
+        std::vector<int> codes;
+        const char* tail;
+    } cases[] = {
+        {{}, "[Declarer \"\"]\r\n[Contract \"\"]\r\n[Result \"\"]\r\n"},
+        {{0, 0, IDC_1S, IDC_DOUBLE},
+         "[Declarer \"\"]\r\n[Contract \"\"]\r\n[Result \"\"]\r\n[Auction \"E\"]\r\n1S X *\r\n"},
+        {{0, 0, IDC_1S, IDC_DOUBLE, IDC_REDOUBLE, IDC_PASS, IDC_PASS, IDC_PASS},
+         "[Declarer \"E\"]\r\n[Contract \"1SXX\"]\r\n[Result \"\"]\r\n[Auction \"E\"]\r\n"
+         "1S X XX Pass\r\nPass Pass\r\n"},
+        {{0, 0, IDC_PASS, IDC_PASS, IDC_PASS, IDC_PASS},
+         "[Declarer \"\"]\r\n[Contract \"Pass\"]\r\n[Result \"\"]\r\n[Auction \"E\"]\r\n"
+         "Pass Pass Pass Pass\r\n"},
+    };
+    for (const auto& c : cases) {
+        CBiddingDeal deal;
+        deal.SetName("A2");
+        AppendCallCodes(deal, c.codes);
+        auto file = CFile::WriteMemory();
+        deal.WriteToFile(*file, "pbn", true, -1, DealExportOptions{true});
+        const std::string& text = file->Contents();
+        EXPECT_EQ(text.substr(text.find("[Declarer")), c.tail) << c.tail;
+    }
 }
