@@ -260,6 +260,29 @@ void BM_ExportDup(benchmark::State& state) {
     Export(state, DupFile(), "dup");
 }
 
+// A crafted file: one game whose North holds a suit of a million letters, lowest first.
+void BM_ImportLongSuit(benchmark::State& state) {
+    static const std::string path = [] {
+        std::string path = TempFile("lorvane-bench-long-suit.pbn");
+        std::string suit;
+        while (suit.size() < 1000000) {
+            suit += "23456789TJQKA";
+        }
+        std::FILE* out = std::fopen(path.c_str(), "wb");
+        std::fprintf(out, "[Board \"1\"]\r\n[Deal \"N:%s... ... ... ...\"]\r\n", suit.c_str());
+        std::fclose(out);
+        return path;
+    }();
+    for (auto _ : state) {
+        Session session;
+        session.list->Import(path, "pbn");
+        if (session.list->GetChildCount() != 1) {
+            state.SkipWithError("the game was not read");
+        }
+    }
+}
+
+BENCHMARK(BM_ImportLongSuit)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AddEmptyDeals)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadBytesPbn)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportPbn)->Unit(benchmark::kMillisecond);

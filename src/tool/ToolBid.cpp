@@ -71,7 +71,7 @@ bool ParseArguments(const CommandArguments& args, BidArguments& out) {
     return true;
 }
 
-// The button a word presses: a call text, "back" or "autobid"; 0 for any other word.
+// The button a word presses: a call text, "back", "autobid" or "log"; 0 for any other word.
 unsigned ButtonOf(const std::string& word) {
     const std::string upper = Upper(word);
     if (upper == "BACK") {
@@ -79,6 +79,9 @@ unsigned ButtonOf(const std::string& word) {
     }
     if (upper == "AUTOBID") {
         return IDC_AUTO_BID;
+    }
+    if (upper == "LOG") {
+        return IDC_LOG_BOOK;
     }
     const int code = CCall::GetCallCode(upper);
     return code > 0 ? static_cast<unsigned>(code) : 0;
@@ -126,7 +129,15 @@ int RunBid(const CommandArguments& arguments) {
     table.Start();
     for (std::size_t step = 0; step < args.presses.size(); ++step) {
         const std::string& word = args.presses[step];
-        if (!table.Press(ButtonOf(word))) {
+        const unsigned button = ButtonOf(word);
+        if (button == IDC_LOG_BOOK) {
+            // The log-book is always there to press; it fails only with a message.
+            if (!table.LogBook()) {
+                return 1;
+            }
+            continue;
+        }
+        if (!table.Press(button)) {
             PrintError("illegal call " + word + " at step " + std::to_string(step + 1));
             return 2;
         }

@@ -1,5 +1,6 @@
 // lvtool import, export and convert, and the deal-file part of lvtool text.
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
@@ -15,6 +16,9 @@
 #include "core/platform/Settings.h"
 
 namespace {
+// The exit code of a deal file that was read and held no deal.
+constexpr int kNoDealsExit = 3;
+
 // The user's settings with some integers answered differently for this run only
 // (--pbn-info); nothing of the override reaches the settings file.
 class CRunSettingsStore : public ISettingsStore {
@@ -99,8 +103,9 @@ bool CheckDealFile(std::string& path, CBiddingList& session) {
         PrintError(path + ": not a deal file (*.pbn, *.dup, *.bri, *.dge, *.nth)");
         return false;
     }
-    if (CFile::OpenRead(path) == nullptr) {
-        PrintError("cannot open " + path);
+    std::string reason;
+    if (CFile::OpenRead(path, &reason) == nullptr) {
+        PrintError("cannot open " + path + ": " + reason);
         return false;
     }
     return true;
@@ -114,19 +119,27 @@ bool CheckOutputFile(const std::string& path) {
     return true;
 }
 
-// Imports into the session; false when the file could not be read (a Bridge D/A set
-// without its South file has said why).
-bool ImportInto(CBiddingList& session, const std::string& path) {
-    return session.Import(path, FileExtensionOf(path));
+// Imports into the session: 0, or the exit code after a message: 1 when the file could not
+// be read (a Bridge D/A set without its South file has said why), 3 when it held no deal.
+int ImportInto(CBiddingList& session, const std::string& path) {
+    const int before = session.GetChildCount();
+    if (!session.Import(path, FileExtensionOf(path))) {
+        return 1;
+    }
+    if (session.GetChildCount() == before) {
+        PrintError("no deals found in " + path);
+        return kNoDealsExit;
+    }
+    return 0;
 }
 
 // A new session with the user's defaults and the file's deals, given its place in the
-// document with a unique name. Null when the file could not be read.
-CBiddingList* ImportAsNewSession(CToolDocument& document, std::string path,
-                                 const Options& options) {
+// document with a unique name: 0, or the exit code of ImportInto after a message.
+int ImportAsNewSession(CToolDocument& document, std::string path, const Options& options,
+                       CBiddingList*& added) {
     auto session = std::make_unique<CBiddingList>();
     if (!CheckDealFile(path, *session)) {
-        return nullptr;
+        return 1;
     }
     if (const auto north = options.values.find("--north"); north != options.values.end()) {
         session->SetNorthName(north->second);
@@ -134,16 +147,17 @@ CBiddingList* ImportAsNewSession(CToolDocument& document, std::string path,
     if (const auto south = options.values.find("--south"); south != options.values.end()) {
         session->SetSouthName(south->second);
     }
-    if (!ImportInto(*session, path)) {
-        return nullptr;
+    if (const int failed = ImportInto(*session, path)) {
+        return failed;
     }
-    // A name given wins over the file's event.
-    if (const auto name = options.values.find("--session"); name != options.values.end()) {
+    // A name given wins over the file's event; an empty one names nothing.
+    if (const auto name = options.values.find("--session");
+        name != options.values.end() && !name->second.empty()) {
         session->SetName(TextOnOneLine(name->second));
     }
-    CBiddingList* added = session.release();
+    added = session.release();
     added->InsertIntoTree(&document.Desktop());
-    return added;
+    return 0;
 }
 
 CBiddingList* FindSession(CDesktop& desktop, const std::string& name) {
@@ -174,9 +188,9 @@ int PrintDealFileText(const std::string& path) {
     CRunSettingsStore settings;
     CToolDocument document;
     document.New();
-    CBiddingList* session = ImportAsNewSession(document, path, Options());
-    if (session == nullptr) {
-        return 1;
+    CBiddingList* session = nullptr;
+    if (const int failed = ImportAsNewSession(document, path, Options(), session)) {
+        return failed;
     }
     std::string text;
     session->GetText(text, true);
@@ -212,12 +226,13 @@ int RunImport(const CommandArguments& args) {
 
     const std::string& documentPath = options.values["-o"];
     CToolDocument document;
-    if (CFile::OpenRead(documentPath) != nullptr) {
-        if (!document.Open(documentPath)) {
-            return 1;
-        }
-    } else {
+    // Only a document that is not there is started anew: one that cannot be read is kept.
+    std::error_code error;
+    if (std::filesystem::symlink_status(documentPath, error).type() ==
+        std::filesystem::file_type::not_found) {
         document.New();
+    } else if (!document.Open(documentPath)) {
+        return 1;
     }
     std::string dealFile = options.files[0];
     const auto name = options.values.find("--session");
@@ -225,13 +240,19 @@ int RunImport(const CommandArguments& args) {
                                  ? FindSession(document.Desktop(), TextOnOneLine(name->second))
                                  : nullptr;
     if (existing != nullptr) {
-        if (!CheckDealFile(dealFile, *existing) || !ImportInto(*existing, dealFile)) {
+        if (!CheckDealFile(dealFile, *existing)) {
             return 1;
+        }
+        if (const int failed = ImportInto(*existing, dealFile)) {
+            return failed;
         }
         // The session keeps the name it was asked for by, whatever name the file gives.
         existing->SetName(TextOnOneLine(name->second));
-    } else if (ImportAsNewSession(document, dealFile, options) == nullptr) {
-        return 1;
+    } else {
+        CBiddingList* added = nullptr;
+        if (const int failed = ImportAsNewSession(document, dealFile, options, added)) {
+            return failed;
+        }
     }
     return document.Save(documentPath) ? 0 : 1;
 }
@@ -275,6 +296,9 @@ int RunConvert(const CommandArguments& args) {
     CRunSettingsStore settings;
     CToolDocument document;
     document.New();
-    CBiddingList* session = ImportAsNewSession(document, args[0], Options());
-    return session != nullptr && Export(*session, args[1]) ? 0 : 1;
+    CBiddingList* session = nullptr;
+    if (const int failed = ImportAsNewSession(document, args[0], Options(), session)) {
+        return failed;
+    }
+    return Export(*session, args[1]) ? 0 : 1;
 }

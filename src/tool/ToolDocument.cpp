@@ -6,7 +6,7 @@
 bool CToolDocument::Open(const std::string& path) {
     m_doc.SetReportLoadErrors(false);
     if (!m_doc.OnOpenDocument(path)) {
-        PrintError("cannot open " + path);
+        PrintError("cannot open " + path + ": " + m_doc.GetFileErrorText());
         return false;
     }
     if (m_doc.IsLoadFailed()) {

@@ -153,3 +153,29 @@ TEST_F(LvtoolBid, TheUsersOwnWordingComesFromTheSettings) {
                    "RHOOvercallsExact=Ost bietet 4S\n");
     RunScripts({{"A21", "1S", ",1S,3H", "open"}});
 }
+
+TEST_F(LvtoolBid, LogPressesTheLogBookButtonAndALogBookThatCannotBeReadFails) {
+    const ToolResult logged = Bid("A3", "log");
+    ASSERT_EQ(logged.exitCode, 0) << logged.err;
+    std::string logBook;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(TempPath(""))) {
+        if (entry.path().filename() == "Log-book.lv") {
+            logBook = entry.path().string();
+        }
+    }
+    ASSERT_FALSE(logBook.empty());
+    EXPECT_NE(ReadFileBytes(logBook).find("6180900A3\r\n"), std::string::npos);
+    EXPECT_TRUE(DocumentUnchanged());
+
+    // In the place of the log-book, something that is no file: it stays, and nothing is logged.
+    std::filesystem::remove(logBook);
+    std::filesystem::create_directories(logBook + "/inside");
+    const ToolResult refused = Bid("A1", "log");
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_TRUE(refused.err.starts_with("lvtool: Cannot read the log-book /")) << refused.err;
+    EXPECT_TRUE(refused.err.ends_with("/Log-book.lv. The deal was not logged; the log-book was "
+                                      "left as it was. Not a regular file.\n"))
+        << refused.err;
+    EXPECT_TRUE(std::filesystem::is_directory(logBook + "/inside"));
+}

@@ -1,5 +1,7 @@
 // lvtool text on deal files, import, export and convert. The readers and writers have their
 // own tests; these check what lvtool adds: arguments, sessions, exit codes, files left alone.
+#include <unistd.h>
+
 #include <filesystem>
 #include <string>
 
@@ -45,7 +47,8 @@ TEST_F(LvtoolTest, TextOfADealFile) {
     EXPECT_NE(pbn.out.find("\r\n\r\n\r\nA20\r\n"), std::string::npos);
     const ToolResult missing = Run({"text", TempPath("missing.pbn")});
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_EQ(missing.err, "lvtool: cannot open " + TempPath("missing.pbn") + "\n");
+    EXPECT_EQ(missing.err,
+              "lvtool: cannot open " + TempPath("missing.pbn") + ": No such file or directory\n");
     EXPECT_EQ(missing.out, "");
 }
 
@@ -94,7 +97,8 @@ TEST_F(LvtoolTest, UnreadableInputLeavesTheDocumentUntouched) {
         std::string file;
         std::string message;
     } cases[] = {
-        {TempPath("missing.pbn"), "cannot open " + TempPath("missing.pbn")},
+        {TempPath("missing.pbn"),
+         "cannot open " + TempPath("missing.pbn") + ": No such file or directory"},
         {TempPath("lonely.nth"),
          "The file " + TempPath("lonely.sth") + " does not exist. No deals could be imported."},
         {TempPath("notes.txt"),
@@ -133,11 +137,12 @@ TEST_F(LvtoolTest, ExportAndConvert) {
         {{"export", doc, TempPath("x.pbn"), "--session", "None"},
          doc + " has no session named None"},
         {{"export", TempPath("missing.lv"), TempPath("x.pbn")},
-         "cannot open " + TempPath("missing.lv")},
+         "cannot open " + TempPath("missing.lv") + ": No such file or directory"},
         {{"convert", TempPath("missing.dup"), TempPath("x.pbn")},
-         "cannot open " + TempPath("missing.dup")},
+         "cannot open " + TempPath("missing.dup") + ": No such file or directory"},
         {{"export", doc, TempPath("no/folder/x.pbn")},
-         "Cannot create " + TempPath("no/folder/x.pbn") + ". No deals were exported."},
+         "Cannot create " + TempPath("no/folder/x.pbn") +
+             ". No deals were exported. No such file or directory."},
     };
     for (const auto& c : failures) {
         const ToolResult result = Run(c.args);
@@ -146,4 +151,70 @@ TEST_F(LvtoolTest, ExportAndConvert) {
     }
     EXPECT_FALSE(std::filesystem::exists(TempPath("x.nth")));
     EXPECT_FALSE(std::filesystem::exists(TempPath("x.pbn")));
+}
+
+TEST_F(LvtoolTest, ADocumentThatCannotBeReadOrIsNoDocumentIsNeverReplaced) {
+    const std::string pbn = Data("dealer-seed1.pbn");
+    std::filesystem::create_directories(TempPath("folder.lv/inside"));
+    WriteFileBytes(TempPath("notes.lv"), "shopping list\n");
+    const struct {
+        std::string document;
+        std::string message;
+    } cases[] = {
+        {TempPath("folder.lv"), "cannot open " + TempPath("folder.lv") + ": not a regular file"},
+        // Read as a document, it fails the version check.
+        {TempPath("notes.lv"),
+         "Cannot open the file. The file may be corrupt or the file version is incorrect."},
+    };
+    for (const auto& c : cases) {
+        const ToolResult result = Run({"import", pbn, "-o", c.document});
+        EXPECT_EQ(result.exitCode, 1) << c.document;
+        EXPECT_EQ(result.err, "lvtool: " + c.message + "\n");
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(TempPath("folder.lv/inside")));
+    EXPECT_EQ(ReadFileBytes(TempPath("notes.lv")), "shopping list\n");
+
+    if (::geteuid() != 0) {  // the superuser reads anything
+        const std::string doc = TempPath("private.lv");
+        ASSERT_EQ(Run({"import", pbn, "-o", doc}).exitCode, 0);
+        const std::string before = ReadFileBytes(doc);
+        std::filesystem::permissions(doc, std::filesystem::perms::none);
+        const ToolResult result = Run({"import", pbn, "-o", doc});
+        std::filesystem::permissions(doc, std::filesystem::perms::owner_read);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.err, "lvtool: cannot open " + doc + ": Permission denied\n");
+        EXPECT_EQ(ReadFileBytes(doc), before);
+    }
+}
+
+TEST_F(LvtoolTest, AFileWithoutDealsExitsWithThreeAndWritesNothing) {
+    const std::string doc = TempPath("doc.lv");
+    ASSERT_EQ(Run({"import", Data("dealer-seed1.pbn"), "-o", doc}).exitCode, 0);
+    const std::string before = ReadFileBytes(doc);
+    WriteFileBytes(TempPath("notes.pbn"), "no games here, only words\n");
+    WriteFileBytes(TempPath("short.dup"), "0102");
+    for (const std::string& file : {TempPath("notes.pbn"), TempPath("short.dup")}) {
+        const std::string says = "lvtool: no deals found in " + file + "\n";
+        for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+                 {"import", file, "-o", doc},
+                 {"import", file, "-o", doc, "--session", kDealerEvent},
+                 {"import", file, "-o", TempPath("new.lv")},
+                 {"convert", file, TempPath("out.pbn")},
+                 {"text", file},
+             }) {
+            const ToolResult result = Run(args);
+            EXPECT_EQ(result.exitCode, 3) << args[0] << " " << file;
+            EXPECT_EQ(result.err, says);
+            EXPECT_EQ(result.out, "");
+        }
+    }
+    EXPECT_EQ(ReadFileBytes(doc), before);
+    EXPECT_FALSE(std::filesystem::exists(TempPath("new.lv")));
+    EXPECT_FALSE(std::filesystem::exists(TempPath("out.pbn")));
+}
+
+TEST_F(LvtoolTest, AnEmptySessionNameNamesNothing) {
+    const std::string doc = TempPath("doc.lv");
+    ASSERT_EQ(Run({"import", Data("dealer-seed1.pbn"), "-o", doc, "--session", ""}).exitCode, 0);
+    EXPECT_EQ(Describe(doc), std::vector<std::string>{kDealerEvent + " /  /  / 20 / "});
 }

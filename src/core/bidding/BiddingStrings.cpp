@@ -6,6 +6,15 @@ const StringResource kStrings[] = {
     {IDS_LOG_BOOK, "Log-book"},
     {IDS_SELECT_PLAYER, "Select %1"},
     {IDS_SESSION_OPTIONS, "Bidding Session Options"},
+    {IDS_LOG_BOOK_UNREADABLE,
+     "Cannot read the log-book %1.\n\nThe deal was not logged; the log-book was left as it was."},
+    {IDS_LOG_BOOK_DAMAGED,
+     "Some lines of the log-book %1 were damaged and could not be read.\n\nThe log-book as it "
+     "was is kept as %2."},
+    {IDS_LOG_BOOK_DAMAGED_NAME, "%1 (damaged %2)"},
+    {IDS_LOG_BOOK_NOT_COPIED,
+     "Cannot keep a copy of the damaged log-book %1.\n\nThe deal was not logged; the log-book "
+     "was left as it was."},
 };
 }  // namespace
 

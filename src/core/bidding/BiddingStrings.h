@@ -9,5 +9,9 @@ constexpr unsigned IDS_SESSION_PROPERTIES = 61813;
 constexpr unsigned IDS_LOG_BOOK = 61815;
 constexpr unsigned IDS_SELECT_PLAYER = 61816;
 constexpr unsigned IDS_SESSION_OPTIONS = 61818;
+constexpr unsigned IDS_LOG_BOOK_UNREADABLE = 61830;
+constexpr unsigned IDS_LOG_BOOK_DAMAGED = 61831;
+constexpr unsigned IDS_LOG_BOOK_DAMAGED_NAME = 61832;
+constexpr unsigned IDS_LOG_BOOK_NOT_COPIED = 61833;
 
 std::span<const StringResource> BiddingStringTable();

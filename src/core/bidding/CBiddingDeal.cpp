@@ -8,6 +8,7 @@
 #include "core/bidding/CAuction.h"
 #include "core/bidding/CBiddingList.h"
 #include "core/bidding/CCall.h"
+#include "core/bidding/CLogBook.h"
 #include "core/bidding/CReferenceAuction.h"
 #include "core/bidding/Contract.h"
 #include "core/bidding/MultiLineValues.h"
@@ -17,10 +18,8 @@
 #include "core/deals/DealsStrings.h"
 #include "core/defence/CAutomaticDefensiveBidding.h"
 #include "core/items/CDesktop.h"
-#include "core/items/CLorvaneDoc.h"
 #include "core/items/ItemIds.h"
 #include "core/items/ItemsStrings.h"
-#include "core/platform/DataFolder.h"
 #include "core/platform/Decimal.h"
 #include "core/table/TableIds.h"
 
@@ -359,28 +358,25 @@ bool CBiddingDeal::GetText(std::string& text, bool topLevel) {
 
 // ---- The log-book ----
 
-void CBiddingDeal::WriteLogBook() {
+bool CBiddingDeal::WriteLogBook() {
     CItem* ownSession = GetParent();
     auto* session = GetSession();
     if (session == nullptr) {
-        return;  // a deal outside a session has no place in the log-book
+        return false;  // a deal outside a session has no place in the log-book
     }
     const int ownIndex = GetIndex();
-    const std::string path = GetDataFolder() + LoadString(IDS_LOG_BOOK) + ".lv";
-
-    CLorvaneDoc logBook;
-    logBook.SetReportLoadErrors(false);
-    if (!logBook.OnOpenDocument(path)) {
-        logBook.OnNewDocument();
+    CLogBook logBook;
+    if (!logBook.Open()) {
+        return false;
     }
-    CDesktop* root = logBook.GetDesktop();
-    auto* logSession = dynamic_cast<CBiddingList*>(root->FindChild(session->GetName()));
+    CDesktop& root = logBook.Desktop();
+    auto* logSession = dynamic_cast<CBiddingList*>(root.FindChild(session->GetName()));
     if (logSession == nullptr) {
         logSession = new CBiddingList;
         logSession->SetName(session->GetName());
         logSession->SetNorthName(session->GetNorthName());
         logSession->SetSouthName(session->GetSouthName());
-        logSession->AppendTo(root, true);
+        logSession->AppendTo(&root, true);
     }
 
     // Board order: before the first deal with a higher board, in place of one with the same.
@@ -402,8 +398,9 @@ void CBiddingDeal::WriteLogBook() {
     }
 
     MoveTo(logSession, position);
-    logBook.OnSaveDocument(path);
+    const bool saved = logBook.Save();
     MoveTo(ownSession, ownIndex);
+    return saved;
 }
 
 // ---- The bidding dialog's controls and pictures ----

@@ -76,8 +76,9 @@ public:
     void AppendPasses(int count);
     void AppendDoubleAndPasses();
 
-    // Puts a copy of the deal as it stands into the log-book document.
-    void WriteLogBook();
+    // Puts a copy of the deal as it stands into the log-book document; false, after a
+    // message, when the log-book cannot be read or written.
+    bool WriteLogBook();
 
     // One deal of a Bridge D/A set: the deal is emptied, then each file's block is read,
     // North, South, and East and West when withEastWest. Comment lines of the North and

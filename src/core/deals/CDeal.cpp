@@ -88,18 +88,21 @@ void CDeal::SortSuit(int seat, int suit) {
     if (!IsValidSeatAndSuit(seat, suit)) {
         return;
     }
-    // Taking out the lowest rank value again and again, the first on a tie, is a stable sort;
-    // an insertion sort does it in place, which suits the few letters of a suit.
+    // Stable, in time linear in the text: a file can make a suit of any length. The letters
+    // of each rank value, in their order, go after those of the lower values.
     std::string& hand = m_hands[seat * kSuitCount + suit];
-    for (std::size_t i = 1; i < hand.size(); ++i) {
-        const char letter = hand[i];
-        const int rank = RankValueOf(letter);
-        std::size_t j = i;
-        for (; j > 0 && RankValueOf(hand[j - 1]) > rank; --j) {
-            hand[j] = hand[j - 1];
-        }
-        hand[j] = letter;
+    std::array<std::size_t, kCardsPerSuit + 2> start{};  // start[v + 1]: letters of value v
+    for (char letter : hand) {
+        ++start[static_cast<std::size_t>(RankValueOf(letter)) + 1];
     }
+    for (std::size_t value = 1; value < start.size(); ++value) {
+        start[value] += start[value - 1];
+    }
+    std::string sorted(hand.size(), '\0');
+    for (char letter : hand) {
+        sorted[start[static_cast<std::size_t>(RankValueOf(letter))]++] = letter;
+    }
+    hand = std::move(sorted);
 }
 
 void CDeal::SortHands() {

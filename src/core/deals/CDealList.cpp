@@ -1,6 +1,7 @@
 #include "core/deals/CDealList.h"
 
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "core/deals/CDeal.h"
@@ -9,6 +10,7 @@
 #include "core/deals/DuplimateFiles.h"
 #include "core/platform/CFile.h"
 #include "core/platform/CStatusProgress.h"
+#include "core/platform/FileSystem.h"
 #include "core/platform/Prompts.h"
 #include "core/platform/StatusDisplay.h"
 
@@ -75,9 +77,27 @@ bool CDealList::ImportWithDialog() {
 }
 
 bool CDealList::Import(const std::string& path, const std::string& ext) {
-    if (DealFileFormatOf(ext) == DealFileFormat::BridgeDa) {
-        return ImportBridgeDaFiles(path);
+    const int countBefore = GetChildCount();
+    const std::string nameBefore = GetName();
+    try {
+        if (DealFileFormatOf(ext) == DealFileFormat::BridgeDa) {
+            return ImportBridgeDaFiles(path);
+        }
+        return ReadDealFile(path, ext);
+    } catch (const std::bad_alloc&) {
+        // A file too large for memory fails alone: its deals go, the list is as it was.
+        while (GetChildCount() > countBefore) {
+            auto* added = static_cast<CTreeItem*>(GetChildAt(GetChildCount() - 1));
+            added->RemoveFromTree();
+            delete added;
+        }
+        SetName(nameBefore);
+        ShowMessage(FormatMessageText(LoadString(IDS_IMPORT_TOO_LARGE), {path}), MessageIcon::Stop);
+        return false;
     }
+}
+
+bool CDealList::ReadDealFile(const std::string& path, const std::string& ext) {
     auto file = CFile::OpenRead(path);
     if (file == nullptr) {
         return false;
@@ -115,7 +135,8 @@ bool CDealList::ExportToFile(const std::string& path, const std::string& ext,
                              const DealExportOptions& options) {
     CSaveFile output(path);
     if (!output.Open()) {
-        ShowMessage(FormatMessageText(LoadString(IDS_EXPORT_CANNOT_CREATE), {path}),
+        ShowMessage(WithFileReason(FormatMessageText(LoadString(IDS_EXPORT_CANNOT_CREATE), {path}),
+                                   output.GetErrorText()),
                     MessageIcon::Warning);
         return false;
     }
@@ -149,7 +170,8 @@ bool CDealList::ExportToFile(const std::string& path, const std::string& ext,
         progress.SetPos(++done);
     }
     if (!output.Commit()) {
-        ShowMessage(FormatMessageText(LoadString(IDS_EXPORT_CANNOT_WRITE), {path}),
+        ShowMessage(WithFileReason(FormatMessageText(LoadString(IDS_EXPORT_CANNOT_WRITE), {path}),
+                                   output.GetErrorText()),
                     MessageIcon::Warning);
         return false;
     }

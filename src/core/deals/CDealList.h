@@ -24,7 +24,8 @@ public:
     bool ImportFile(std::string path);
     bool ImportWithDialog();
     // Appends every deal of the file, named on from the list's last deal, in the format of
-    // the extension. False only when the file cannot be opened.
+    // the extension. False when the file cannot be opened, and after a message when its deals
+    // do not fit in memory (the list then stays as it was).
     bool Import(const std::string& path, const std::string& ext);
     // Asks for a file and writes every deal to it.
     void Export();
@@ -33,4 +34,7 @@ public:
     // format cannot carry are left out and named in a message at the end.
     bool ExportToFile(const std::string& path, const std::string& ext,
                       const DealExportOptions& options = {});
+
+private:
+    bool ReadDealFile(const std::string& path, const std::string& ext);
 };

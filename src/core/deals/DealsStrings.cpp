@@ -11,6 +11,8 @@ const StringResource kStrings[] = {
      "Duplimate Files (*.dup;*.bri;*.dge)|*.dup;*.bri;*.dge||"},
     {IDS_IMPORTING, "Importing..."},
     {IDS_EXPORTING, "Exporting..."},
+    {IDS_IMPORT_TOO_LARGE,
+     "Cannot import %1.\n\nThere is not enough memory for its deals; nothing was imported."},
     {IDS_EXPORT_CANNOT_CREATE, "Cannot create %1.\n\nNo deals were exported."},
     {IDS_EXPORT_CANNOT_WRITE,
      "Cannot write %1.\n\nNo deals were exported; a file of that name is unchanged."},

@@ -8,6 +8,7 @@ bool CArchive::ReadString(std::string& line) {
     if (byte < 0) {
         return false;
     }
+    ++m_lineCount;
     while (byte >= 0) {
         if (byte == '\n') {
             break;
@@ -16,12 +17,15 @@ bool CArchive::ReadString(std::string& line) {
             m_file.ReadByte();  // the LF of CR LF, or whatever single character follows CR
             break;
         }
-        line += static_cast<char>(byte);
+        if (line.size() < kMaxLineLength) {
+            line += static_cast<char>(byte);
+        }
         byte = m_file.ReadByte();
     }
     return true;
 }
 
 void CArchive::WriteString(std::string_view bytes) {
+    ++m_lineCount;
     m_file.Write(bytes);
 }

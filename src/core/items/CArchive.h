@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -7,10 +8,12 @@ class CFile;
 
 // Reads or writes a document file line by line. Lines are written with CR LF; a read line
 // ends at LF, at CR LF, or at CR and the one character after it, and a last line may have
-// no end at all.
+// no end at all. A read line keeps at most kMaxLineLength bytes, far more than any field
+// needs, so that a file without line ends cannot exhaust memory.
 class CArchive {
 public:
     enum class Mode { Load, Store };
+    static constexpr std::size_t kMaxLineLength = std::size_t{1} << 20;
 
     CArchive(CFile& file, Mode mode) : m_file(file), m_mode(mode) {}
 
@@ -19,7 +22,10 @@ public:
 
     // The next line without its end; false at the end of the file.
     bool ReadString(std::string& line);
+    // One whole line, its end included.
     void WriteString(std::string_view bytes);
+    // The lines read or written so far.
+    long long GetLineCount() const { return m_lineCount; }
 
     CFile& GetFile() { return m_file; }
 
@@ -31,4 +37,5 @@ private:
     CFile& m_file;
     Mode m_mode;
     int m_depth = 0;
+    long long m_lineCount = 0;
 };

@@ -1,13 +1,22 @@
 #include "core/items/CLorvaneDoc.h"
 
+#include <filesystem>
+#include <new>
+
 #include "core/items/CArchive.h"
 #include "core/items/CDesktop.h"
 #include "core/items/ItemIds.h"
 #include "core/items/ItemsStrings.h"
 #include "core/platform/CFile.h"
 #include "core/platform/CStatusProgress.h"
+#include "core/platform/FileSystem.h"
 #include "core/platform/Prompts.h"
 #include "core/platform/StatusDisplay.h"
+
+namespace {
+// How every document begins: the Desktop's kind and the opening code of its version line.
+const std::string kDocumentStart = std::to_string(KIND_DESKTOP) + "00";
+}  // namespace
 
 CLorvaneDoc::CLorvaneDoc() : m_desktop(std::make_unique<CDesktop>()) {}
 
@@ -22,7 +31,8 @@ bool CLorvaneDoc::OnNewDocument() {
 }
 
 bool CLorvaneDoc::OnOpenDocument(const std::string& path) {
-    std::unique_ptr<CFile> file = CFile::OpenRead(path);
+    m_fileError.clear();
+    std::unique_ptr<CFile> file = CFile::OpenRead(path, &m_fileError);
     if (file == nullptr) {
         if (m_reportLoadErrors) {
             ReportFileError(IDS_FILE_NOT_FOUND, path);
@@ -31,8 +41,19 @@ bool CLorvaneDoc::OnOpenDocument(const std::string& path) {
     }
     m_desktop = std::make_unique<CDesktop>();
     m_loadFailed = false;
-    CArchive archive(*file, CArchive::Mode::Load);
-    Serialize(archive);
+    try {
+        CArchive archive(*file, CArchive::Mode::Load);
+        Serialize(archive);
+        m_linesRead = archive.GetLineCount();
+    } catch (const std::bad_alloc&) {
+        // A file too large for memory fails alone; the program and its other documents go on.
+        m_desktop = std::make_unique<CDesktop>();
+        m_fileError = LoadString(IDS_DOCUMENT_TOO_LARGE);
+        if (m_reportLoadErrors) {
+            ReportFileError(IDS_FILE_NOT_FOUND, path);
+        }
+        return false;
+    }
     m_pathName = path;
     m_modified = false;
     return true;
@@ -43,12 +64,16 @@ bool CLorvaneDoc::OnSaveDocument(const std::string& path) {
         ShowMessage(LoadString(IDS_CANNOT_SAVE_FAILED_DOCUMENT), MessageIcon::Stop);
         return false;
     }
+    m_fileError.clear();
     CSaveFile saveFile(path);
-    bool saved = saveFile.Open();
+    bool saved = MayReplace(path) && saveFile.Open();
     if (saved) {
         CArchive archive(saveFile.File(), CArchive::Mode::Store);
         Serialize(archive);
         saved = saveFile.Commit();
+    }
+    if (m_fileError.empty()) {
+        m_fileError = saveFile.GetErrorText();
     }
     if (!saved) {
         ReportFileError(IDS_FILE_WRITE_ERROR, path);
@@ -84,6 +109,32 @@ void CLorvaneDoc::AttachTree(CItemTree* tree) {
     m_modified = modified;
 }
 
+bool CLorvaneDoc::LosesLinesOnSave() const {
+    std::unique_ptr<CFile> memory = CFile::WriteMemory();
+    CArchive archive(*memory, CArchive::Mode::Store);
+    m_desktop->Serialize(archive, nullptr);
+    return archive.GetLineCount() < m_linesRead;
+}
+
+bool CLorvaneDoc::MayReplace(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        return true;  // a new file (a link to none included); the save says what else fails
+    }
+    std::unique_ptr<CFile> file = CFile::OpenRead(path, &m_fileError);
+    if (file == nullptr) {
+        return false;
+    }
+    std::string start(kDocumentStart.size(), '\0');
+    start.resize(file->Read(start.data(), start.size()));
+    if (!start.empty() && start != kDocumentStart) {
+        m_fileError = LoadString(IDS_NOT_A_DOCUMENT);
+        return false;
+    }
+    return true;
+}
+
 void CLorvaneDoc::ReportFileError(unsigned messageId, const std::string& path) const {
-    ShowMessage(FormatMessageText(LoadString(messageId), {path}), MessageIcon::Stop);
+    ShowMessage(WithFileReason(FormatMessageText(LoadString(messageId), {path}), m_fileError),
+                MessageIcon::Stop);
 }

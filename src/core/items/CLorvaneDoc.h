@@ -19,11 +19,17 @@ public:
     // An empty document: a Desktop without children.
     bool OnNewDocument();
     // Reads the file. False (with a message when load errors are reported) when the file
-    // cannot be read at all. A file that fails the version check opens in the failed state.
+    // cannot be read at all or does not fit in memory; the document is then empty. A file
+    // that fails the version check opens in the failed state.
     bool OnOpenDocument(const std::string& path);
-    // Writes the document so that the old file is replaced only by a complete new one.
-    // Refused, with a message, in the failed state.
+    // Writes the document so that the old file is replaced only by a complete new one, and
+    // only when it is a document (or empty). Refused, with a message, in the failed state.
     bool OnSaveDocument(const std::string& path);
+    // Whether a save now would write fewer lines than the open read: lines that no item took
+    // (damage, or the fields of a later program) would be lost.
+    bool LosesLinesOnSave() const;
+    // Why the last open or save failed, as the system or the program says it; else empty.
+    const std::string& GetFileErrorText() const { return m_fileError; }
     // Reads or writes the whole tree, with progress in the status bar.
     void Serialize(CArchive& ar);
 
@@ -40,10 +46,14 @@ public:
 
 private:
     void ReportFileError(unsigned messageId, const std::string& path) const;
+    // Whether a save may put a document where the path leads; m_fileError says why not.
+    bool MayReplace(const std::string& path);
 
     bool m_loadFailed = false;
     std::unique_ptr<CDesktop> m_desktop;
     bool m_reportLoadErrors = true;
     bool m_modified = false;
     std::string m_pathName;
+    std::string m_fileError;
+    long long m_linesRead = 0;
 };

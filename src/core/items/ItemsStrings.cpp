@@ -24,6 +24,8 @@ const StringResource kStrings[] = {
      "Cannot save %1.\n\nThe file could not be written; the file on disk is unchanged."},
     {IDS_OPENING_FILE, "Opening %1..."},
     {IDS_SAVING_FILE, "Saving %1..."},
+    {IDS_NOT_A_DOCUMENT, "the file is not a Lorvane document"},
+    {IDS_DOCUMENT_TOO_LARGE, "there is not enough memory to read it"},
 };
 }  // namespace
 

@@ -24,5 +24,7 @@ constexpr unsigned IDS_FILE_READ_ERROR = 61904;
 constexpr unsigned IDS_FILE_WRITE_ERROR = 61905;
 constexpr unsigned IDS_OPENING_FILE = 61906;
 constexpr unsigned IDS_SAVING_FILE = 61907;
+constexpr unsigned IDS_NOT_A_DOCUMENT = 61920;
+constexpr unsigned IDS_DOCUMENT_TOO_LARGE = 61921;
 
 std::span<const StringResource> ItemsStringTable();

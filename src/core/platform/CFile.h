@@ -14,9 +14,12 @@ public:
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
 
-    // Null when the file cannot be opened or created.
-    static std::unique_ptr<CFile> OpenRead(const std::string& path);
+    // Null when the file cannot be opened or created; reason, when given, then says why.
+    // Only regular files are read: a pipe or a device could block or never end.
+    static std::unique_ptr<CFile> OpenRead(const std::string& path, std::string* reason = nullptr);
     static std::unique_ptr<CFile> CreateWrite(const std::string& path);
+    // Writes to an open descriptor, which the file then owns.
+    static std::unique_ptr<CFile> WriteDescriptor(int descriptor, std::string path);
     static std::unique_ptr<CFile> ReadMemory(std::string bytes, std::string name = "memory");
     static std::unique_ptr<CFile> WriteMemory(std::string name = "memory");
 
@@ -45,9 +48,15 @@ public:
     const std::string& GetFilePath() const { return m_path; }
     std::string GetFileName() const;
 
+    // Hands every written byte to the system; false when a write failed.
+    bool Flush();
     // Flushes and closes; false when any write failed or the file could not be closed.
     bool Close();
     bool HasFailed() const { return m_failed; }
+    // The system's reason for the first failure, or empty.
+    std::string GetErrorText() const;
+    // The system's descriptor, or -1 for a memory file or a closed one.
+    int GetDescriptor() const;
 
     // What a memory file holds (written bytes, or the bytes it reads).
     const std::string& Contents() const { return m_buffer; }
@@ -56,11 +65,13 @@ private:
     CFile(std::FILE* file, std::string path, bool writing);
     bool Refill();
     bool FlushBuffer();
+    void Fail();
 
     std::FILE* m_file = nullptr;
     std::string m_path;
     bool m_writing = false;
     bool m_failed = false;
+    int m_errorNumber = 0;
     std::string m_buffer;
     std::size_t m_readPos = 0;
     std::size_t m_readEnd = 0;
@@ -68,10 +79,13 @@ private:
     long long m_length = 0;
 };
 
-// Writes a file so that it replaces the old one only when the whole write succeeded: the
-// bytes go to a temporary file beside it, which is renamed over the target on Commit.
-// Dropping the object without a successful Commit removes the temporary file and leaves
-// the target untouched.
+// Writes a file so that it replaces the old one only when the whole write succeeded and is
+// on the disk: the bytes go to a temporary file beside it, created exclusively with the old
+// file's mode, which is flushed to the disk and renamed over the target on Commit. A target
+// that is a symbolic link is saved through the link. Only a regular file that the user may
+// write is replaced. Dropping the object without a successful Commit removes the temporary
+// file and leaves the target untouched; the temporary files of a save that was killed are
+// removed by the next save of the same file.
 class CSaveFile {
 public:
     explicit CSaveFile(std::string targetPath);
@@ -79,13 +93,23 @@ public:
     CSaveFile(const CSaveFile&) = delete;
     CSaveFile& operator=(const CSaveFile&) = delete;
 
-    // False when the temporary file cannot be created (for example, no such folder).
+    // False when the target may not be replaced or the temporary file cannot be created
+    // (for example, no such folder); GetErrorText says why.
     bool Open();
     CFile& File() { return *m_file; }
     bool Commit();
+    // The reason of the last failure, or empty.
+    const std::string& GetErrorText() const { return m_error; }
 
 private:
-    std::string m_targetPath;
+    bool ResolveTarget();
+    void RemoveLeftovers() const;
+    bool Fail(int error);
+
+    std::string m_targetPath;  // the file that receives the bytes: a link's target
     std::string m_tempPath;
+    unsigned m_mode = 0666;
+    bool m_keepMode = false;  // an existing file's mode, not the umask's, is kept
     std::unique_ptr<CFile> m_file;
+    std::string m_error;
 };

@@ -346,10 +346,11 @@ void CBiddingTable::Hide() {
     hidden->SetModified();
 }
 
-void CBiddingTable::LogBook() {
+bool CBiddingTable::LogBook() {
     SaveComment();
-    m_deal->WriteLogBook();
+    const bool logged = m_deal->WriteLogBook();
     SetDefaultFocus(true);
+    return logged;
 }
 
 void CBiddingTable::Copy() {

@@ -53,7 +53,8 @@ public:
     void GoToDeal(int index, bool backward);
     void Select(int seat);
     void Hide();
-    void LogBook();
+    // False, after a message, when the deal could not be logged.
+    bool LogBook();
     void Copy();
     bool CanLeave();
 

@@ -294,11 +294,16 @@ bool CLorvaneApp::RestoreWindowPlacement(QWidget* window) {
     if (showCommand == 0 || window == nullptr) {
         return false;
     }
-    // The minimized and maximized positions are left to the window manager.
-    const int left = GetSetting("rcNormalPosition_left", 0);
-    const int top = GetSetting("rcNormalPosition_top", 0);
-    const int right = GetSetting("rcNormalPosition_right", 0);
-    const int bottom = GetSetting("rcNormalPosition_bottom", 0);
+    // The minimized and maximized positions are left to the window manager. The settings
+    // file may hold anything: beyond any screen, a coordinate only makes the sums overflow.
+    static constexpr int kFarthest = 1 << 20;
+    auto coordinate = [](const char* key) {
+        return qBound(-kFarthest, GetSetting(key, 0), kFarthest);
+    };
+    const int left = coordinate("rcNormalPosition_left");
+    const int top = coordinate("rcNormalPosition_top");
+    const int right = coordinate("rcNormalPosition_right");
+    const int bottom = coordinate("rcNormalPosition_bottom");
     const QRect normal(left, top, right - left, bottom - top);
     if (normal.width() > 0 && normal.height() > 0) {
         window->setGeometry(OnScreen(normal));

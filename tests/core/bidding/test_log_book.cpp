@@ -1,3 +1,6 @@
+#include <unistd.h>
+
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -123,23 +126,79 @@ TEST_F(LogBookTest, ANewLogBookAndANewSessionTakeTheParticipants) {
     EXPECT_TRUE(prompts.Messages().empty());
 }
 
-TEST_F(LogBookTest, ALogBookThatCannotBeUsedLosesNothing) {
+TEST_F(LogBookTest, ALogBookThatCannotBeReadIsNeverReplaced) {
     // A log-book of a later version is neither used nor overwritten.
     const std::string later = "61463004\r\n6146300Desktop\r\n6146399\r\n";
     WriteFileBytes(LogBookPath(), later);
-    Log("A3");
+    EXPECT_FALSE(Mine("A3")->WriteLogBook());
     EXPECT_EQ(ReadFileBytes(LogBookPath()), later);
-    ASSERT_EQ(prompts.Messages().size(), 2u);  // cannot open, cannot save
-    EXPECT_EQ(prompts.Messages()[1].text.substr(0, 21), "Cannot save the file.");
+    ASSERT_EQ(prompts.Messages().size(), 2u);  // the document's own, then the log-book's
+    EXPECT_EQ(prompts.Messages()[1].text.substr(0, 24), "Cannot read the log-book");
 
-    // A folder that cannot be written: the save says so, and the deal still goes home.
+    // Something that is no file, and a file that may not be read.
     prompts.ClearMessages();
-    SetDataFolder(TempPath("no such folder"));
-    Log("A5");
+    std::filesystem::remove(LogBookPath());
+    std::filesystem::create_directories(LogBookPath() + "/inside");
+    Log("A3");
+    EXPECT_TRUE(std::filesystem::is_directory(LogBookPath() + "/inside"));
     ASSERT_EQ(prompts.Messages().size(), 1u);
+    EXPECT_EQ(prompts.Messages()[0].text,
+              "Cannot read the log-book " + LogBookPath() +
+                  ".\n\nThe deal was not logged; the log-book was left as it was.\n\nNot a "
+                  "regular file.");
+    if (::geteuid() != 0) {  // the superuser reads anything
+        std::filesystem::remove_all(LogBookPath());
+        WriteLogBook({"A1"});
+        const std::string before = ReadFileBytes(LogBookPath());
+        std::filesystem::permissions(LogBookPath(), std::filesystem::perms::none);
+        prompts.ClearMessages();
+        Log("A3");
+        std::filesystem::permissions(LogBookPath(), std::filesystem::perms::owner_all);
+        EXPECT_EQ(ReadFileBytes(LogBookPath()), before);
+        ASSERT_EQ(prompts.Messages().size(), 1u);
+        EXPECT_NE(prompts.Messages()[0].text.find("Permission denied."), std::string::npos);
+    }
+}
+
+TEST_F(LogBookTest, ADamagedLogBookIsCopiedAsideBeforeItIsRewritten) {
+    WriteLogBook({"A1", "A5"});
+    // A line that no item takes, in the middle of board A1.
+    std::string damaged = ReadFileBytes(LogBookPath());
+    damaged.insert(damaged.find("6180902logged A1"),
+                   "\x01\x02"
+                   "damaged\r\n");
+    WriteFileBytes(LogBookPath(), damaged);
+
+    Log("A3");
+    std::vector<std::string> copies;
+    for (const auto& entry : std::filesystem::directory_iterator(TempPath(""))) {
+        if (entry.path().filename().string().starts_with("Log-book (damaged ")) {
+            copies.push_back(entry.path().string());
+        }
+    }
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(ReadFileBytes(copies[0]), damaged);
+    ASSERT_EQ(prompts.Messages().size(), 1u);
+    EXPECT_NE(prompts.Messages()[0].text.find(copies[0]), std::string::npos);
+    const std::vector<std::string> expected = {
+        "Other night [Cy/Dee]: A3=other",
+        "Club night [Ann/Bob]: A1=logged A1 A3=mine A3 A5=logged A5"};
+    EXPECT_EQ(ReadLogBook(), expected);
+
+    // The rewritten log-book is whole again: no further copy.
+    prompts.ClearMessages();
+    Log("A4");
+    EXPECT_TRUE(prompts.Messages().empty());
+}
+
+TEST_F(LogBookTest, AFolderThatCannotBeWrittenSaysSoAndTheDealGoesHome) {
+    SetDataFolder(TempPath("no such folder"));
+    EXPECT_FALSE(Mine("A5")->WriteLogBook());
+    Log("A5");
+    ASSERT_EQ(prompts.Messages().size(), 2u);
     EXPECT_NE(prompts.Messages()[0].text.find("Log-book.lv"), std::string::npos);
 
     CBiddingDeal loose;  // outside any session: nothing to log under
-    loose.WriteLogBook();
+    EXPECT_FALSE(loose.WriteLogBook());
     EXPECT_EQ(loose.GetParent(), nullptr);
 }

@@ -60,10 +60,24 @@ TEST(Deal, BoardNumberGivesDealerAndVulnerability) {
 
 TEST(Deal, SortingAndCompletingTheEmptyHand) {
     CTestDeal deal;
-    for (const auto& [before, after] : {std::pair{"2TAK9", "AKT92"}, {"3x2A", "xA32"}}) {
+    // Letters of no rank keep their order; a suit of any length sorts (a file can make one).
+    const std::string longSuit = [] {
+        std::string text;
+        for (int i = 0; i < 100000; ++i) {
+            text += "2xT3A";
+        }
+        return text;
+    }();
+    const std::string longSorted = std::string(100000, 'x') + std::string(100000, 'A') +
+                                   std::string(100000, 'T') + std::string(100000, '3') +
+                                   std::string(100000, '2');
+    for (const auto& [before, after] : {std::pair<std::string, std::string>{"2TAK9", "AKT92"},
+                                        {"3x2A", "xA32"},
+                                        {"a2q1A", "aq1A2"},
+                                        {longSuit, longSorted}}) {
         deal.SetSuitText(SEAT_WEST, SUIT_CLUBS, before, true);
         deal.SortSuit(SEAT_WEST, SUIT_CLUBS);
-        EXPECT_EQ(deal.GetSuitText(SEAT_WEST, SUIT_CLUBS), after) << before;
+        EXPECT_EQ(deal.GetSuitText(SEAT_WEST, SUIT_CLUBS), after) << before.substr(0, 20);
     }
     // The rest goes to the highest empty seat, if there is one.
     const struct {

@@ -225,12 +225,14 @@ TEST_F(DealListFiles, AFailedExportSaysSoAndKeepsTheOldFile) {
     ImportSeed1(list);
     EXPECT_FALSE(list.ExportToFile(TempPath("no/such/folder/x.pbn"), "pbn"));
     EXPECT_EQ(LastMessage(),
-              "Cannot create " + TempPath("no/such/folder/x.pbn") + ".\n\nNo deals were exported.");
+              "Cannot create " + TempPath("no/such/folder/x.pbn") +
+                  ".\n\nNo deals were exported.\n\nNo such file or directory.");
     // A folder in the way cannot be replaced and stays as it was, with no temporary file left.
     std::filesystem::create_directory(TempPath("taken.pbn"));
     WriteFileBytes(TempPath("taken.pbn/inside"), "kept");
     EXPECT_FALSE(list.ExportToFile(TempPath("taken.pbn"), "pbn"));
-    EXPECT_EQ(prompts.Messages().size(), 2u);
+    EXPECT_EQ(LastMessage(), "Cannot create " + TempPath("taken.pbn") +
+                                 ".\n\nNo deals were exported.\n\nNot a regular file.");
     EXPECT_EQ(ReadFileBytes(TempPath("taken.pbn/inside")), "kept");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(TempPath("")), {}), 1);
 }
@@ -266,4 +268,35 @@ TEST_F(DealListFiles, ProgressOverTheFileAndOverTheDeals) {
     EXPECT_EQ(display.texts, (std::vector<std::string>{"Exporting...", "Ready"}));
     EXPECT_EQ(display.percents.size(), 21u);
     SetStatusDisplay(nullptr);
+}
+
+namespace {
+// A session that runs out of memory at its third deal, as an enormous file would make it.
+class CExhaustedList : public CBiddingList {
+public:
+    CDeal* CreateDeal() override {
+        if (++m_created == 3) {
+            throw std::bad_alloc();
+        }
+        return CBiddingList::CreateDeal();
+    }
+
+private:
+    int m_created = 0;
+};
+}  // namespace
+
+TEST_F(DealListFiles, AnImportThatRunsOutOfMemoryFailsAloneAndLeavesTheListAsItWas) {
+    CHeadlessItemTree tree(nullptr);
+    CDesktop desktop;
+    desktop.SetTree(&tree);
+    desktop.InsertIntoTree(nullptr);
+    auto* list = new CExhaustedList;
+    list->SetName("Tuesday");
+    list->InsertIntoTree(&desktop);
+    EXPECT_FALSE(list->Import(TestDataPath("deals/dealer-seed1.pbn"), "pbn"));
+    EXPECT_EQ(list->GetChildCount(), 0);
+    EXPECT_EQ(list->GetName(), "Tuesday");
+    EXPECT_EQ(tree.GetNodeCount(), 2);
+    EXPECT_NE(LastMessage().find("not enough memory"), std::string::npos);
 }

@@ -74,3 +74,46 @@ TEST_F(DocumentTest, AVersion2FileOpensAndAttachingTheTreeLeavesItUnmodified) {
     doc.GetDesktop()->SetModified();
     EXPECT_TRUE(doc.IsModified());
 }
+
+TEST_F(DocumentTest, ASaveReplacesOnlyADocumentOrAnEmptyFile) {
+    const struct {
+        const char* name;
+        std::string before;
+        bool saved;
+    } cases[] = {
+        {"notes.txt", "shopping list\r\n", false},
+        {"short.lv", "614", false},
+        {"empty.lv", "", true},
+        {"old.lv", kVersion4, true},  // a document, even of another version
+    };
+    for (const auto& c : cases) {
+        prompts.ClearMessages();
+        WriteFileBytes(TempPath(c.name), c.before);
+        CLorvaneDoc doc;
+        doc.OnNewDocument();
+        EXPECT_EQ(doc.OnSaveDocument(TempPath(c.name)), c.saved) << c.name;
+        if (c.saved) {
+            EXPECT_EQ(ReadFileBytes(TempPath(c.name)), kEmptyVersion3) << c.name;
+        } else {
+            EXPECT_EQ(ReadFileBytes(TempPath(c.name)), c.before) << c.name;
+            ASSERT_EQ(prompts.Messages().size(), 1u);
+            EXPECT_NE(prompts.Messages()[0].text.find("\n\nThe file is not a Lorvane document."),
+                      std::string::npos);
+        }
+    }
+}
+
+TEST_F(DocumentTest, FileMessagesEndWithTheSystemsReason) {
+    CLorvaneDoc doc;
+    EXPECT_FALSE(doc.OnOpenDocument(TempPath("absent.lv")));
+    EXPECT_EQ(doc.GetFileErrorText(), "No such file or directory");
+    EXPECT_FALSE(doc.OnOpenDocument("/dev/zero"));  // would never end
+    EXPECT_FALSE(doc.OnSaveDocument(TempPath("no-folder/doc.lv")));
+    ASSERT_EQ(prompts.Messages().size(), 3u);
+    EXPECT_EQ(prompts.Messages()[0].text.substr(prompts.Messages()[0].text.rfind("\n\n")),
+              "\n\nNo such file or directory.");
+    EXPECT_EQ(prompts.Messages()[1].text.substr(prompts.Messages()[1].text.rfind("\n\n")),
+              "\n\nNot a regular file.");
+    EXPECT_EQ(prompts.Messages()[2].text.substr(prompts.Messages()[2].text.rfind("\n\n")),
+              "\n\nNo such file or directory.");
+}

@@ -1,12 +1,16 @@
+#include <limits>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
+#include <QScreen>
 #include <QTest>
 
 #include "ShellFixture.h"
@@ -182,6 +186,21 @@ private slots:
         QVERIFY(again.InitInstance({}));
         QCOMPARE(again.MainFrame()->isMaximized(), maximized);
         QCOMPARE(again.MainFrame()->normalGeometry(), normal);
+    }
+
+    void ExtremeWindowPlacementSettingsStillShowTheWindowOnScreen() {
+        ShellFixture shell;
+        WriteSetting("showCmd", 1);
+        WriteSetting("rcNormalPosition_left", std::numeric_limits<int>::min());
+        WriteSetting("rcNormalPosition_top", -5);
+        WriteSetting("rcNormalPosition_right", std::numeric_limits<int>::max());
+        WriteSetting("rcNormalPosition_bottom", std::numeric_limits<int>::max());
+        shell.Start();
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        // As large as the screen at most, and on it.
+        const QRect placed = shell.Frame().normalGeometry();
+        QVERIFY(placed.width() <= available.width() && placed.height() <= available.height());
+        QVERIFY(available.intersects(placed));
     }
 
     void GeneralOptionsStoreOnlyOnOk_data() {
