@@ -6,6 +6,13 @@ const StringResource kStrings[] = {
     {IDS_LOG_BOOK, "Log-book"},
     {IDS_SELECT_PLAYER, "Select %1"},
     {IDS_SESSION_OPTIONS, "Bidding Session Options"},
+    {IDS_NO_DEALS_FOUND, "No deals were found in %1."},
+    {IDS_DEALS_IMPORTED, "%1 deals imported from %2."},
+    {IDS_DEALS_WITHOUT_CARDS,
+     "%1 of the deals imported from %2 hold no cards at all: there is nothing to bid on them."},
+    {IDS_IMPORT_FILE_MISSING,
+     "The file %1 does not exist.\n\nCheck the name, or choose the file "
+     "with Browse."},
     {IDS_LOG_BOOK_UNREADABLE,
      "Cannot read the log-book %1.\n\nThe deal was not logged; the log-book was left as it was."},
     {IDS_LOG_BOOK_DAMAGED,
@@ -18,6 +25,6 @@ const StringResource kStrings[] = {
 };
 }  // namespace
 
-std::span<const StringResource> BiddingStringTable() {
-    return kStrings;
+void RegisterBiddingStrings() {
+    RegisterStringTable(kStrings);
 }

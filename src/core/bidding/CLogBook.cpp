@@ -24,7 +24,11 @@ std::string Today() {
 }
 }  // namespace
 
-CLogBook::CLogBook() : m_path(GetDataFolder() + LoadString(IDS_LOG_BOOK) + kExtension) {
+std::string CLogBook::Path() {
+    return GetDataFolder() + LoadString(IDS_LOG_BOOK) + kExtension;
+}
+
+CLogBook::CLogBook() : m_path(Path()) {
     m_doc.SetReportLoadErrors(false);
 }
 

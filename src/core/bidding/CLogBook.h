@@ -12,6 +12,8 @@ class CDesktop;
 class CLogBook {
 public:
     CLogBook();
+    // Where the log-book lives: Log-book.lv in the user's data folder.
+    static std::string Path();
 
     // False, after a message, when the log-book cannot be used; nothing is then written.
     bool Open();

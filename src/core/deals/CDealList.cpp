@@ -57,13 +57,18 @@ std::string CDealList::GetDefaultExtension() {
 
 bool CDealList::ImportFile(std::string path) {
     std::string ext;
+    path = CompleteImportPath(path, ext);
+    return Import(path, ext) || ImportWithDialog();
+}
+
+std::string CDealList::CompleteImportPath(std::string path, std::string& ext) {
     if (HasFileExtension(path)) {
         ext = FileExtensionOf(path);
     } else {
         ext = GetDefaultExtension();
         path += "." + ext;
     }
-    return Import(path, ext) || ImportWithDialog();
+    return path;
 }
 
 bool CDealList::ImportWithDialog() {

@@ -22,6 +22,8 @@ public:
     // Imports the named file; a name without extension gets the default one. When the file
     // cannot be read, the open-file dialog is shown instead.
     bool ImportFile(std::string path);
+    // The file that ImportFile reads for a typed name, and its extension.
+    std::string CompleteImportPath(std::string path, std::string& ext);
     bool ImportWithDialog();
     // Appends every deal of the file, named on from the list's last deal, in the format of
     // the extension. False when the file cannot be opened, and after a message when its deals

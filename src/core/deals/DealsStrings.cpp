@@ -3,10 +3,13 @@
 namespace {
 const StringResource kStrings[] = {
     {IDS_BRIDGE_DA_NO_SOUTH, "The file %1 does not exist.\n\nNo deals could be imported."},
+    // Every deal file first, so that a folder of any kind of them never looks empty.
     {IDS_FILTER_BRIDGE_DA_FIRST,
+     "All Deal Files (*.pbn;*.dup;*.bri;*.dge;*.nth)|*.pbn;*.dup;*.bri;*.dge;*.nth|"
      "Bridge D/A Files (*.nth)|*.nth|Duplimate Files (*.dup;*.bri;*.dge)|*.dup;*.bri;*.dge|"
      "Portable Bridge Notation Files (*.pbn)|*.pbn||"},
     {IDS_FILTER_PBN_FIRST,
+     "All Deal Files (*.pbn;*.dup;*.bri;*.dge;*.nth)|*.pbn;*.dup;*.bri;*.dge;*.nth|"
      "Portable Bridge Notation Files (*.pbn)|*.pbn|Bridge D/A Files (*.nth)|*.nth|"
      "Duplimate Files (*.dup;*.bri;*.dge)|*.dup;*.bri;*.dge||"},
     {IDS_IMPORTING, "Importing..."},
@@ -23,6 +26,6 @@ const StringResource kStrings[] = {
 };
 }  // namespace
 
-std::span<const StringResource> DealsStringTable() {
-    return kStrings;
+void RegisterDealsStrings() {
+    RegisterStringTable(kStrings);
 }

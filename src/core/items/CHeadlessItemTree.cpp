@@ -32,6 +32,15 @@ CItemTree::Node CHeadlessItemTree::InsertNode(Node parent, CTreeItem* item) {
     return node;
 }
 
+void CHeadlessItemTree::PlaceNode(Node node, int index) {
+    auto* treeNode = static_cast<TreeNode*>(node);
+    std::vector<TreeNode*>& siblings = treeNode->parent->children;
+    siblings.erase(std::find(siblings.begin(), siblings.end(), treeNode));
+    const auto place = static_cast<std::size_t>(std::max(index, 0));
+    siblings.insert(
+        siblings.begin() + static_cast<std::ptrdiff_t>(std::min(place, siblings.size())), treeNode);
+}
+
 void CHeadlessItemTree::DeleteSubtree(TreeNode* node) {
     for (TreeNode* child : node->children) {
         DeleteSubtree(child);

@@ -15,6 +15,7 @@ public:
     ~CHeadlessItemTree() override;
 
     Node InsertNode(Node parent, CTreeItem* item) override;
+    void PlaceNode(Node node, int index) override;
     void DeleteNode(Node node) override;
     bool ExpandNode(Node node, bool expand) override;
     void SelectNode(Node node) override;

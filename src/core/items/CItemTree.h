@@ -14,6 +14,8 @@ public:
 
     // A new node holding item, as the last child of parent (null: a root node).
     virtual Node InsertNode(Node parent, CTreeItem* item) = 0;
+    // Moves the node to that place among its sibling nodes (the last place when beyond).
+    virtual void PlaceNode(Node node, int index) = 0;
     // Deletes the node and every node below it.
     virtual void DeleteNode(Node node) = 0;
     // Expands or collapses the node; false when that changed nothing because the node has no

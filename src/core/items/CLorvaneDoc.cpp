@@ -43,7 +43,7 @@ bool CLorvaneDoc::OnOpenDocument(const std::string& path) {
     m_loadFailed = false;
     try {
         CArchive archive(*file, CArchive::Mode::Load);
-        Serialize(archive);
+        Serialize(archive, file->GetFileName());
         m_linesRead = archive.GetLineCount();
     } catch (const std::bad_alloc&) {
         // A file too large for memory fails alone; the program and its other documents go on.
@@ -69,7 +69,8 @@ bool CLorvaneDoc::OnSaveDocument(const std::string& path) {
     bool saved = MayReplace(path) && saveFile.Open();
     if (saved) {
         CArchive archive(saveFile.File(), CArchive::Mode::Store);
-        Serialize(archive);
+        // The bytes go to a temporary file; the person knows the document by its own name.
+        Serialize(archive, std::filesystem::path(path).filename().string());
         saved = saveFile.Commit();
     }
     if (m_fileError.empty()) {
@@ -84,9 +85,8 @@ bool CLorvaneDoc::OnSaveDocument(const std::string& path) {
     return true;
 }
 
-void CLorvaneDoc::Serialize(CArchive& ar) {
+void CLorvaneDoc::Serialize(CArchive& ar, const std::string& name) {
     CFile& file = ar.GetFile();
-    const std::string name = file.GetFileName();
     CStatusProgress progress(
         GetStatusDisplay(),
         FormatMessageText(LoadString(ar.IsLoading() ? IDS_OPENING_FILE : IDS_SAVING_FILE), {name}),

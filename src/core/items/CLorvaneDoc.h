@@ -30,8 +30,9 @@ public:
     bool LosesLinesOnSave() const;
     // Why the last open or save failed, as the system or the program says it; else empty.
     const std::string& GetFileErrorText() const { return m_fileError; }
-    // Reads or writes the whole tree, with progress in the status bar.
-    void Serialize(CArchive& ar);
+    // Reads or writes the whole tree, with progress in the status bar under the document's
+    // file name.
+    void Serialize(CArchive& ar, const std::string& name);
 
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified) { m_modified = modified; }

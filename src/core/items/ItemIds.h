@@ -52,3 +52,4 @@ constexpr unsigned ID_VIEW_ALL = 32829;
 constexpr unsigned ID_UNHIDE_ALL = 32846;
 constexpr unsigned ID_OPTIONS_GENERAL = 32852;
 constexpr unsigned ID_OPTIONS_DEFENSIVE_ACTIONS = 32855;
+constexpr unsigned ID_FILE_OPEN_LOG_BOOK = 32870;

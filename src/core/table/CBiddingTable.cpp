@@ -9,6 +9,8 @@
 #include "core/bidding/CCall.h"
 #include "core/deals/Seats.h"
 #include "core/platform/Prompts.h"
+#include "core/platform/StatusDisplay.h"
+#include "core/table/DealSummary.h"
 #include "core/table/IBiddingTableView.h"
 #include "core/table/TableIds.h"
 #include "core/table/TableStrings.h"
@@ -54,6 +56,9 @@ constexpr std::size_t kNorthTextField = 16;
 constexpr std::size_t kSouthTextField = 17;
 constexpr std::size_t kCommentField = 18;
 constexpr std::size_t kDefendersTextField = 19;
+
+// An em dash, in the UTF-8 of the program's texts.
+constexpr const char* kVoidMark = "\xE2\x80\x94";
 }  // namespace
 
 CBiddingTable::CBiddingTable(IBiddingTableView* view) : m_view(view) {}
@@ -73,6 +78,7 @@ void CBiddingTable::LoadDeal(CBiddingDeal* deal) {
     BiddingDisplayData data;
     m_deal->GetDisplayData(data, m_viewSeat);
     std::copy(data.holdings.begin(), data.holdings.end(), m_fields.begin());
+    MarkVoids();
     m_northName = data.northName;
     m_southName = data.southName;
     const bool all = m_viewSeat == VIEW_ALL;
@@ -97,6 +103,20 @@ void CBiddingTable::LoadDeal(CBiddingDeal* deal) {
         } else {
             defenders = west + "\r\n" + east;
         }
+    }
+}
+
+// An empty holding of a hand that is shown is a void, not a hidden suit.
+void CBiddingTable::MarkVoids() {
+    for (int hand = 0; hand < kSeatCount; ++hand) {
+        const auto first = m_fields.begin() + hand * kSuitCount;
+        const auto last = first + kSuitCount;
+        if (std::all_of(first, last, [](const std::string& holding) { return holding.empty(); })) {
+            continue;  // hidden
+        }
+        std::replace_if(
+            first, last, [](const std::string& holding) { return holding.empty(); },
+            std::string(kVoidMark));
     }
 }
 
@@ -225,7 +245,7 @@ void CBiddingTable::MakeCall(int code) {
     }
     const int seat = auction.GetSeatToCall();
     if (IsDefender(seat)) {
-        auction.AutoPass(m_deal->GetDefensiveCall(seat));
+        auction.AutoPass(CAutomaticDefensiveBidding().ChooseDefensiveCall(*m_deal, seat));
     }
     m_deal->ClearHidden();
     UpdateAuction(true, true);
@@ -261,7 +281,7 @@ void CBiddingTable::UpdateAuction(bool redraw, bool autoDefend) {
     CAuction& auction = *m_deal->GetAuction();
     const int seat = auction.GetSeatToCall();
     if (autoDefend && IsDefender(seat) && !auction.IsComplete(true)) {
-        const int code = m_deal->GetDefensiveCall(seat, m_settings);
+        const int code = m_settings.ChooseDefensiveCall(*m_deal, seat);
         auction.AppendCall(code != 0 ? code : IDC_PASS);
     }
     if (m_view != nullptr) {
@@ -293,7 +313,17 @@ void CBiddingTable::UpdateControls() {
                                     auction.GetCallCode(count - 1) == IDC_PASS &&
                                     auction.GetCallCode(count - 3) == IDC_PASS);
     EnableControl(IDC_HIDE, m_selectedPlayer != -1);
-    m_deal->EnableNavigationButtons(this, true, FirstDealIndex(), LastDealIndex());
+    EnableNavigation();
+}
+
+void CBiddingTable::EnableNavigation() {
+    const int index = m_deal->GetParent() != nullptr ? m_deal->GetIndex() : 0;
+    const bool backward = index > FirstDealIndex();
+    const bool forward = index < LastDealIndex();
+    EnableControl(IDC_FIRST_DEAL, backward);
+    EnableControl(IDC_PREVIOUS_DEAL, backward);
+    EnableControl(IDC_NEXT_DEAL, forward);
+    EnableControl(IDC_LAST_DEAL, forward);
 }
 
 int CBiddingTable::FirstDealIndex() const {
@@ -349,6 +379,10 @@ void CBiddingTable::Hide() {
 bool CBiddingTable::LogBook() {
     SaveComment();
     const bool logged = m_deal->WriteLogBook();
+    IStatusDisplay* status = GetStatusDisplay();
+    if (logged && status != nullptr) {
+        status->SetStatusText(FormatMessageText(LoadString(IDS_DEAL_LOGGED), {m_deal->GetName()}));
+    }
     SetDefaultFocus(true);
     return logged;
 }
@@ -473,6 +507,11 @@ void CBiddingTable::ShowFields() {
     }
     m_view->SetControlRed(IDC_NORTH_TEXT, IsFieldRed(IDC_NORTH_TEXT));
     m_view->SetControlRed(IDC_SOUTH_TEXT, IsFieldRed(IDC_SOUTH_TEXT));
+    if (m_deal != nullptr) {
+        m_view->SetControlText(
+            IDC_DEAL_SUMMARY,
+            DealSummary(m_deal->GetDealer(), m_deal->GetVulnerability(), *m_deal->GetAuction()));
+    }
 }
 
 void CBiddingTable::RefreshHandDisplay() {

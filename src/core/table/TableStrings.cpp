@@ -11,10 +11,20 @@ const StringResource kStrings[] = {
     {IDS_COMPASS_EAST, "E"},
     {IDS_COMPASS_SOUTH, "S"},
     {IDS_COMPASS_WEST, "W"},
+    {IDS_DEAL_LOGGED, "Deal %1 logged in the log-book."},
+    {IDS_DEALER_AND_VULNERABILITY, "Dealer %1, %2"},
+    {IDS_NONE_VULNERABLE, "neither side vulnerable"},
+    {IDS_NORTH_SOUTH_VULNERABLE, "North-South vulnerable"},
+    {IDS_EAST_WEST_VULNERABLE, "East-West vulnerable"},
+    {IDS_BOTH_VULNERABLE, "both sides vulnerable"},
+    {IDS_CONTRACT, "Contract %1 by %2"},
+    {IDS_CONTRACT_DOUBLED, "Contract %1 doubled by %2"},
+    {IDS_CONTRACT_REDOUBLED, "Contract %1 redoubled by %2"},
+    {IDS_PASSED_OUT, "Passed out"},
     {IDS_DEALER_MARK, "*"},
 };
 }  // namespace
 
-std::span<const StringResource> TableStringTable() {
-    return kStrings;
+void RegisterTableStrings() {
+    RegisterStringTable(kStrings);
 }

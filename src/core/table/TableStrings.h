@@ -1,7 +1,5 @@
 #pragma once
 
-#include <span>
-
 #include "core/items/StringTable.h"
 
 // Texts of the bidding table.
@@ -15,5 +13,17 @@ constexpr unsigned IDS_COMPASS_EAST = 62302;
 constexpr unsigned IDS_COMPASS_SOUTH = 62303;
 constexpr unsigned IDS_COMPASS_WEST = 62304;
 constexpr unsigned IDS_DEALER_MARK = 62305;
+constexpr unsigned IDS_DEAL_LOGGED = 62306;
+// The deal in words.
+constexpr unsigned IDS_DEALER_AND_VULNERABILITY = 62307;
+constexpr unsigned IDS_NONE_VULNERABLE = 62308;
+constexpr unsigned IDS_NORTH_SOUTH_VULNERABLE = 62309;
+constexpr unsigned IDS_EAST_WEST_VULNERABLE = 62310;
+constexpr unsigned IDS_BOTH_VULNERABLE = 62311;
+constexpr unsigned IDS_CONTRACT = 62312;
+constexpr unsigned IDS_CONTRACT_DOUBLED = 62313;
+constexpr unsigned IDS_CONTRACT_REDOUBLED = 62314;
+constexpr unsigned IDS_PASSED_OUT = 62315;
 
-std::span<const StringResource> TableStringTable();
+// Adds these texts to the string table.
+void RegisterTableStrings();

@@ -2,17 +2,17 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QScreen>
 #include <QWidget>
 #include <clocale>
 
 #include "core/bidding/BiddingListSheet.h"
 #include "core/bidding/CBiddingList.h"
+#include "core/bidding/CLogBook.h"
+#include "core/deals/DealFileFormats.h"
 #include "core/items/ItemsStrings.h"
 #include "core/platform/Prompts.h"
 #include "core/platform/Settings.h"
 #include "core/platform/StatusDisplay.h"
-#include "gui/app/AppStrings.h"
 #include "gui/app/CAboutDialog.h"
 #include "gui/app/CGuiDocument.h"
 #include "gui/app/CLorvaneChildFrame.h"
@@ -22,9 +22,12 @@
 #include "gui/app/CQtPrompts.h"
 #include "gui/app/CQtStatusDisplay.h"
 #include "gui/app/CommandTable.h"
-#include "gui/app/QtText.h"
 #include "gui/app/TextPrinting.h"
+#include "gui/app/WindowPlacement.h"
 #include "gui/bidding/CQtBiddingListSheet.h"
+#include "gui/bidding/SessionCommands.h"
+#include "gui/common/AppStrings.h"
+#include "gui/common/QtText.h"
 #include "gui/defence/CAutomaticDefensiveActionPS.h"
 #include "gui/table/CBiddingDialogLauncher.h"
 #include "platform/QtPlatform.h"
@@ -32,33 +35,6 @@
 namespace {
 CLorvaneApp* g_app = nullptr;
 
-// The show commands kept in "showCmd".
-constexpr int kShowNormal = 1;
-constexpr int kShowMinimized = 2;
-constexpr int kShowMaximized = 3;
-
-// A stored rectangle from another screen layout is moved (and if need be shrunk) onto the
-// nearest screen, so that the window never comes back out of reach.
-QRect OnScreen(QRect rect) {
-    const QScreen* screen = QGuiApplication::screenAt(rect.center());
-    if (screen == nullptr) {
-        screen = QGuiApplication::primaryScreen();
-    }
-    if (screen == nullptr) {
-        return rect;
-    }
-    const QRect available = screen->availableGeometry();
-    if (available.isEmpty()) {
-        return rect;
-    }
-    rect.setWidth(qMin(rect.width(), available.width()));
-    rect.setHeight(qMin(rect.height(), available.height()));
-    if (!available.contains(rect)) {
-        rect.moveLeft(qBound(available.left(), rect.left(), available.right() - rect.width() + 1));
-        rect.moveTop(qBound(available.top(), rect.top(), available.bottom() - rect.height() + 1));
-    }
-    return rect;
-}
 }  // namespace
 
 CLorvaneApp::CLorvaneApp() : m_recentFiles(kRecentFileCount) {
@@ -104,6 +80,8 @@ bool CLorvaneApp::InitInstance(const QStringList& arguments) {
     m_recentFiles.Load();
 
     m_mainFrame = std::make_unique<CLorvaneMainFrame>(*this);
+    connect(this, &CLorvaneApp::RecentFilesChanged, m_mainFrame.get(),
+            &CLorvaneMainFrame::UpdateRecentFileActions);
     SetStatusDisplay(&m_mainFrame->StatusDisplay());
 
     if (arguments.isEmpty()) {
@@ -155,6 +133,15 @@ void CLorvaneApp::OnFileOpen() {
     }
 }
 
+void CLorvaneApp::OnFileOpenLogBook() {
+    const QString path = QString::fromStdString(CLogBook::Path());
+    if (!QFileInfo::exists(path)) {
+        ShowMessage(ToBytes(AppString(IDS_NO_LOG_BOOK)), MessageIcon::Information);
+        return;
+    }
+    OpenDocumentFile(path);
+}
+
 CLorvaneChildFrame* CLorvaneApp::OpenDocumentFile(const QString& path) {
     const QFileInfo info(path);
     const QString canonical = info.canonicalFilePath();
@@ -163,8 +150,7 @@ CLorvaneChildFrame* CLorvaneApp::OpenDocumentFile(const QString& path) {
         if (!open.isEmpty() && !canonical.isEmpty() &&
             QFileInfo(open).canonicalFilePath() == canonical) {
             m_mainFrame->MdiArea()->setActiveSubWindow(child);
-            m_recentFiles.Add(open);
-            emit RecentFilesChanged();
+            NoteRecentFile(*child->GetDocument());
             return child;
         }
     }
@@ -175,14 +161,42 @@ CLorvaneChildFrame* CLorvaneApp::OpenDocumentFile(const QString& path) {
                     MessageIcon::Stop);
         return nullptr;
     }
+    if (DealFileFormatOf(FileExtensionOf(ToBytes(info.fileName()))) != DealFileFormat::None) {
+        return ImportDealFile(info.absoluteFilePath());
+    }
     auto* document = new CGuiDocument;
     if (!document->OnOpenDocument(info.absoluteFilePath())) {
         delete document;
         return nullptr;
     }
-    m_recentFiles.Add(document->GetPathName());
-    emit RecentFilesChanged();
+    NoteRecentFile(*document);
     return ShowDocument(document);
+}
+
+// A document that failed to load is shown, so that the person sees what happened, but it is
+// not offered again.
+void CLorvaneApp::NoteRecentFile(const CGuiDocument& document) {
+    if (document.Doc().IsLoadFailed()) {
+        m_recentFiles.Remove(document.GetPathName());
+    } else {
+        m_recentFiles.Add(document.GetPathName());
+    }
+    emit RecentFilesChanged();
+}
+
+CLorvaneChildFrame* CLorvaneApp::ImportDealFile(const QString& path) {
+    const std::string question = FormatMessageText(ToBytes(AppString(IDS_OPEN_DEAL_FILE)),
+                                                   {ToBytes(QFileInfo(path).fileName())});
+    IPrompts* prompts = GetPrompts();
+    if (prompts == nullptr || prompts->ShowMessage(question, MessageIcon::Question,
+                                                   MessageButtons::YesNo) != MessageAnswer::Yes) {
+        return nullptr;
+    }
+    CLorvaneChildFrame* child = OnFileNew();
+    if (child != nullptr) {
+        InsertSessionFromFile(child->GetDocument()->Doc(), path.toStdString());
+    }
+    return child;
 }
 
 void CLorvaneApp::OpenRecentFile(int index) {
@@ -202,6 +216,7 @@ bool CLorvaneApp::IsAppCommand(unsigned id) const {
     switch (id) {
         case ID_FILE_NEW:
         case ID_FILE_OPEN:
+        case ID_FILE_OPEN_LOG_BOOK:
         case ID_FILE_PRINT_SETUP:
         case ID_APP_ABOUT:
         case ID_OPTIONS_GENERAL:
@@ -224,6 +239,9 @@ void CLorvaneApp::OnAppCommand(unsigned id) {
             break;
         case ID_FILE_OPEN:
             OnFileOpen();
+            break;
+        case ID_FILE_OPEN_LOG_BOOK:
+            OnFileOpenLogBook();
             break;
         case ID_FILE_PRINT_SETUP:
             RunPrintSetup(m_mainFrame.get());
@@ -261,58 +279,4 @@ void CLorvaneApp::OnOptionsGeneral() {
     if (sheet.exec() == QDialog::Accepted) {
         sheet.Save();
     }
-}
-
-// ---- Window placement ----
-
-bool CLorvaneApp::SaveWindowPlacement(QWidget* window) {
-    if (window == nullptr) {
-        return false;
-    }
-    const int showCommand = window->isMinimized()   ? kShowMinimized
-                            : window->isMaximized() ? kShowMaximized
-                                                    : kShowNormal;
-    QRect normal = window->normalGeometry();
-    if (normal.isEmpty()) {
-        normal = window->geometry();
-    }
-    WriteSetting("showCmd", showCommand);
-    // Positions of the minimized and maximized window are the window manager's business here.
-    WriteSetting("ptMinPosition_x", -1);
-    WriteSetting("ptMinPosition_y", -1);
-    WriteSetting("ptMaxPosition_x", -1);
-    WriteSetting("ptMaxPosition_y", -1);
-    WriteSetting("rcNormalPosition_left", normal.left());
-    WriteSetting("rcNormalPosition_top", normal.top());
-    WriteSetting("rcNormalPosition_right", normal.left() + normal.width());
-    WriteSetting("rcNormalPosition_bottom", normal.top() + normal.height());
-    return true;
-}
-
-bool CLorvaneApp::RestoreWindowPlacement(QWidget* window) {
-    const int showCommand = GetSetting("showCmd", 0);
-    if (showCommand == 0 || window == nullptr) {
-        return false;
-    }
-    // The minimized and maximized positions are left to the window manager. The settings
-    // file may hold anything: beyond any screen, a coordinate only makes the sums overflow.
-    static constexpr int kFarthest = 1 << 20;
-    auto coordinate = [](const char* key) {
-        return qBound(-kFarthest, GetSetting(key, 0), kFarthest);
-    };
-    const int left = coordinate("rcNormalPosition_left");
-    const int top = coordinate("rcNormalPosition_top");
-    const int right = coordinate("rcNormalPosition_right");
-    const int bottom = coordinate("rcNormalPosition_bottom");
-    const QRect normal(left, top, right - left, bottom - top);
-    if (normal.width() > 0 && normal.height() > 0) {
-        window->setGeometry(OnScreen(normal));
-    }
-    // A window closed while minimized comes back as a normal window, not as an icon.
-    if (showCommand == kShowMaximized) {
-        window->showMaximized();
-    } else {
-        window->showNormal();
-    }
-    return true;
 }

@@ -15,9 +15,9 @@
 #include "gui/app/CQtItemTree.h"
 #include "gui/app/CTreeNode.h"
 #include "gui/app/CommandTable.h"
-#include "gui/app/QtText.h"
 #include "gui/app/TextPrinting.h"
 #include "gui/bidding/SessionCommands.h"
+#include "gui/common/QtText.h"
 
 namespace {
 // Hands every label editor it makes to the view, which ends the edit itself.
@@ -159,6 +159,7 @@ bool CLorvaneView::IsViewCommand(unsigned id) {
         case ID_EDIT_COPY:
         case ID_EDIT_CUT:
         case ID_EDIT_PASTE:
+        case ID_EDIT_UNDO:
         case ID_EDIT_DELETE:
         case ID_EDIT_CLEAR_ALL:
         case ID_EDIT_RENAME:
@@ -182,6 +183,8 @@ bool CLorvaneView::IsCommandEnabled(unsigned id, CTreeItem* selected) {
             return selected != nullptr && selected->CanCut() && noEdit;
         case ID_EDIT_PASTE:
             return selected != nullptr && selected->CanPaste() && noEdit;
+        case ID_EDIT_UNDO:
+            return m_deleted.CanUndo() && noEdit;
         case ID_EDIT_DELETE:
             return selected != nullptr && selected->CanDelete() && noEdit &&
                    m_tree->GetParentItem(selected) != nullptr;
@@ -258,6 +261,11 @@ void CLorvaneView::OnCommand(unsigned id) {
             break;
         case ID_EDIT_PASTE:
             break;
+        case ID_EDIT_UNDO:
+            if (CTreeItem* restored = m_deleted.Undo()) {
+                restored->Select();
+            }
+            break;
         case ID_EDIT_DELETE:
             DeleteSelected(selected);
             break;
@@ -289,20 +297,15 @@ void CLorvaneView::OnCommand(unsigned id) {
 
 void CLorvaneView::DeleteSelected(CTreeItem* selected) {
     if (CTreeItem* parent = m_tree->GetParentItem(selected)) {
-        parent->DeleteChild(selected);
+        m_deleted.Delete(parent, {selected});
     }
 }
 
 void CLorvaneView::ClearAll(CTreeItem* selected) {
     setUpdatesEnabled(false);
-    POSITION pos;
-    selected->GetHeadChildPosition(pos);
-    while (pos) {
-        auto* child = dynamic_cast<CTreeItem*>(selected->GetNextChild(pos));
-        if (child != nullptr && child->CanDelete()) {
-            selected->DeleteChild(child);
-        }
-    }
+    std::vector<CTreeItem*> children;
+    ForEachChild(selected, [&children](CTreeItem& child) { children.push_back(&child); });
+    m_deleted.Delete(selected, children);
     setUpdatesEnabled(true);
 }
 
@@ -320,8 +323,13 @@ void CLorvaneView::StartLabelEdit(QTreeWidgetItem* node) {
 }
 
 bool CLorvaneView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
-    if (trigger == QAbstractItemView::SelectedClicked && m_suppressClickEdit) {
-        return false;
+    if (trigger == QAbstractItemView::SelectedClicked) {
+        // For a click on the selected label Qt only starts a timer (a double click may follow)
+        // and asks for the edit again when it fires; the label edit begins then.
+        if (m_suppressClickEdit || m_tree->IsEditing(false)) {
+            return false;
+        }
+        return QTreeWidget::edit(index, trigger, event);
     }
     if (trigger == QAbstractItemView::NoEditTriggers || !index.isValid()) {
         return QTreeWidget::edit(index, trigger, event);
@@ -331,8 +339,8 @@ bool CLorvaneView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* e
         return false;
     }
     m_commitPending = false;
-    if (!QTreeWidget::edit(index, trigger, event)) {
-        m_tree->EndLabelEdit(nullptr);
+    if (!QTreeWidget::edit(index, trigger, event) || m_editor == nullptr) {
+        m_tree->AbandonLabelEdit();  // an edit box that never opened leaves nothing to end
         return false;
     }
     emit CommandStateChanged();

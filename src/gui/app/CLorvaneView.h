@@ -6,6 +6,8 @@
 #include <QTreeWidget>
 #include <memory>
 
+#include "core/items/CDeletedItems.h"
+
 class CGuiDocument;
 class CQtItemTree;
 class CTreeItem;
@@ -74,6 +76,7 @@ private:
 
     CGuiDocument* m_document;
     std::unique_ptr<CQtItemTree> m_tree;
+    CDeletedItems m_deleted;  // for Undo, while the document is open
     QPointer<QLineEdit> m_editor;
     std::string m_committedText;
     bool m_commitPending = false;

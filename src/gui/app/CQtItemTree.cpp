@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <algorithm>
 
 #include "core/items/CTreeItem.h"
 #include "gui/app/CGuiDocument.h"
@@ -33,6 +34,23 @@ CItemTree::Node CQtItemTree::InsertNode(Node parent, CTreeItem* item) {
     return node;
 }
 
+void CQtItemTree::PlaceNode(Node node, int index) {
+    CTreeNode* treeNode = AsNode(node);
+    QTreeWidgetItem* parent = treeNode->parent();
+    const int from =
+        parent != nullptr ? parent->indexOfChild(treeNode) : m_view.indexOfTopLevelItem(treeNode);
+    const int count = parent != nullptr ? parent->childCount() : m_view.topLevelItemCount();
+    const int to = std::clamp(index, 0, count - 1);
+    if (from == to) {
+        return;
+    }
+    if (parent != nullptr) {
+        parent->insertChild(to, parent->takeChild(from));
+    } else {
+        m_view.insertTopLevelItem(to, m_view.takeTopLevelItem(from));
+    }
+}
+
 void CQtItemTree::DeleteNode(Node node) {
     CTreeNode* treeNode = AsNode(node);
     if (m_dragging && (treeNode == m_dragSource || treeNode == m_dropTarget)) {
@@ -42,8 +60,7 @@ void CQtItemTree::DeleteNode(Node node) {
         for (QTreeWidgetItem* walk = NodeOf(m_editedItem); walk != nullptr; walk = walk->parent()) {
             if (walk == treeNode) {
                 m_view.DiscardLabelEdit();
-                m_editing = false;
-                m_editedItem = nullptr;
+                AbandonLabelEdit();
                 break;
             }
         }
@@ -125,10 +142,19 @@ CTreeItem* CQtItemTree::GetParentItem(const CTreeItem* item) const {
 }
 
 bool CQtItemTree::IsEditing(bool endEdit) {
+    if (m_editing && m_view.LabelEditor() == nullptr) {
+        // No edit box is open, so nothing could ever end this edit.
+        AbandonLabelEdit();
+    }
     if (endEdit && m_editing) {
         m_view.CommitLabelEdit();
     }
     return m_editing;
+}
+
+void CQtItemTree::AbandonLabelEdit() {
+    m_editing = false;
+    m_editedItem = nullptr;
 }
 
 bool CQtItemTree::BeginLabelEdit(QTreeWidgetItem* node) {

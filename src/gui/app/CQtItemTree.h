@@ -23,6 +23,7 @@ public:
     CQtItemTree& operator=(const CQtItemTree&) = delete;
 
     Node InsertNode(Node parent, CTreeItem* item) override;
+    void PlaceNode(Node node, int index) override;
     void DeleteNode(Node node) override;
     bool ExpandNode(Node node, bool expand) override;
     void SelectNode(Node node) override;
@@ -50,6 +51,8 @@ public:
     bool BeginLabelEdit(QTreeWidgetItem* node);
     // The end of an edit: the edited text, or null when the edit was cancelled.
     void EndLabelEdit(const std::string* text);
+    // Forgets an edit whose edit box is gone, without touching the name.
+    void AbandonLabelEdit();
     void OnNodeExpanded(QTreeWidgetItem* node, bool expanded);
     void SetRightPressOnItem(bool onItem) { m_rightPressOnItem = onItem; }
 

@@ -5,8 +5,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "gui/app/AppStrings.h"
-#include "gui/app/QtText.h"
+#include "gui/common/AppStrings.h"
+#include "gui/common/QtText.h"
 
 namespace {
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
@@ -49,6 +49,8 @@ bool RunFileDialog(const FileChoice& choice, std::string& path, QFileDialog::Acc
     const QString filters = ToQtNameFilters(choice.filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters.split(QStringLiteral(";;")));
+        // The descriptions name their patterns already; Qt's list adds the upper-case ones.
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
     }
     if (!choice.defaultExtension.empty() &&
         choice.defaultExtension.find('*') == std::string::npos) {

@@ -6,6 +6,8 @@ namespace {
 const CommandInfo kCommands[] = {
     {ID_FILE_NEW, "&New\tCtrl+N", "Create a new document\nNew", "Ctrl+N"},
     {ID_FILE_OPEN, "&Open...\tCtrl+O", "Open an existing document\nOpen", "Ctrl+O"},
+    {ID_FILE_OPEN_LOG_BOOK, "Open &Log-book",
+     "Open the log-book, where the bidding table logs deals\nOpen Log-book", ""},
     {ID_FILE_CLOSE, "&Close", "Close the active document\nClose", ""},
     {ID_FILE_SAVE, "&Save\tCtrl+S", "Save the active document\nSave", "Ctrl+S"},
     {ID_FILE_SAVE_AS, "Save &As...", "Save the active document with a new name\nSave As", ""},

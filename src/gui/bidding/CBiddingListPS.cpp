@@ -6,12 +6,12 @@
 
 #include "core/bidding/BiddingIds.h"
 #include "core/bidding/BiddingStrings.h"
-#include "gui/app/AppStrings.h"
-#include "gui/app/CHelpWindow.h"
-#include "gui/app/CPropertySheet.h"
 #include "gui/bidding/CBiddingListPSDeal.h"
 #include "gui/bidding/CBiddingListPSFileType.h"
 #include "gui/bidding/CBiddingListPSGeneral.h"
+#include "gui/common/AppStrings.h"
+#include "gui/common/CHelpWindow.h"
+#include "gui/common/CPropertySheet.h"
 
 CBiddingListPS::CBiddingListPS(int mode, QWidget* parent)
     : m_mode(mode),
@@ -27,10 +27,13 @@ CBiddingListPS::CBiddingListPS(int mode, QWidget* parent)
         m_wizard->setWizardStyle(QWizard::ClassicStyle);
         m_wizard->setOption(QWizard::HaveHelpButton);
         m_wizard->setOption(QWizard::NoBackButtonOnStartPage);
-        connect(m_wizard, &QWizard::helpRequested, this, [this] {
+        const auto helpContext = [this] {
             auto* page = qobject_cast<CPropertyPage*>(m_wizard->currentPage());
-            CHelpWindow::ShowTopic(page != nullptr ? page->HelpContext() : IDH_CONTENTS);
-        });
+            return page != nullptr ? page->HelpContext() : IDH_CONTENTS;
+        };
+        connect(m_wizard, &QWizard::helpRequested, this,
+                [helpContext] { CHelpWindow::ShowTopic(helpContext()); });
+        CHelpWindow::AddHelpKey(m_wizard, helpContext);
         connect(m_wizard, &QWizard::currentIdChanged, this, [this] {
             if (auto* page = qobject_cast<CPropertyPage*>(m_wizard->currentPage())) {
                 page->OnSetActive();
@@ -87,14 +90,15 @@ void CBiddingListPS::LoadFromSession(CBiddingList* session) {
     }
 }
 
-void CBiddingListPS::StoreToSession(CBiddingList* session) {
-    if (HasDealPage()) {
-        m_deal->Store(session);
+bool CBiddingListPS::StoreToSession(CBiddingList* session) {
+    if (HasDealPage() && !m_deal->Store(session)) {
+        return false;
     }
     m_general->Store(session);
     if (HasFileTypePage()) {
         m_fileType->Store(session);
     }
+    return true;
 }
 
 void CBiddingListPS::EnableFinish(bool enable) {

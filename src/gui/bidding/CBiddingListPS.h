@@ -25,7 +25,8 @@ public:
     // Each page of the mode loads from the session and is added, in page order.
     void LoadFromSession(CBiddingList* session);
     // Each page of the mode stores into the session, in page order (Deal imports its file).
-    void StoreToSession(CBiddingList* session);
+    // False when the wizard's import was cancelled: then nothing is to be added.
+    bool StoreToSession(CBiddingList* session);
     // The wizard's Next and Finish, or the sheet's OK.
     void EnableFinish(bool enable);
     // Moves the wizard to its next page.

@@ -1,5 +1,6 @@
 #include "gui/bidding/CBiddingListPSDeal.h"
 
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,12 +8,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/bidding/BiddingStrings.h"
 #include "core/bidding/CBiddingDeal.h"
 #include "core/bidding/CBiddingList.h"
-#include "gui/app/CHelpWindow.h"
-#include "gui/app/QtText.h"
+#include "core/platform/Prompts.h"
 #include "gui/bidding/BiddingSheetIds.h"
 #include "gui/bidding/CBiddingListPS.h"
+#include "gui/bidding/DealImport.h"
+#include "gui/common/CHelpWindow.h"
+#include "gui/common/QtText.h"
 
 namespace {
 QGroupBox* NoteBox(const QString& title, const QString& text, QWidget* parent) {
@@ -67,10 +71,24 @@ void CBiddingListPSDeal::Load(CBiddingListPS* sheet, CBiddingList* session) {
     UpdateData(false);
 }
 
-void CBiddingListPSDeal::Store(CBiddingList* session) {
-    if (!m_importFile.empty()) {
-        session->ImportFile(m_importFile);
+bool CBiddingListPSDeal::Store(CBiddingList* session) {
+    return m_importFile.empty() || ImportNamedFile(*session, m_importFile);
+}
+
+bool CBiddingListPSDeal::OnKillActive() {
+    UpdateData(true);
+    if (m_importFile.empty() || m_session == nullptr) {
+        return true;
     }
+    std::string ext;
+    const std::string path = m_session->CompleteImportPath(m_importFile, ext);
+    if (QFileInfo::exists(QString::fromStdString(path))) {
+        return true;
+    }
+    ShowMessage(FormatMessageText(LoadString(IDS_IMPORT_FILE_MISSING), {path}), MessageIcon::Stop);
+    m_importFileEdit->setFocus();
+    m_importFileEdit->selectAll();
+    return false;
 }
 
 bool CBiddingListPSDeal::UpdateData(bool saveAndValidate) {

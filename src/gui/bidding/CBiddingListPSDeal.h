@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "gui/app/CPropertyPage.h"
+#include "gui/common/CPropertyPage.h"
 
 class CBiddingList;
 class CBiddingListPS;
@@ -17,9 +17,12 @@ public:
     explicit CBiddingListPSDeal(QWidget* parent = nullptr);
 
     void Load(CBiddingListPS* sheet, CBiddingList* session);
-    // Imports the file into the session; an empty name imports nothing.
-    void Store(CBiddingList* session);
+    // Imports the file into the session; an empty name imports nothing. False when the
+    // file could not be read and the file dialog shown instead was cancelled.
+    bool Store(CBiddingList* session);
     bool UpdateData(bool saveAndValidate) override;
+    // A name of a file that does not exist is refused with a message.
+    bool OnKillActive() override;
     void OnSetActive() override;
     // Chooses the file and moves the wizard on to the next page.
     void OnBrowse();

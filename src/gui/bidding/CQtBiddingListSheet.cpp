@@ -10,6 +10,5 @@ bool CQtBiddingListSheet::RunBiddingListSheet(CBiddingList& session, int mode) {
     if (!sheet.DoModal()) {
         return false;
     }
-    sheet.StoreToSession(&session);
-    return true;
+    return sheet.StoreToSession(&session);
 }

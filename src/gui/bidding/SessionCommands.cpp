@@ -7,6 +7,7 @@
 #include "core/items/CDesktop.h"
 #include "core/items/CLorvaneDoc.h"
 #include "core/items/ItemIds.h"
+#include "gui/bidding/DealImport.h"
 
 namespace {
 const CBiddingList* AsSession(const CTreeItem* item) {
@@ -36,13 +37,19 @@ void InsertBiddingSession(CLorvaneDoc& document, CItemTree& tree) {
     }
 }
 
+void InsertSessionFromFile(CLorvaneDoc& document, const std::string& path) {
+    auto session = std::make_unique<CBiddingList>();
+    ImportDealFile(*session, path);
+    session.release()->AddToTree(document.GetDesktop(), false);
+}
+
 bool CanImportInto(const CTreeItem* selected) {
     return AsSession(selected) != nullptr;
 }
 
 void ImportInto(CTreeItem* selected) {
     if (auto* session = dynamic_cast<CBiddingList*>(selected)) {
-        session->ImportWithDialog();
+        ImportChosenFile(*session);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class CItemTree;
 class CLorvaneDoc;
 class CTreeItem;
@@ -14,6 +16,10 @@ bool CanInsertBiddingSession(const CLorvaneDoc& document);
 // Desktop. With a start-bidding choice the session opens for that player at once; otherwise
 // the new node's label edit starts. Cancel discards the session.
 void InsertBiddingSession(CLorvaneDoc& document, CItemTree& tree);
+
+// A new session, with the session defaults, holding the deals of the file, under the
+// Desktop.
+void InsertSessionFromFile(CLorvaneDoc& document, const std::string& path);
 
 // A bidding session imports a chosen deal file after its own deals.
 bool CanImportInto(const CTreeItem* selected);

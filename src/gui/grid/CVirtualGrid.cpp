@@ -35,6 +35,10 @@ public:
         if (!index.isValid() || IsAppendRow(index.row())) {
             return role == Qt::TextAlignmentRole ? Alignment(index.column(), 0) : QVariant();
         }
+        if (role == Qt::ToolTipRole) {
+            const QString tip = m_grid.GetCellToolTip(index.column(), index.row());
+            return tip.isEmpty() ? QVariant() : QVariant(tip);
+        }
         QString text;
         unsigned style = 0;
         m_grid.GetCell(index.column(), index.row(), text, style);
@@ -235,6 +239,10 @@ void CVirtualGrid::GetRowHeading(int row, QString& text, unsigned& style) const 
 
 bool CVirtualGrid::StoreCell(int, int, const QString&) {
     return false;
+}
+
+QString CVirtualGrid::GetCellToolTip(int, int) const {
+    return {};
 }
 
 bool CVirtualGrid::GetCellMenu(int, int, QMenu&) {

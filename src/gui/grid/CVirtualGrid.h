@@ -55,6 +55,8 @@ protected:
     virtual void GetColumnHeading(int column, QString& text, unsigned& style) const;
     virtual void GetRowHeading(int row, QString& text, unsigned& style) const;
     virtual void GetCell(int column, int row, QString& text, unsigned& style) const = 0;
+    // Shown when the pointer rests on the cell; empty for none.
+    virtual QString GetCellToolTip(int column, int row) const;
     // Stores a cell's edited text; false refuses it. Editing starts only where a subclass
     // sets edit triggers.
     virtual bool StoreCell(int column, int row, const QString& text);

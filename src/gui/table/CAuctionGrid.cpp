@@ -5,7 +5,8 @@
 #include "core/bidding/CAuction.h"
 #include "core/bidding/CCall.h"
 #include "core/deals/Seats.h"
-#include "gui/app/QtText.h"
+#include "core/table/DealSummary.h"
+#include "gui/common/QtText.h"
 #include "gui/table/CEditCommentDialog.h"
 #include "gui/table/DialogIds.h"
 #include "gui/table/IAuctionGridOwner.h"
@@ -23,6 +24,7 @@ CAuctionGrid::CAuctionGrid(QWidget* parent) : CVirtualGrid(parent) {
     SetRowHeadingWidth(0);
     SetUniformRowHeight(kRowHeight);
     FitColumnsToWidth();
+    setTabKeyNavigation(false);  // Tab and Shift+Tab go on to the dialog's other controls
 }
 
 void CAuctionGrid::SetAuction(IAuctionGridOwner* owner, CAuction* auction) {
@@ -73,13 +75,23 @@ void CAuctionGrid::GetCell(int column, int row, QString& text, unsigned& style) 
     if (call == nullptr) {
         return;
     }
-    text = FromBytes(CCall::GetCallText(call->GetCode()));
+    text = FromBytes(CallDisplayText(call->GetCode()));
     if (!call->GetNote().empty()) {
         style |= kCellBold;
+    }
+    if (IsRedCall(call->GetCode())) {
+        style |= kCellTextRed;
     }
     if (call->GetCode() == IDC_PLACEHOLDER) {
         style |= kCellBackgroundGrey;
     }
+}
+
+QString CAuctionGrid::GetCellToolTip(int column, int row) const {
+    const CCall* call = RealCallAt(column, row);
+    return call != nullptr
+               ? FromBytes(call->GetNote()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+               : QString();
 }
 
 bool CAuctionGrid::GetCellMenu(int column, int row, QMenu& menu) {
@@ -110,6 +122,9 @@ void CAuctionGrid::EditNote(int column, int row) {
         return;
     }
     CEditCommentDialog dialog(this);
+    std::string seat;
+    GetSeatName(seat, column, 0);
+    dialog.SetCallName(FromBytes(CallDisplayText(call->GetCode())), FromBytes(seat));
     dialog.SetCommentText(FromBytes(call->GetNote()));
     if (dialog.exec() != QDialog::Accepted) {
         return;

@@ -26,6 +26,8 @@ protected:
     void SetupColumns() override;
     void GetColumnHeading(int column, QString& text, unsigned& style) const override;
     void GetCell(int column, int row, QString& text, unsigned& style) const override;
+    // A call's note.
+    QString GetCellToolTip(int column, int row) const override;
     bool GetCellMenu(int column, int row, QMenu& menu) override;
     void OnCellDoubleClick(int column, int row) override;
     void OnMenuCommand(int column, int row, unsigned commandId) override;

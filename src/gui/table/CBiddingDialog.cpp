@@ -11,8 +11,8 @@
 #include "core/bidding/CBiddingDeal.h"
 #include "core/platform/GeneralOptions.h"
 #include "core/table/CBiddingTable.h"
-#include "gui/app/CHelpWindow.h"
-#include "gui/app/QtText.h"
+#include "gui/common/CHelpWindow.h"
+#include "gui/common/QtText.h"
 #include "gui/grid/DialogFont.h"
 #include "gui/images/Pictures.h"
 #include "gui/table/BiddingDialogLayout.h"
@@ -48,6 +48,7 @@ CBiddingDialog::CBiddingDialog(QWidget* parent)
     setFont(DialogFont());
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     CreateControls();
+    CHelpWindow::AddHelpKey(this, [] { return IDD_BIDDING; });
 }
 
 CBiddingDialog::~CBiddingDialog() = default;
@@ -80,6 +81,8 @@ void CBiddingDialog::CreateControls() {
             case ControlKind::Holding: {
                 auto* holding = new QLineEdit(this);
                 holding->setReadOnly(true);
+                // Nothing to edit, so Tab passes them by; a click still hands the focus on.
+                holding->setFocusPolicy(Qt::ClickFocus);
                 holding->installEventFilter(this);
                 add(place.id, holding, place);
                 break;
@@ -96,6 +99,7 @@ void CBiddingDialog::CreateControls() {
                 m_comment = new QPlainTextEdit(this);
                 m_comment->setTabChangesFocus(true);
                 m_comment->installEventFilter(this);
+                m_comment->viewport()->installEventFilter(this);
                 connect(m_comment, &QPlainTextEdit::textChanged, this,
                         &CBiddingDialog::OnCommentEdited);
                 add(place.id, m_comment, place);
@@ -177,10 +181,19 @@ void CBiddingDialog::ShowHelp() {
 bool CBiddingDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
         if (watched == m_comment) {
+            m_caretPlaced = false;
             m_table->OnCommentFocus();
+            // The press that gave the focus comes next and would move the caret to the
+            // click point, away from the player's own name.
+            m_keepCaretOnPress =
+                m_caretPlaced && static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
         } else if (IsHolding(watched->objectName().toUInt())) {
             m_table->OnHoldingFocus();
         }
+    } else if (watched == m_comment->viewport() && event->type() == QEvent::MouseButtonPress &&
+               m_keepCaretOnPress) {
+        m_keepCaretOnPress = false;
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -241,6 +254,7 @@ void CBiddingDialog::SetCommentCaret(std::size_t offset) {
     cursor.setPosition(std::min(position, static_cast<int>(m_comment->toPlainText().size())));
     m_comment->setTextCursor(cursor);
     m_comment->ensureCursorVisible();
+    m_caretPlaced = true;
 }
 
 void CBiddingDialog::RefreshAuction(bool redraw) {

@@ -69,4 +69,6 @@ private:
     QPlainTextEdit* m_comment = nullptr;
     std::string m_commentBytes;  // the comment box's text as last set by the table
     bool m_started = false;
+    bool m_caretPlaced = false;       // the table placed the comment's caret
+    bool m_keepCaretOnPress = false;  // the next press in the comment only gave it the focus
 };

@@ -1,8 +1,10 @@
 #include "gui/table/CEditCommentDialog.h"
 
+#include <QBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "gui/common/CHelpWindow.h"
 #include "gui/grid/DialogFont.h"
 #include "gui/table/CDialogUnits.h"
 #include "gui/table/DialogIds.h"
@@ -14,27 +16,44 @@ CEditCommentDialog::CEditCommentDialog(QWidget* parent)
     setWindowTitle(TableText(IDS_EDIT_COMMENT_TITLE));
     setFont(DialogFont());
     const CDialogUnits units(font());
-    setFixedSize(units.ToPixels(220, 110));
 
     m_edit->setObjectName(ControlName(IDC_COMMENT));
-    m_edit->setGeometry(units.ToPixels(7, 7, 206, 76));
     m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_edit->setTabChangesFocus(true);
 
     m_ok->setObjectName(ControlName(IDOK));
     m_ok->setText(TableText(IDS_OK));
-    m_ok->setGeometry(units.ToPixels(109, 89, 50, 14));
     m_ok->setDefault(true);
     m_ok->setEnabled(false);
 
     auto* cancel = new QPushButton(TableText(IDS_CANCEL), this);
     cancel->setObjectName(ControlName(IDCANCEL));
-    cancel->setGeometry(units.ToPixels(163, 89, 50, 14));
+
+    // The note grows with the dialog; the buttons keep their size in the bottom-right corner.
+    const QSize button = units.ToPixels(50, 14);
+    m_ok->setFixedSize(button);
+    cancel->setFixedSize(button);
+    const QSize margin = units.ToPixels(7, 7);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(margin.width(), margin.height(), margin.width(), margin.height());
+    layout->addWidget(m_edit, 1);
+    layout->addLayout(buttons);
+    resize(units.ToPixels(220, 110));
+    setMinimumSize(size() / 2);
 
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_edit, &QPlainTextEdit::textChanged, this, &CEditCommentDialog::OnTextChanged);
     m_edit->setFocus();
+    CHelpWindow::AddHelpKey(this, [] { return IDD_EDIT_COMMENT; });
+}
+
+void CEditCommentDialog::SetCallName(const QString& call, const QString& seat) {
+    setWindowTitle(TableText(IDS_EDIT_COMMENT_CALL_TITLE).arg(call, seat));
 }
 
 void CEditCommentDialog::SetCommentText(const QString& text) {

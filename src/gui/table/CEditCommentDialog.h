@@ -13,6 +13,8 @@ class CEditCommentDialog : public QDialog {
 public:
     explicit CEditCommentDialog(QWidget* parent = nullptr);
 
+    // The title names the call: "Edit Comment: 2♣ by North".
+    void SetCallName(const QString& call, const QString& seat);
     // Lines joined by "\r\n", as notes are kept.
     void SetCommentText(const QString& text);
     QString GetCommentText() const { return m_text; }

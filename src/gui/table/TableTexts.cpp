@@ -1,7 +1,7 @@
 #include "gui/table/TableTexts.h"
 
 #include "core/items/StringTable.h"
-#include "gui/app/QtText.h"
+#include "gui/common/QtText.h"
 
 namespace {
 
@@ -23,6 +23,7 @@ const Text kTexts[] = {
     {IDS_EDIT_COMMENT_TITLE, "Edit Comment"},
     {IDS_OK, "OK"},
     {IDS_CANCEL, "Cancel"},
+    {IDS_EDIT_COMMENT_CALL_TITLE, "Edit Comment: %1 by %2"},
 };
 
 }  // namespace

@@ -17,6 +17,7 @@ constexpr unsigned IDS_COPY = 62607;
 constexpr unsigned IDS_EDIT_COMMENT_TITLE = 62608;
 constexpr unsigned IDS_OK = 62609;
 constexpr unsigned IDS_CANCEL = 62610;
+constexpr unsigned IDS_EDIT_COMMENT_CALL_TITLE = 62611;
 
 // The text with that id from this table, or else from the core's string table.
 QString TableText(unsigned id);

@@ -116,13 +116,16 @@ TEST_F(DealListFiles, ImportDispatchesByExtension) {
         EXPECT_EQ(list.GetChildCount(), c.deals) << c.path;
     }
     EXPECT_TRUE(CBiddingList().ImportFile(TempPath("garbage.pbn")));
-    // The dialog lists the default file type first; a chosen file is read by its extension.
+    // The dialog lists every deal file first, then the default file type; a chosen file is
+    // read by its extension.
     prompts.QueueFileName(TempPath("deals.pbn"));
     CBiddingList list;
     EXPECT_TRUE(list.ImportFile(TempPath("missing.pbn")));
     EXPECT_EQ(list.GetChildCount(), 20);
     EXPECT_TRUE(prompts.FileChoices().back().mustExist);
-    EXPECT_EQ(prompts.FileChoices().back().filter.substr(0, 22), "Portable Bridge Notati");
+    const std::string& filter = prompts.FileChoices().back().filter;
+    EXPECT_TRUE(filter.starts_with("All Deal Files (*.pbn;*.dup;*.bri;*.dge;*.nth)|"));
+    EXPECT_LT(filter.find("Portable Bridge Notation"), filter.find("Bridge D/A"));
 }
 
 TEST_F(DealListFiles, ImportedDealsAreNamedOnAndUnique) {

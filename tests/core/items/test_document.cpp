@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "CRecordingStatusDisplay.h"
 #include "CoreTest.h"
 #include "core/items/CDesktop.h"
 #include "core/items/CHeadlessItemTree.h"
 #include "core/items/CLorvaneDoc.h"
 #include "core/items/ItemIds.h"
+#include "core/platform/StatusDisplay.h"
 
 using DocumentTest = CoreTest;
 
@@ -73,6 +75,26 @@ TEST_F(DocumentTest, AVersion2FileOpensAndAttachingTheTreeLeavesItUnmodified) {
 
     doc.GetDesktop()->SetModified();
     EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(DocumentTest, TheStatusBarNamesTheDocumentNotItsTemporaryFile) {
+    CRecordingStatusDisplay display;
+    SetStatusDisplay(&display);
+    CLorvaneDoc doc;
+    doc.OnNewDocument();
+    const std::string path = TempPath("big.lv");
+    EXPECT_TRUE(doc.OnSaveDocument(path));
+    EXPECT_TRUE(doc.OnOpenDocument(path));
+    SetStatusDisplay(nullptr);
+    int saving = 0;
+    int opening = 0;
+    for (const std::string& text : display.texts) {
+        saving += text.starts_with("Saving big.lv...") ? 1 : 0;
+        opening += text.starts_with("Opening big.lv...") ? 1 : 0;
+        EXPECT_TRUE(text == "Ready" || text.find("big.lv...") != std::string::npos) << text;
+    }
+    EXPECT_GT(saving, 0);
+    EXPECT_GT(opening, 0);
 }
 
 TEST_F(DocumentTest, ASaveReplacesOnlyADocumentOrAnEmptyFile) {

@@ -5,6 +5,7 @@
 
 #include "CRecordingItemTree.h"
 #include "CoreTest.h"
+#include "core/items/CDeletedItems.h"
 #include "core/items/CDesktop.h"
 #include "core/items/CTreeItem.h"
 
@@ -157,4 +158,49 @@ TEST_F(TreeItemTest, CompareChildrenBySortKeysThenBytes) {
     }
     parent.SetSortingChildren(false);
     EXPECT_EQ(CTreeItem::CompareChildren(CNode("a", 1), CNode("b", 2), parent), 0);
+}
+
+namespace {
+std::vector<std::string> NodeNames(const CHeadlessItemTree& host, const CTreeItem& parent) {
+    std::vector<std::string> names;
+    for (const CTreeItem* item : host.GetChildItems(parent.GetNode())) {
+        names.push_back(item->GetName());
+    }
+    return names;
+}
+}  // namespace
+
+// Undo puts deleted items back at their places, with their children, newest step first;
+// a Clear All is one step.
+TEST_F(TreeItemTest, DeletedItemsComeBackWhereTheyWere) {
+    CNode* a = Add("A");
+    CNode* b = Add("B");
+    Add("B1", b);
+    Add("B2", b);
+    CNode* c = Add("C");
+    CNode* c1 = Add("C1", c);
+    CNode* c2 = Add("C2", c);
+    c2->SetCanDelete(false);
+    CDeletedItems deleted;
+    EXPECT_FALSE(deleted.CanUndo());
+
+    deleted.Delete(&root, {b});
+    deleted.Delete(&root, {a});
+    deleted.Delete(c, {c1, c2});  // C2 stays
+    deleted.Delete(c, {c2});      // nothing at all: no step
+    EXPECT_EQ(ChildNames(root), (std::vector<std::string>{"C"}));
+    EXPECT_EQ(ChildNames(*c), (std::vector<std::string>{"C2"}));
+
+    const std::vector<std::vector<std::string>> steps = {{"C1", "C2"}, {"A", "C"}, {"A", "B", "C"}};
+    EXPECT_EQ(deleted.Undo()->GetName(), "C1");
+    EXPECT_EQ(ChildNames(*c), steps[0]);
+    EXPECT_EQ(deleted.Undo()->GetName(), "A");
+    EXPECT_EQ(ChildNames(root), steps[1]);
+    CTreeItem* restored = deleted.Undo();
+    EXPECT_EQ(restored->GetName(), "B");
+    EXPECT_EQ(ChildNames(root), steps[2]);
+    EXPECT_EQ(NodeNames(host, root), steps[2]);
+    EXPECT_EQ(NodeNames(host, *restored), (std::vector<std::string>{"B1", "B2"}));
+    EXPECT_FALSE(deleted.CanUndo());
+    EXPECT_EQ(deleted.Undo(), nullptr);
 }

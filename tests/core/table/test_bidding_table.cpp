@@ -432,3 +432,41 @@ TEST_F(TableTest, NotesOnCallsCopyAndLogBook) {
     EXPECT_EQ(deal.GetSession(), session);
     EXPECT_EQ(view.focus, IDC_CLOSE);
 }
+
+// A void of a hand that is shown reads as a dash; a hidden hand stays empty.
+TEST_F(TableTest, AVoidOfAShownHandIsADash) {
+    MakeDeals(1);
+    CBiddingDeal& deal = *Deal(0);
+    deal.SetSuitText(SEAT_NORTH, SUIT_HEARTS, "", true);
+    const CTestDialog dialog(&deal, SEAT_NORTH);
+    EXPECT_EQ(dialog.view.texts.at(IDC_NORTH_SPADES + 1), "\xE2\x80\x94");
+    EXPECT_NE(dialog.view.texts.at(IDC_NORTH_SPADES), "\xE2\x80\x94");
+    EXPECT_EQ(dialog.view.texts.at(IDC_SOUTH_SPADES + 1), "");
+}
+
+// The deal in words: dealer and vulnerability, and the contract once the auction is over,
+// declared by the first of the side to name its strain.
+TEST_F(TableTest, TheDealInWords) {
+    const struct {
+        int board;
+        const char* calls;
+        const char* summary;
+    } cases[] = {
+        {1, "", "Dealer North, neither side vulnerable"},
+        {1, "1S P 2S", "Dealer North, neither side vulnerable"},
+        {1, "P P P P", "Dealer North, neither side vulnerable. Passed out"},
+        {1, "1S P 2S P 4S P P P",
+         "Dealer North, neither side vulnerable. Contract 4\xE2\x99\xA0 by North"},
+        {1, "1H P 1S P 2S P P D P P P",
+         "Dealer North, neither side vulnerable. Contract 2\xE2\x99\xA0 doubled by South"},
+        {2, "1N D RD P P P", "Dealer East, North-South vulnerable. Contract 1NT redoubled by East"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.calls);
+        MakeDeals(c.board);
+        CBiddingDeal& deal = *Deal(c.board - 1);
+        Fill(deal, c.calls);
+        const CTestDialog dialog(&deal, -1);
+        EXPECT_EQ(dialog.view.texts.at(IDC_DEAL_SUMMARY), c.summary);
+    }
+}

@@ -14,13 +14,14 @@
 #include <QTest>
 
 #include "ShellFixture.h"
+#include "core/bidding/CLogBook.h"
 #include "core/items/ItemIds.h"
 #include "core/platform/GeneralOptions.h"
 #include "core/platform/Settings.h"
 #include "gui/app/CQtPrompts.h"
 #include "gui/app/CQtStatusDisplay.h"
 #include "gui/app/CommandTable.h"
-#include "gui/app/QtText.h"
+#include "gui/common/QtText.h"
 
 const char kEmptyDocument[] = "61463003\r\n6146300Desktop\r\n6146399\r\n";
 
@@ -155,6 +156,31 @@ private slots:
         shell.Frame().findChild<QAction*>("recentFile2")->trigger();
         QVERIFY(QString::fromStdString(shell.LastMessage()).contains("d5.lv"));
         QCOMPARE(names(), QStringLiteral("d2.lv d4.lv d3.lv"));
+    }
+
+    // A document that opens in the failed state leaves the recent files; the log-book opens
+    // from the File menu once a deal was logged.
+    void RecentFilesForgetFailedDocumentsAndTheLogBookOpens() {
+        ShellFixture shell;
+        const QString good = shell.WriteDocument("good.lv", kEmptyDocument);
+        const QString bad = shell.WriteDocument("bad.lv", "61463004\r\n6146300Desktop\r\n");
+        shell.Start({good});
+        shell.App().OpenDocumentFile(bad);
+        shell.App().OpenDocumentFile(bad);
+        QCOMPARE(shell.App().RecentFiles().Entries(),
+                 QStringList{QFileInfo(good).absoluteFilePath()});
+
+        shell.prompts.ClearMessages();
+        shell.Action(ID_FILE_OPEN_LOG_BOOK)->trigger();
+        QVERIFY(
+            QString::fromStdString(shell.LastMessage()).startsWith("The log-book is still empty"));
+        const QString logBook = QString::fromStdString(CLogBook::Path());
+        QDir().mkpath(QFileInfo(logBook).absolutePath());
+        QVERIFY(QFile::copy(good, logBook));
+        shell.Action(ID_FILE_OPEN_LOG_BOOK)->trigger();
+        QCOMPARE(shell.Document().GetTitle(), QStringLiteral("Log-book.lv"));
+        shell.Stop();
+        QFile::remove(logBook);
     }
 
     void WindowPlacementIsWrittenOnCloseAndRestored_data() {

@@ -13,9 +13,10 @@
 
 #include "ShellFixture.h"
 #include "core/items/ItemIds.h"
-#include "gui/app/CHelpWindow.h"
 #include "gui/app/CQtItemTree.h"
+#include "gui/app/CommandTable.h"
 #include "gui/app/TextPrinting.h"
+#include "gui/common/CHelpWindow.h"
 
 namespace {
 // A document with A (no children) and B (a deletable child B1, an undeletable B2) under its
@@ -182,6 +183,28 @@ private slots:
         QVERIFY(tree.view().Tree().IsEditing(false));
     }
 
+    // Qt asks twice for the edit that a click on the selected label starts.
+    void ClickOnTheSelectedLabelRenamesAndLeavesTheCommandsWorking() {
+        TreeSetup tree;
+        tree.select(tree.a);
+        QTest::mouseClick(tree.view().viewport(), Qt::LeftButton, {},
+                          LabelCentre(tree.view(), tree.a));
+        QTRY_VERIFY(tree.view().LabelEditor() != nullptr);
+        tree.view().LabelEditor()->setText("Renamed");
+        QTest::keyClick(tree.view().LabelEditor(), Qt::Key_Return);
+        QTest::qWait(0);
+        QCOMPARE(tree.a->GetName(), std::string("Renamed"));
+        QVERIFY(!tree.view().Tree().IsEditing(false));
+        QVERIFY(tree.shell.Enabled(ID_EDIT_DELETE) && tree.shell.Enabled(ID_EDIT_RENAME));
+
+        const QString path = tree.shell.TempPath("renamed.lv");
+        tree.shell.prompts.QueueFileName(path.toStdString());
+        tree.shell.Action(ID_FILE_SAVE)->trigger();
+        QVERIFY(QFile::exists(path));
+        tree.shell.Action(ID_FILE_CLOSE)->trigger();
+        QVERIFY(tree.shell.Frame().ActiveChild() == nullptr);
+    }
+
     void DeleteAndClearAll() {
         TreeSetup tree;
         tree.select(tree.desktop);
@@ -199,6 +222,32 @@ private slots:
         tree.shell.Action(ID_EDIT_CLEAR_ALL)->trigger();
         QCOMPARE(tree.children(tree.b), QStringLiteral("B2"));  // B2 cannot be deleted
         QCOMPARE(tree.b->GetChildCount(), 1);
+    }
+
+    // Delete asks nothing, and Undo (Ctrl+Z or Edit > Undo) brings the item back at its
+    // place with its children.
+    void UndoBringsBackWhatDeleteRemoved() {
+        TreeSetup tree;
+        AddFakeItem(tree.desktop, "C");
+        QVERIFY(!tree.shell.Enabled(ID_EDIT_UNDO));
+        tree.select(tree.b);
+        QTest::keyClick(&tree.view(), Qt::Key_Delete);
+        QCOMPARE(tree.children(tree.desktop), QStringLiteral("A C"));
+        QVERIFY(tree.shell.Enabled(ID_EDIT_UNDO));
+        tree.shell.Document().SetModifiedFlag(false);
+        tree.shell.Frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&tree.shell.Frame()));
+        QTest::keyClick(&tree.view(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(tree.children(tree.desktop), QStringLiteral("A B C"));
+        QCOMPARE(tree.children(tree.b), QStringLiteral("B1 B2"));
+        QCOMPARE(tree.view().GetSelectedItem(), tree.b);
+        QVERIFY(tree.modified());
+        QVERIFY(!tree.shell.Enabled(ID_EDIT_UNDO));
+
+        tree.shell.Action(ID_EDIT_CLEAR_ALL)->trigger();
+        QCOMPARE(tree.children(tree.b), QStringLiteral("B2"));
+        tree.shell.Action(ID_EDIT_UNDO)->trigger();
+        QCOMPARE(tree.children(tree.b), QStringLiteral("B1 B2"));
     }
 
     void ContextMenuOnlyAfterARightPressOnANode_data() {

@@ -1,5 +1,7 @@
 #include <QAction>
 #include <QDialog>
+#include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,6 +16,7 @@
 #include "core/items/ItemIds.h"
 #include "core/platform/Settings.h"
 #include "gui/app/CQtItemTree.h"
+#include "gui/app/CQtStatusDisplay.h"
 
 namespace {
 // The sessions A (Ann and Bob) and B (no participants).
@@ -212,6 +215,91 @@ private slots:
 
         static_cast<CTreeItem*>(setup.b->GetChildAt(0))->Select();  // a deal has neither command
         QVERIFY(!shell.Enabled(ID_IMPORT) && !shell.Enabled(ID_EXPORT));
+    }
+
+    // An import says what came of it: the count in the status bar, or a message when the
+    // file held no deal or deals without cards.
+    void ImportTellsWhatItFound_data() {
+        QTest::addColumn<QString>("content");  // empty: the example east-opens.pbn
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<int>("deals");
+        QTest::newRow("deals") << ""
+                               << ""
+                               << "8 deals imported from east-opens.pbn." << 8;
+        QTest::newRow("no deal") << "# a dealer script\nproduce 10\n"
+                                 << "No deals were found in in.pbn."
+                                 << "" << 0;
+        QTest::newRow("a deal without cards")
+            << "[Board \"1\"]\n[Deal \"N:...\"]\n"
+            << "1 of the deals imported from in.pbn hold no cards at all: there is nothing to "
+               "bid on them."
+            << "1 deals imported from in.pbn." << 1;
+    }
+
+    void ImportTellsWhatItFound() {
+        QFETCH(QString, content);
+        QFETCH(QString, message);
+        QFETCH(QString, status);
+        QFETCH(int, deals);
+        SessionSetup setup;
+        ShellFixture& shell = setup.shell;
+        const QString path = content.isEmpty()
+                                 ? Example("east-opens.pbn")
+                                 : shell.WriteDocument("in.pbn", content.toStdString());
+        setup.b->Select();
+        shell.prompts.QueueFileName(path.toStdString());
+        shell.Action(ID_IMPORT)->trigger();
+        QCOMPARE(setup.b->GetChildCount(), deals);
+        QCOMPARE(QString::fromStdString(shell.LastMessage()), message);
+        if (!status.isEmpty()) {
+            QCOMPARE(shell.Frame().StatusDisplay().MessagePane()->text(), status);
+        }
+    }
+
+    // A name typed in the wizard that names no file is refused on the page; a file that
+    // cannot be read brings up the file dialog, and cancelling it adds nothing.
+    void InsertWizardWithAWrongFile() {
+        SessionSetup setup;
+        ShellFixture& shell = setup.shell;
+        const QString unreadable = shell.TempPath("folder.pbn");
+        QDir().mkpath(unreadable);
+        QVERIFY(shell.Drive(ID_INSERT_BIDDING_SESSION, [&](QDialog* dialog) {
+            auto* wizard = qobject_cast<QWizard*>(dialog);
+            Type(wizard, 1003, shell.TempPath("mistyped"));
+            wizard->next();
+            QCOMPARE(wizard->currentPage()->objectName(), QStringLiteral("dealPage"));
+            QVERIFY(QString::fromStdString(shell.LastMessage())
+                        .startsWith("The file " + shell.TempPath("mistyped.")));
+            Type(wizard, 1003, unreadable);
+            wizard->next();
+            Type(wizard, 1186, "Ann");
+            Type(wizard, 1187, "Bob");
+            wizard->button(QWizard::FinishButton)->click();  // the file dialog is cancelled
+        }));
+        QCOMPARE(shell.prompts.FileChoices().size(), size_t{1});
+        QCOMPARE(setup.Names(), QStringLiteral("A B"));
+        QVERIFY(!shell.Document().IsModified());
+    }
+
+    // File > Open of a deal file offers its deals in a new document.
+    void OpeningADealFileImportsIt() {
+        SessionSetup setup;
+        ShellFixture& shell = setup.shell;
+        shell.prompts.QueueAnswer(true);
+        QVERIFY(shell.App().OpenDocumentFile(Example("east-opens.pbn")) != nullptr);
+        QCOMPARE(shell.prompts.Messages().front().text,
+                 std::string("east-opens.pbn is a deal file, not a Lorvane document.\n\nDo you "
+                             "want to import its deals into a new document?"));
+        QCOMPARE(shell.Frame().Children().size(), 2);
+        auto* session = dynamic_cast<CBiddingList*>(shell.Desktop()->GetChildAt(0));
+        QVERIFY(session != nullptr);
+        QCOMPARE(session->GetChildCount(), 8);
+        QVERIFY(!shell.App().RecentFiles().Entries().contains(Example("east-opens.pbn")));
+
+        shell.prompts.QueueAnswer(false);
+        QVERIFY(shell.App().OpenDocumentFile(Example("east-opens.pbn")) == nullptr);
+        QCOMPARE(shell.Frame().Children().size(), 2);
     }
 
     void TheSampleDocumentIsReadyToBid() {

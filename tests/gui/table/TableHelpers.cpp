@@ -48,7 +48,8 @@ CBiddingDeal* DealAt(CBiddingList& session, int index) {
     return dynamic_cast<CBiddingDeal*>(session.GetChildAt(index));
 }
 
-std::shared_ptr<QString> AnswerEditComment(const QString& typed, bool ok) {
+std::shared_ptr<QString> AnswerEditComment(const QString& typed, bool ok,
+                                           const std::function<void(QDialog*)>& first) {
     auto seen = std::make_shared<QString>(QStringLiteral("<no dialog>"));
     auto* timer = new QTimer;
     auto tries = std::make_shared<int>(0);
@@ -60,6 +61,9 @@ std::shared_ptr<QString> AnswerEditComment(const QString& typed, bool ok) {
         timer->stop();
         timer->deleteLater();
         if (dialog != nullptr) {
+            if (first) {
+                first(dialog);
+            }
             auto* edit = dialog->findChild<QPlainTextEdit*>(ControlName(IDC_COMMENT));
             *seen = edit->toPlainText();
             edit->selectAll();

@@ -3,11 +3,13 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "core/bidding/CBiddingDeal.h"
 #include "core/bidding/CBiddingList.h"
 
+class QDialog;
 class QTableView;
 class QWidget;
 
@@ -17,10 +19,12 @@ class QWidget;
 std::unique_ptr<CBiddingList> MakeSession(int deals);
 CBiddingDeal* DealAt(CBiddingList& session, int index);
 
-// Answers the next Edit Comment dialog: the text typed over the old one, then OK or Cancel.
+// Answers the next Edit Comment dialog: first runs on it, then the text is typed over the old
+// one, then OK or Cancel.
 // The returned string gets the text the dialog showed, and stays "<no dialog>" if none came
 // within half a second.
-std::shared_ptr<QString> AnswerEditComment(const QString& typed, bool ok = true);
+std::shared_ptr<QString> AnswerEditComment(const QString& typed, bool ok = true,
+                                           const std::function<void(QDialog*)>& first = {});
 
 // Right-clicks a grid cell; returns the texts of the menu shown (none: empty), after choosing
 // its first item or closing it.

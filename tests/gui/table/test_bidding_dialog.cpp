@@ -1,13 +1,18 @@
 // The bidding dialog driven as a person drives it: clicks on its buttons, focus changes, typing,
 // the grid's double-click, and answers to its questions.
 
+#include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
+#include <QWindow>
 
+#include "CRecordingStatusDisplay.h"
 #include "CScriptedPrompts.h"
 #include "TableHelpers.h"
 #include "core/bidding/BiddingIds.h"
@@ -20,9 +25,10 @@
 #include "core/platform/GeneralOptions.h"
 #include "core/platform/Prompts.h"
 #include "core/platform/Settings.h"
+#include "core/platform/StatusDisplay.h"
 #include "core/table/CBiddingTable.h"
 #include "core/table/TableStrings.h"
-#include "gui/app/CHelpWindow.h"
+#include "gui/common/CHelpWindow.h"
 #include "gui/table/CAuctionGrid.h"
 #include "gui/table/CBiddingDialog.h"
 #include "gui/table/CBiddingDialogLauncher.h"
@@ -162,7 +168,7 @@ private slots:
         QVERIFY(t.Text(IDC_SOUTH_TEXT).endsWith(QStringLiteral("Five spades, 12 points")));
         QCOMPARE(t.Grid().model()->rowCount(), 3);
         QCOMPARE(t.Grid().model()->data(t.Grid().model()->index(1, 3)).toString(),
-                 QStringLiteral("4S"));
+                 QString::fromUtf8("4♠"));
         for (int code : {IDC_1C, IDC_7N, IDC_PASS}) {
             auto* button = static_cast<CPictureButton*>(t.Control(code));
             QVERIFY(ShowsPicture(button, button->Faces().disabled));
@@ -261,6 +267,43 @@ private slots:
         QCOMPARE(t.Deal()->GetComment(), std::string("Ann: weak\r\nno"));
     }
 
+    // The click that gives the comment box the focus leaves the caret after the player's
+    // name, wherever it lands.
+    void CommentCaretAfterAClick() {
+        CDialogTest t(2, SEAT_NORTH);
+        t.Deal()->SetComment("Bob: lead a heart", true);
+        t.dialog.LoadDeal(t.Deal());
+        auto* comment = qobject_cast<QPlainTextEdit*>(t.Control(IDC_COMMENT));
+        const QPoint farCorner = comment->viewport()->rect().bottomRight() - QPoint(4, 4);
+        QTest::mouseClick(comment->viewport(), Qt::LeftButton, {}, farCorner);
+        QTest::keyClicks(comment, QStringLiteral("weak"));
+        QCOMPARE(t.Text(IDC_COMMENT), QStringLiteral("Ann: weak\nBob: lead a heart"));
+    }
+
+    // Tab reaches the comment box and every command button, and leaves the grid both ways.
+    void TabReachesEveryControl() {
+        CDialogTest t(2, SEAT_NORTH);
+        const auto reached = [&](Qt::Key key) {
+            t.Control(IDC_CLOSE)->setFocus();
+            QSet<QWidget*> seen;
+            for (int i = 0; i < 100; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), key,
+                                key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+                seen.insert(QApplication::focusWidget());
+            }
+            return seen;
+        };
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+            const QSet<QWidget*> seen = reached(key);
+            for (unsigned id :
+                 {IDC_COMMENT, IDC_AUCTION_GRID, IDC_CLOSE, IDC_HIDE, IDC_COPY, IDC_LOG_BOOK,
+                  IDC_HELP_BUTTON, IDC_NEXT_DEAL, static_cast<unsigned>(IDC_1C)}) {
+                QVERIFY2(seen.contains(t.Control(id)), qPrintable(QString::number(id)));
+            }
+            QVERIFY(!seen.contains(t.Control(IDC_NORTH_SPADES)));
+        }
+    }
+
     // The holdings cannot be edited: the focus moves on at once.
     void HoldingsPassTheFocusOn() {
         CDialogTest t(2, SEAT_NORTH);
@@ -292,9 +335,13 @@ private slots:
         QTemporaryDir folder;
         SetDataFolder(folder.path().toStdString() + "/");
         CDialogTest t(3, -1, 2);
+        CRecordingStatusDisplay status;
+        SetStatusDisplay(&status);
         t.Click(IDC_LOG_BOOK);
+        QCOMPARE(status.text, std::string("Deal A3 logged in the log-book."));
         t.Click(IDC_FIRST_DEAL);
         t.Click(IDC_LOG_BOOK);
+        SetStatusDisplay(nullptr);
         SetDataFolder("");
         CLorvaneDoc logBook;
         QVERIFY(logBook.OnOpenDocument(folder.path().toStdString() + "/Log-book.lv"));
@@ -322,6 +369,42 @@ private slots:
         QTest::keyClick(&t.dialog, Qt::Key_Escape);
         QVERIFY(!t.dialog.isVisible());
         QCOMPARE(t.prompts.Messages().size(), 1u);
+    }
+
+    // F1 shows the page of the window it is pressed in, and help opened from a modal
+    // dialog takes clicks while the dialog stays open.
+    void HelpFromModalDialogs() {
+        CDialogTest t(1, SEAT_NORTH);
+        t.dialog.hide();
+        t.dialog.setWindowModality(Qt::ApplicationModal);
+        t.dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&t.dialog));
+        QTest::keyClick(t.Control(IDC_CLOSE), Qt::Key_F1);
+        CHelpWindow* help = CHelpWindow::Instance();
+        QVERIFY(help != nullptr);
+        QCOMPARE(help->Browser()->source().toString(), CHelpWindow::TopicUrl(IDD_BIDDING));
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        // Clicked through the window system, which drops the input of windows that a modal
+        // one blocks.
+        QToolButton* contents = nullptr;
+        for (QToolButton* button : help->findChildren<QToolButton*>()) {
+            if (button->defaultAction() != nullptr &&
+                button->defaultAction()->text() == "&Contents") {
+                contents = button;
+            }
+        }
+        QVERIFY(contents != nullptr);
+        QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {},
+                          contents->mapTo(help, contents->rect().center()));
+        QCOMPARE(help->Browser()->source().toString(), CHelpWindow::TopicUrl(IDH_CONTENTS));
+
+        const auto shown = AnswerEditComment(
+            "", false, [](QDialog* dialog) { QTest::keyClick(dialog, Qt::Key_F1); });
+        t.Click(IDC_1D);
+        QTest::mouseDClick(t.Grid().viewport(), Qt::LeftButton, {},
+                           t.Grid().visualRect(t.Grid().model()->index(0, 1)).center());
+        QCOMPARE(help->Browser()->source().toString(), CHelpWindow::TopicUrl(IDD_EDIT_COMMENT));
+        help->close();
     }
 
     // The vulnerability in the centre square follows the General option.

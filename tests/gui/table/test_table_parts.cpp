@@ -77,11 +77,19 @@ private slots:
             cells << g.Data(entry % 4, entry / 4).toString();
         }
         QCOMPARE(headings.join(' '), QStringLiteral("W N E S"));
-        QCOMPARE(cells.join(','), QStringLiteral(",,,1S,P,2S,D,7N,,,,"));
+        QCOMPARE(cells.join(','), QString::fromUtf8(",,,1♠,P,2♠,D,7NT,,,,"));
         QCOMPARE(g.Data(0, 0, Qt::BackgroundRole).value<QBrush>().color(), QColor(170, 170, 170));
         QVERIFY(!g.Data(3, 0, Qt::BackgroundRole).isValid());
         QCOMPARE(g.Data(3, 0, Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
         QVERIFY(!g.Bold(3, 0));
+        // Red suit symbols of the bidding box, and the note as the call's tooltip.
+        QVERIFY(!g.Data(3, 0, Qt::ForegroundRole).isValid());
+        g.auction.AppendCall(IDC_2H)->AppendNote("Four hearts", true);
+        g.grid.SetAuction(&g, &g.auction);
+        QCOMPARE(g.Data(0, 2).toString(), QString::fromUtf8("2♥"));
+        QCOMPARE(g.Data(0, 2, Qt::ForegroundRole).value<QBrush>().color(), QColor(255, 0, 0));
+        QCOMPARE(g.Data(0, 2, Qt::ToolTipRole).toString(), QStringLiteral("Four hearts"));
+        QVERIFY(!g.Data(3, 1, Qt::ToolTipRole).isValid());
 
         // Uniform 16-pixel rows, no row headings, columns sharing the width, nothing to
         // scroll sideways; scrolled so that the round being bid shows.

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 class QTextBrowser;
 
@@ -23,11 +24,16 @@ public:
     static QString TopicUrl(unsigned context);
     // The window, when it has been shown.
     static CHelpWindow* Instance();
+    // F1 anywhere in window shows the topic of the context that context() gives then.
+    static void AddHelpKey(QWidget* window, std::function<unsigned()> context);
 
     QTextBrowser* Browser() const { return m_browser; }
 
 private:
     CHelpWindow();
+    // A modal window blocks every window but its own: help opened from one is made its
+    // dependant, so that it can be read while that window stays open.
+    void FollowModalWindow();
 
     QTextBrowser* m_browser;
 };

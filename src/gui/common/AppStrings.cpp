@@ -1,7 +1,7 @@
-#include "gui/app/AppStrings.h"
+#include "gui/common/AppStrings.h"
 
 #include "core/items/StringTable.h"
-#include "gui/app/QtText.h"
+#include "gui/common/QtText.h"
 
 namespace {
 const StringResource kStrings[] = {
@@ -27,7 +27,15 @@ const StringResource kStrings[] = {
     {IDS_VULNERABILITY_IN_COLOUR, "Show &vulnerability in colour"},
     {IDS_NO_PRINTER, "No printer is available.\n\nInstall a printer, or print to a PDF file."},
     {IDS_PRINT_PAGE, "Page %1"},
-    {IDS_OPEN_FILTER, "Lorvane Files (*.lv)|*.lv|All Files (*.*)|*.*||"},
+    {IDS_OPEN_FILTER,
+     "Lorvane Files (*.lv)|*.lv|All Deal Files (*.pbn;*.dup;*.bri;*.dge;*.nth)|"
+     "*.pbn;*.dup;*.bri;*.dge;*.nth|All Files (*.*)|*.*||"},
+    {IDS_NO_LOG_BOOK,
+     "The log-book is still empty.\n\nA deal goes into it when you press Log-book at the "
+     "bidding table."},
+    {IDS_OPEN_DEAL_FILE,
+     "%1 is a deal file, not a Lorvane document.\n\nDo you want to import its deals into a "
+     "new document?"},
     {IDS_HELP_MISSING, "There is no help on this topic."},
 };
 }  // namespace

@@ -1,13 +1,16 @@
-#include "gui/app/CHelpWindow.h"
+#include "gui/common/CHelpWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QPointer>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "core/items/ItemIds.h"
-#include "gui/app/AppStrings.h"
+#include "gui/common/AppStrings.h"
 #include "gui/images/Pictures.h"
 
 namespace {
@@ -63,8 +66,24 @@ void CHelpWindow::ShowTopic(unsigned context) {
     }
     g_helpWindow->m_browser->setSource(QUrl(TopicUrl(context)));
     g_helpWindow->show();
+    g_helpWindow->FollowModalWindow();
     g_helpWindow->raise();
     g_helpWindow->activateWindow();
+}
+
+void CHelpWindow::FollowModalWindow() {
+    QWidget* modal = QApplication::activeModalWidget();
+    QWindow* owner = modal != nullptr ? modal->windowHandle() : nullptr;
+    if (windowHandle() != nullptr && windowHandle()->transientParent() != owner) {
+        windowHandle()->setTransientParent(owner);
+    }
+}
+
+void CHelpWindow::AddHelpKey(QWidget* window, std::function<unsigned()> context) {
+    auto* key = new QShortcut(QKeySequence::HelpContents, window);
+    key->setContext(Qt::WindowShortcut);
+    QObject::connect(key, &QShortcut::activated, window,
+                     [context = std::move(context)] { ShowTopic(context()); });
 }
 
 CHelpWindow::CHelpWindow() : QWidget(nullptr, Qt::Window), m_browser(new QTextBrowser(this)) {

@@ -25,6 +25,8 @@ constexpr unsigned IDS_NO_PRINTER = 62413;
 constexpr unsigned IDS_PRINT_PAGE = 62414;
 constexpr unsigned IDS_OPEN_FILTER = 62415;
 constexpr unsigned IDS_HELP_MISSING = 62416;
+constexpr unsigned IDS_OPEN_DEAL_FILE = 62417;
+constexpr unsigned IDS_NO_LOG_BOOK = 62418;
 
 // The text with that id, from this table or else from the core's string table.
 QString AppString(unsigned id);
