@@ -82,7 +82,7 @@ public:
                           CTextLineReader* west, bool withEastWest);
     bool ReadBridgeDaHand(CTextLineReader& file, int seat);
     // The dialogs list the session's default file type first.
-    unsigned GetImportFilterId() override;
+    std::string GetImportFilter() override;
     // The event, from the place the PBN-info default names the four seat texts, and the
     // reference auction of an [Auction] section.
     void TakePbnGame(CPbnGame* game) override;

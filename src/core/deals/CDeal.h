@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/deals/CNumberedItem.h"
-#include "core/deals/DealFileFormats.h"
+#include "core/deals/IDealFileFormat.h"
 #include "core/deals/PbnFiles.h"
 #include "core/deals/Seats.h"
 
@@ -44,7 +44,7 @@ public:
     void GetVisibleHand(int seat, std::string& spades, std::string& hearts, std::string& diamonds,
                         std::string& clubs, int view) const;
 
-    // Deal files. The dialogs take their filters from GetImportFilterId/GetExportFilterId.
+    // Deal files. The open dialog takes its filter from GetImportFilter.
     bool ChooseImportFile(std::string& path, std::string& ext);
     bool BrowseImportFile(std::string& path);
     // ext comes back in upper case.
@@ -57,11 +57,6 @@ public:
     // carry the deal (a Duplimate record needs four hands of 13 cards): nothing is written.
     bool WriteToFile(CFile& file, const std::string& ext, bool first, int dealCount = -1,
                      const DealExportOptions& options = {});
-    bool ReadDuplimateRecord(CFile& file, int recordLength);
-    bool ReadDgeRecord(CFile& file);
-    void WriteDupRecord(CFile& file, int dealCount = -1);
-    void WriteBriRecord(CFile& file, bool pad);
-    void WriteDgeRecord(CFile& file, bool pad);
     // The next game that holds a tag pair; its lines go to TakePbnGame.
     bool ReadPbnGame(CFile& file);
     void WritePbnGame(CFile& file, bool first, bool withAuction = false);
@@ -77,8 +72,8 @@ public:
     bool OnDoubleClick(CItemTree* tree) override;
 
     virtual void ResetDeal();
-    virtual unsigned GetImportFilterId();
-    virtual unsigned GetExportFilterId();
+    // Empty for a plain deal: the dialog then lists every file.
+    virtual std::string GetImportFilter();
     virtual void TakePbnGame(CPbnGame* game);
     // The deal's own auction for a PBN game; false when it has none (a plain deal never has).
     virtual bool GetPbnAuction(Pbn::Auction& auction);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/deals/DealFileFormats.h"
+#include "core/deals/IDealFileFormat.h"
 #include "core/items/CTreeItem.h"
 
 class CDeal;
@@ -36,7 +36,7 @@ public:
     // format cannot carry are left out and named in a message at the end.
     bool ExportToFile(const std::string& path, const std::string& ext,
                       const DealExportOptions& options = {});
-
-private:
-    bool ReadDealFile(const std::string& path, const std::string& ext);
+    // Appends the file's deals, read one by one in the format; false when the file cannot
+    // be opened.
+    bool ReadDealFile(const std::string& path, const IDealFileFormat& format);
 };

@@ -2,6 +2,8 @@
 
 #include "core/deals/CDeal.h"
 #include "core/deals/DealFileFormats.h"
+#include "core/deals/DealsStrings.h"
+#include "core/deals/IDealFileFormat.h"
 #include "core/platform/CFile.h"
 
 namespace {
@@ -97,4 +99,22 @@ void Pbn::WriteGame(CFile& file, CDeal& deal, bool first, const Auction* auction
     if (auction != nullptr && !auction->calls.empty()) {
         WriteAuction(file, *auction);
     }
+}
+
+namespace {
+class CPbnFileFormat : public IDealFileFormat {
+public:
+    std::string Extension() const override { return "pbn"; }
+    unsigned GroupNameId() const override { return IDS_PBN_FILES; }
+    bool ReadDeal(CFile& file, CDeal& deal) const override { return deal.ReadPbnGame(file); }
+    void WriteDeal(CFile& file, CDeal& deal, bool first, int,
+                   const DealExportOptions& options) const override {
+        deal.WritePbnGame(file, first, options.withAuctions);
+    }
+};
+}  // namespace
+
+const IDealFileFormat& Pbn::FileFormat() {
+    static const CPbnFileFormat format;
+    return format;
 }

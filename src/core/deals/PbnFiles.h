@@ -8,6 +8,8 @@ class CFile;
 
 // Writing deals as PBN games: a fixed roster of tags, CR LF line ends, an empty line between
 // games. (Reading is CPbnGame's.)
+class IDealFileFormat;
+
 namespace Pbn {
 // An auction as a PBN game shows it.
 struct Auction {
@@ -28,4 +30,6 @@ std::string DealString(CDeal& deal);
 // With an auction, its Declarer and Contract fill the roster's tags and the Auction section
 // with its notes follows them.
 void WriteGame(CFile& file, CDeal& deal, bool first, const Auction* auction = nullptr);
+// The format of *.pbn files.
+const IDealFileFormat& FileFormat();
 }  // namespace Pbn
