@@ -218,7 +218,8 @@ bool CDeal::ReadFromFile(CFile& file, const std::string& ext) {
     return true;
 }
 
-bool CDeal::WriteToFile(CFile& file, const std::string& ext, bool first, int dealCount) {
+bool CDeal::WriteToFile(CFile& file, const std::string& ext, bool first, int dealCount,
+                        const DealExportOptions& options) {
     const IDealFileFormat* format = FindDealFileFormat(ext);
     if (format == nullptr || !format->CanWrite()) {
         return true;
@@ -226,7 +227,7 @@ bool CDeal::WriteToFile(CFile& file, const std::string& ext, bool first, int dea
     if (!format->Holds(*this)) {
         return false;
     }
-    format->WriteDeal(file, *this, first, dealCount);
+    format->WriteDeal(file, *this, first, dealCount, options);
     return true;
 }
 
@@ -246,8 +247,13 @@ bool CDeal::ReadPbnGame(CFile& file) {
     }
 }
 
-void CDeal::WritePbnGame(CFile& file, bool first) {
-    Pbn::WriteGame(file, *this, first);
+void CDeal::WritePbnGame(CFile& file, bool first, bool withAuction) {
+    Pbn::Auction auction;
+    Pbn::WriteGame(file, *this, first, withAuction && GetPbnAuction(auction) ? &auction : nullptr);
+}
+
+bool CDeal::GetPbnAuction(Pbn::Auction&) {
+    return false;
 }
 
 int CDeal::GetDealer() {

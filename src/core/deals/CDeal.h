@@ -4,6 +4,8 @@
 #include <string>
 
 #include "core/deals/CNumberedItem.h"
+#include "core/deals/IDealFileFormat.h"
+#include "core/deals/PbnFiles.h"
 #include "core/deals/Seats.h"
 
 class CFile;
@@ -53,10 +55,11 @@ public:
     // This deal in the extension's format at the end of the file; dealCount is the number of
     // deals the file will hold (-1: the parent list's count). False when the format cannot
     // carry the deal (a Duplimate record needs four hands of 13 cards): nothing is written.
-    bool WriteToFile(CFile& file, const std::string& ext, bool first, int dealCount = -1);
+    bool WriteToFile(CFile& file, const std::string& ext, bool first, int dealCount = -1,
+                     const DealExportOptions& options = {});
     // The next game that holds a tag pair; its lines go to TakePbnGame.
     bool ReadPbnGame(CFile& file);
-    void WritePbnGame(CFile& file, bool first);
+    void WritePbnGame(CFile& file, bool first, bool withAuction = false);
 
     int GetDealer();
     int GetVulnerability();
@@ -72,6 +75,8 @@ public:
     // Empty for a plain deal: the dialog then lists every file.
     virtual std::string GetImportFilter();
     virtual void TakePbnGame(CPbnGame* game);
+    // The deal's own auction for a PBN game; false when it has none (a plain deal never has).
+    virtual bool GetPbnAuction(Pbn::Auction& auction);
 
 private:
     static bool IsValidSeatAndSuit(int seat, int suit);

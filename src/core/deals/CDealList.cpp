@@ -139,7 +139,8 @@ void CDealList::Export() {
     ExportToFile(path, ext);
 }
 
-bool CDealList::ExportToFile(const std::string& path, const std::string& ext) {
+bool CDealList::ExportToFile(const std::string& path, const std::string& ext,
+                             const DealExportOptions& options) {
     CSaveFile output(path);
     if (!output.Open()) {
         ShowMessage(WithFileReason(FormatMessageText(LoadString(IDS_EXPORT_CANNOT_CREATE), {path}),
@@ -167,7 +168,7 @@ bool CDealList::ExportToFile(const std::string& path, const std::string& ext) {
     bool first = true;
     int done = 0;
     for (CDeal* deal : deals) {
-        if (deal->WriteToFile(output.File(), ext, first, dealCount)) {
+        if (deal->WriteToFile(output.File(), ext, first, dealCount, options)) {
             first = false;
         } else {
             leftOut.push_back(deal->GetName());

@@ -5,7 +5,7 @@
 
 #include "core/bidding/BiddingIds.h"
 #include "core/deals/Seats.h"
-#include "core/review/Contract.h"
+#include "core/bidding/Contract.h"
 
 namespace {
 constexpr int kBook = 6;
