@@ -4,6 +4,7 @@
 
 #include "core/deals/CPbnGame.h"
 #include "core/deals/DealFileFormats.h"
+#include "core/deals/DealsStrings.h"
 #include "core/deals/IDealFileFormat.h"
 #include "core/deals/PbnFiles.h"
 #include "core/platform/Prompts.h"
@@ -192,10 +193,14 @@ bool CDeal::BrowseImportFile(std::string& path) {
     return ChooseImportFile(path, ext);
 }
 
-bool CDeal::ChooseExportFile(std::string& path, std::string& ext) {
+bool CDeal::ChooseExportFile(std::string& path, std::string& ext, DealExportOptions* options) {
     FileChoice choice;
     choice.defaultExtension = "dup";
     choice.confirmOverwrite = true;
+    if (options != nullptr) {
+        choice.optionText = LoadString(IDS_EXPORT_WITH_AUCTIONS);
+        choice.option = &options->withAuctions;
+    }
     std::string chosen;
     if (!::ChooseSaveFile(choice, chosen)) {
         return false;

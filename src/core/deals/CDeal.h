@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/deals/CNumberedItem.h"
+#include "core/deals/DealFileFormats.h"
 #include "core/deals/IDealFileFormat.h"
 #include "core/deals/PbnFiles.h"
 #include "core/deals/Seats.h"
@@ -47,8 +48,9 @@ public:
     // Deal files. The open dialog takes its filter from GetImportFilter.
     bool ChooseImportFile(std::string& path, std::string& ext);
     bool BrowseImportFile(std::string& path);
-    // ext comes back in upper case.
-    bool ChooseExportFile(std::string& path, std::string& ext);
+    // ext comes back in upper case. With options, the dialog also offers their choices.
+    bool ChooseExportFile(std::string& path, std::string& ext,
+                          DealExportOptions* options = nullptr);
     // One deal from the current position by the extension's format, hands sorted; false at
     // the end of the deals (or for an extension that names no readable format).
     bool ReadFromFile(CFile& file, const std::string& ext);

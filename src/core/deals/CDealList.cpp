@@ -13,11 +13,15 @@
 #include "core/platform/CStatusProgress.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/Prompts.h"
+#include "core/platform/Settings.h"
 #include "core/platform/StatusDisplay.h"
 
 namespace {
 // At most this many names in the message about deals left out of an export.
 constexpr std::size_t kNamedDeals = 20;
+// Where the export's own choice is kept.
+const char kExportSection[] = "Export";
+const char kWithAuctionsKey[] = "WithAuctions";
 
 std::string JoinNames(const std::vector<std::string>& names) {
     std::string text;
@@ -133,10 +137,14 @@ void CDealList::Export() {
     std::unique_ptr<CDeal> chooser(CreateDeal());
     std::string path;
     std::string ext;
-    if (chooser == nullptr || !chooser->ChooseExportFile(path, ext)) {
+    // The person's last choice is offered again.
+    DealExportOptions options;
+    options.withAuctions = GetProfileInt(kExportSection, kWithAuctionsKey, 0) != 0;
+    if (chooser == nullptr || !chooser->ChooseExportFile(path, ext, &options)) {
         return;
     }
-    ExportToFile(path, ext);
+    WriteProfileInt(kExportSection, kWithAuctionsKey, options.withAuctions ? 1 : 0);
+    ExportToFile(path, ext, options);
 }
 
 bool CDealList::ExportToFile(const std::string& path, const std::string& ext,
