@@ -306,8 +306,8 @@ private slots:
         ShellFixture shell;
         shell.Start({Example("Sample.lv")});
         QVERIFY(shell.prompts.Messages().empty());
-        QCOMPARE(shell.Desktop()->GetChildCount(), 3);
-        for (int i = 0; i < 3; ++i) {
+        QCOMPARE(shell.Desktop()->GetChildCount(), 4);
+        for (int i = 0; i < 4; ++i) {
             auto* session = dynamic_cast<CBiddingList*>(shell.Desktop()->GetChildAt(i));
             auto* deal = dynamic_cast<CBiddingDeal*>(session->GetChildAt(0));
             QVERIFY(session->GetChildCount() == 8 && session->GetNorthName() == "Ann");
