@@ -113,6 +113,7 @@ bool CDealList::ReadDealFile(const std::string& path, const IDealFileFormat& for
     if (file == nullptr) {
         return false;
     }
+    RecheckSettings();  // the deals read settings; another program may have changed them
     CStatusProgress progress(GetStatusDisplay(), LoadString(IDS_IMPORTING), file->GetLength(), 0);
     for (;;) {
         std::unique_ptr<CDeal> deal(CreateDeal());

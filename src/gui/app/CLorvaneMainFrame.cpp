@@ -16,6 +16,7 @@
 #include <QWhatsThis>
 
 #include "core/items/CItemTree.h"
+#include "core/platform/Settings.h"
 #include "gui/app/CGuiDocument.h"
 #include "gui/app/CLorvaneChildFrame.h"
 #include "gui/app/CLorvaneView.h"
@@ -233,6 +234,10 @@ void CLorvaneMainFrame::UpdateLockIndicators() {
 bool CLorvaneMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyRelease || event->type() == QEvent::WindowActivate) {
         UpdateLockIndicators();
+    }
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress ||
+        event->type() == QEvent::WindowActivate) {
+        RecheckSettings();  // each user action may follow a change made by another program
     }
     return QMainWindow::eventFilter(watched, event);
 }
