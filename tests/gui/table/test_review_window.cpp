@@ -159,6 +159,7 @@ private slots:
         t.solver->Hold();
         t.Open(-1);
         QCOMPARE(t.Shown(), State::Analysing);
+        QTRY_COMPARE(t.solver->Waiting(), 1);  // the solver is at work on the first deal
         t.Click(IDC_NEXT_DEAL);
         QCOMPARE(t.dialog->Table().GetDeal(), t.Deal(1));
         QCOMPARE(t.Shown(), State::Analysing);
