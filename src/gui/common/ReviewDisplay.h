@@ -21,8 +21,8 @@ struct ContractShown {
 // A contract with what it makes double dummy.
 struct ResultShown {
     ContractShown contract;
-    int tricks = -1;  // the declarer's; -1 when passed out
-    int score = 0;    // from North-South's view
+    int tricks = -1;       // the declarer's; -1 when passed out
+    int score = 0;         // from North-South's view
     bool complete = true;  // false: the auction stops before its end and has no contract
 };
 
