@@ -437,7 +437,7 @@ bool CBiddingDeal::GetPbnAuction(Pbn::Auction& auction) {
 
 void CBiddingDeal::TakePbnGame(CPbnGame* game) {
     static const char* const kSeatTags[kSeatCount] = {"West", "North", "East", "South"};
-    const int pbnInfo = CBiddingList().GetPbnInfo();
+    const int pbnInfo = CBiddingList::DefaultPbnInfo();
     const CPbnLine* auction = nullptr;
     std::map<std::string, std::string> notes;  // by number
     POSITION pos;

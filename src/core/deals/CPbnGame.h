@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <string>
 
+#include "core/deals/CDeal.h"
 #include "core/items/CItem.h"
 
-class CDeal;
 class CFile;
 class CPbnLine;
 
@@ -42,14 +42,19 @@ public:
     static void ReadDealValue(const std::string& value, CDeal& deal);
 
 private:
+    // ReadDealValue's parsing: the value's cards appended to the suit texts.
+    static void AddDealValue(const std::string& value, CDeal::SuitTexts& cards);
     CPbnLine* StartLine(CPbnLine* previous, bool escape);
     // Keeps the finished line when a deal may take from it, dropping the lines it overrides;
     // false when the line itself is not kept (and has not been destroyed).
     bool SettleLine(CPbnLine* line);
-    void EndGame(CPbnLine* current);
+    // Settles the last line and hands the game's cards to the deal (when there is one).
+    void EndGame(CPbnLine* current, CDeal* deal);
 
     bool m_hasTagPair = false;
     // Whether the lines settled since the last Auction tag were all its notes (or escapes).
     bool m_auctionNotesFollow = false;
     std::size_t m_auctionNoteCount = 0;
+    // The cards of every Deal tag of the game, handed to the deal when the game ends.
+    CDeal::SuitTexts m_dealCards;
 };

@@ -19,6 +19,8 @@
 #include "gui/table/CAuctionGrid.h"
 #include "gui/table/CDialogUnits.h"
 #include "gui/table/CPictureButton.h"
+#include "gui/table/CReviewPanel.h"
+#include "gui/table/CTableReview.h"
 #include "gui/table/DialogIds.h"
 #include "gui/table/DialogPictures.h"
 #include "gui/table/TableTexts.h"
@@ -55,7 +57,9 @@ CBiddingDialog::~CBiddingDialog() = default;
 
 void CBiddingDialog::CreateControls() {
     const CDialogUnits units(font());
-    setFixedSize(units.ToPixels(kBiddingDialogWidth, kBiddingDialogHeight));
+    const bool review = IsReviewShown();
+    setFixedSize(units.ToPixels(kBiddingDialogWidth + (review ? kReviewColumnWidth : 0),
+                                kBiddingDialogHeight));
     const auto add = [&](unsigned id, QWidget* control, const ControlPlace& place) {
         control->setGeometry(units.ToPixels(place.x, place.y, place.width, place.height));
         if (id != 0) {
@@ -124,6 +128,13 @@ void CBiddingDialog::CreateControls() {
                 add(place.id, marker, place);
                 break;
             }
+            case ControlKind::Review:
+                if (review) {
+                    auto* panel = new CReviewPanel(this);
+                    m_review = new CTableReview(*panel, this);
+                    add(place.id, panel, place);
+                }
+                break;
         }
     }
 
@@ -262,6 +273,9 @@ void CBiddingDialog::RefreshAuction(bool redraw) {
     m_grid->SetAuction(this, deal ? deal->GetAuction() : nullptr);
     if (redraw) {
         m_grid->viewport()->update();
+    }
+    if (m_review != nullptr) {
+        m_review->Update(deal);
     }
 }
 
