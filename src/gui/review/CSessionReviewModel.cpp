@@ -19,10 +19,8 @@ namespace {
 
 const char* const kVulnerabilities[] = {"None", "N-S", "E-W", "All"};
 
-QString SeatLetter(int seat) {
-    std::string name;
-    GetSeatName(name, seat, 0);
-    return FromBytes(name.substr(0, 1));
+QString SeatLetterText(int seat) {
+    return QString(QLatin1Char(SeatLetter(seat)));
 }
 
 // "4♠X N": the contract with its declarer's letter.
@@ -35,7 +33,7 @@ QString ShortContract(const ContractShown& contract) {
            QString(contract.doubled == 2   ? "XX"
                    : contract.doubled == 1 ? "X"
                                            : "") +
-           QLatin1Char(' ') + SeatLetter(contract.declarer);
+           QLatin1Char(' ') + SeatLetterText(contract.declarer);
 }
 
 int ContractRank(const ContractShown& contract) {
@@ -150,7 +148,7 @@ QString CSessionReviewModel::CellText(int rowIndex, int column) const {
         case ColumnBoard:
             return FromBytes(row.board);
         case ColumnDealer:
-            return SeatLetter(row.dealer) + QStringLiteral(" / ") +
+            return SeatLetterText(row.dealer) + QStringLiteral(" / ") +
                    QLatin1String(kVulnerabilities[row.vulnerability & 3]);
         case ColumnAuction: {
             QStringList calls;

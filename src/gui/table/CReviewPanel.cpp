@@ -23,10 +23,8 @@ QString Bold(const QString& text) {
     return QStringLiteral("<b>%1</b>").arg(text);
 }
 
-QString SeatLetter(int seat) {
-    std::string name;
-    GetSeatName(name, seat, 0);
-    return FromBytes(name.substr(0, 1));
+QString SeatLetterText(int seat) {
+    return QString(QLatin1Char(SeatLetter(seat)));
 }
 
 // A number coloured by its sign: green for a gain, red for a loss.
@@ -145,7 +143,7 @@ QWidget* CReviewPanel::MakeTricksTable() {
     }
     int row = 1;
     for (int seat : kDeclarers) {
-        grid->addWidget(cell(Bold(SeatLetter(seat)), QString(), false), row, 0);
+        grid->addWidget(cell(Bold(SeatLetterText(seat)), QString(), false), row, 0);
         for (int strain = 0; strain < kReviewStrainCount; ++strain) {
             QLabel* tricks =
                 cell(QString(), QStringLiteral("tricks%1%2").arg(seat).arg(strain), true);
