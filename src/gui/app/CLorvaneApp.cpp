@@ -7,8 +7,8 @@
 #include <clocale>
 
 #include "core/bidding/BiddingListSheet.h"
-#include "core/bidding/CLogBook.h"
 #include "core/bidding/CBiddingList.h"
+#include "core/bidding/CLogBook.h"
 #include "core/deals/DealFileFormats.h"
 #include "core/items/ItemsStrings.h"
 #include "core/platform/Prompts.h"
