@@ -25,6 +25,6 @@ const StringResource kStrings[] = {
 };
 }  // namespace
 
-std::span<const StringResource> BiddingStringTable() {
-    return kStrings;
+void RegisterBiddingStrings() {
+    RegisterStringTable(kStrings);
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <span>
-
 #include "core/items/StringTable.h"
 
 // Texts of bidding: calls, auctions, bidding deals and sessions.
@@ -18,4 +16,5 @@ constexpr unsigned IDS_LOG_BOOK_DAMAGED = 61831;
 constexpr unsigned IDS_LOG_BOOK_DAMAGED_NAME = 61832;
 constexpr unsigned IDS_LOG_BOOK_NOT_COPIED = 61833;
 
-std::span<const StringResource> BiddingStringTable();
+// Adds these texts to the string table.
+void RegisterBiddingStrings();

@@ -12,12 +12,10 @@
 #include "core/deals/CPbnGame.h"
 #include "core/deals/CPbnLine.h"
 #include "core/deals/DealsStrings.h"
-#include "core/defence/CAutomaticDefensiveBidding.h"
 #include "core/items/CDesktop.h"
 #include "core/items/ItemIds.h"
 #include "core/items/ItemsStrings.h"
 #include "core/platform/Decimal.h"
-#include "core/table/TableIds.h"
 
 namespace {
 constexpr int kCommentCode = 2;
@@ -25,20 +23,6 @@ constexpr int kSeatTextCode = 3;
 constexpr int kOldSeatTextCode = 4;  // read like 3, never written
 constexpr int kHiddenCode = 5;
 constexpr int kPeekedCode = 6;
-
-// Pictures the bidding dialog draws for the deal.
-constexpr unsigned IDB_SPADES_SYMBOL = 176;
-constexpr unsigned IDB_DIAMONDS_SYMBOL = 177;
-constexpr unsigned IDB_HEARTS_SYMBOL = 178;
-constexpr unsigned IDB_CLUBS_SYMBOL = 179;
-constexpr unsigned IDB_VULNERABLE_NORTH_SOUTH_COLOUR = 180;
-constexpr unsigned IDB_VULNERABLE_NONE_COLOUR = 181;
-constexpr unsigned IDB_VULNERABLE_EAST_WEST_COLOUR = 182;
-constexpr unsigned IDB_VULNERABLE_ALL_COLOUR = 183;
-constexpr unsigned IDB_VULNERABLE_ALL_PLAIN = 363;
-constexpr unsigned IDB_VULNERABLE_EAST_WEST_PLAIN = 364;
-constexpr unsigned IDB_VULNERABLE_NONE_PLAIN = 365;
-constexpr unsigned IDB_VULNERABLE_NORTH_SOUTH_PLAIN = 366;
 
 // The order in which the clipboard text shows the hands.
 constexpr int kTextSeatOrder[] = {SEAT_NORTH, SEAT_SOUTH, SEAT_WEST, SEAT_EAST};
@@ -134,18 +118,6 @@ void CBiddingDeal::GetDisplayData(BiddingDisplayData& data, int view) const {
         data.seatTexts[i] = GetSeatText(kTextSeats[i]);
     }
     data.comment = GetComment();
-}
-
-// ---- The automatic defence ----
-
-int CBiddingDeal::GetDefensiveCall(int seat, CAutomaticDefensiveBidding& settings) {
-    m_auction->UpdateLegalCalls(nullptr);
-    return settings.ChooseDefensiveCall(GetSeatText(seat), *m_auction);
-}
-
-int CBiddingDeal::GetDefensiveCall(int seat) {
-    CAutomaticDefensiveBidding settings;
-    return GetDefensiveCall(seat, settings);
 }
 
 // ---- The seventh-level rule ----
@@ -361,108 +333,6 @@ bool CBiddingDeal::WriteLogBook() {
     const bool saved = logBook.Save();
     MoveTo(ownSession, ownIndex);
     return saved;
-}
-
-// ---- The bidding dialog's controls and pictures ----
-
-unsigned CBiddingDeal::GetFirstDealButtonId() {
-    return IDC_FIRST_DEAL;
-}
-unsigned CBiddingDeal::GetPreviousDealButtonId() {
-    return IDC_PREVIOUS_DEAL;
-}
-unsigned CBiddingDeal::GetNextDealButtonId() {
-    return IDC_NEXT_DEAL;
-}
-unsigned CBiddingDeal::GetLastDealButtonId() {
-    return IDC_LAST_DEAL;
-}
-unsigned CBiddingDeal::GetSpadesBitmapId() {
-    return IDB_SPADES_SYMBOL;
-}
-unsigned CBiddingDeal::GetHeartsBitmapId() {
-    return IDB_HEARTS_SYMBOL;
-}
-unsigned CBiddingDeal::GetDiamondsBitmapId() {
-    return IDB_DIAMONDS_SYMBOL;
-}
-unsigned CBiddingDeal::GetClubsBitmapId() {
-    return IDB_CLUBS_SYMBOL;
-}
-unsigned CBiddingDeal::GetNorthSpadesControlId() {
-    return IDC_NORTH_SPADES;
-}
-unsigned CBiddingDeal::GetNorthHeartsControlId() {
-    return IDC_NORTH_SPADES + 1;
-}
-unsigned CBiddingDeal::GetNorthDiamondsControlId() {
-    return IDC_NORTH_SPADES + 2;
-}
-unsigned CBiddingDeal::GetNorthClubsControlId() {
-    return IDC_NORTH_SPADES + 3;
-}
-unsigned CBiddingDeal::GetEastSpadesControlId() {
-    return IDC_EAST_SPADES;
-}
-unsigned CBiddingDeal::GetEastHeartsControlId() {
-    return IDC_EAST_SPADES + 1;
-}
-unsigned CBiddingDeal::GetEastDiamondsControlId() {
-    return IDC_EAST_SPADES + 2;
-}
-unsigned CBiddingDeal::GetEastClubsControlId() {
-    return IDC_EAST_SPADES + 3;
-}
-unsigned CBiddingDeal::GetSouthSpadesControlId() {
-    return IDC_SOUTH_SPADES;
-}
-unsigned CBiddingDeal::GetSouthHeartsControlId() {
-    return IDC_SOUTH_SPADES + 1;
-}
-unsigned CBiddingDeal::GetSouthDiamondsControlId() {
-    return IDC_SOUTH_SPADES + 2;
-}
-unsigned CBiddingDeal::GetSouthClubsControlId() {
-    return IDC_SOUTH_SPADES + 3;
-}
-unsigned CBiddingDeal::GetWestSpadesControlId() {
-    return IDC_WEST_SPADES;
-}
-unsigned CBiddingDeal::GetWestHeartsControlId() {
-    return IDC_WEST_SPADES + 1;
-}
-unsigned CBiddingDeal::GetWestDiamondsControlId() {
-    return IDC_WEST_SPADES + 2;
-}
-unsigned CBiddingDeal::GetWestClubsControlId() {
-    return IDC_WEST_SPADES + 3;
-}
-unsigned CBiddingDeal::GetVulnerabilityBitmapIdNoneColour() {
-    return IDB_VULNERABLE_NONE_COLOUR;
-}
-unsigned CBiddingDeal::GetVulnerabilityBitmapIdNone() {
-    return IDB_VULNERABLE_NONE_PLAIN;
-}
-unsigned CBiddingDeal::GetVulnerabilityBitmapIdNorthSouthColour() {
-    return IDB_VULNERABLE_NORTH_SOUTH_COLOUR;
-}
-unsigned CBiddingDeal::GetVulnerabilityBitmapIdNorthSouth() {
-    return IDB_VULNERABLE_NORTH_SOUTH_PLAIN;
-}
-unsigned CBiddingDeal::GetVulnerabilityBitmapIdEastWestColour() {
-    return IDB_VULNERABLE_EAST_WEST_COLOUR;
-}
-unsigned CBiddingDeal::GetVulnerabilityBitmapIdEastWest() {
-    return IDB_VULNERABLE_EAST_WEST_PLAIN;
-}
-unsigned CBiddingDeal::GetVulnerabilityBitmapIdAllColour() {
-    return IDB_VULNERABLE_ALL_COLOUR;
-}
-unsigned CBiddingDeal::GetVulnerabilityBitmapIdAll() {
-    return IDB_VULNERABLE_ALL_PLAIN;
-}
-unsigned CBiddingDeal::GetCompassControlId() {
-    return IDC_COMPASS_FRAME;
 }
 
 // ---- Deal files ----

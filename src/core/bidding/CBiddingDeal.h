@@ -7,7 +7,6 @@
 #include "core/deals/CDeal.h"
 
 class CAuction;
-class CAutomaticDefensiveBidding;
 class CBiddingList;
 class CPbnGame;
 class CTextLineReader;
@@ -53,12 +52,6 @@ public:
     // view: a seat, 4 for all hands, -1 for none.
     void GetDisplayData(BiddingDisplayData& data, int view) const;
 
-    // The call the automatic defence makes for the seat from its instruction text, or 0;
-    // the auction's legal calls are brought up to date first. Without settings, the texts
-    // are read afresh from the settings store for this one call.
-    int GetDefensiveCall(int seat, CAutomaticDefensiveBidding& settings);
-    int GetDefensiveCall(int seat);
-
     // After a user's 7 no trumps: a defender to call who holds an ace doubles and the
     // auction ends; otherwise the defender and the bidder's partner pass and the other
     // defender gets the same choice, passing last when he has no ace.
@@ -90,40 +83,6 @@ public:
     bool GetText(std::string& text, bool topLevel) override;
     bool OnCommand(CItemTree* tree, unsigned id) override;
     void ResetDeal() override;
-
-    unsigned GetFirstDealButtonId() override;
-    unsigned GetPreviousDealButtonId() override;
-    unsigned GetNextDealButtonId() override;
-    unsigned GetLastDealButtonId() override;
-    unsigned GetSpadesBitmapId() override;
-    unsigned GetHeartsBitmapId() override;
-    unsigned GetDiamondsBitmapId() override;
-    unsigned GetClubsBitmapId() override;
-    unsigned GetNorthSpadesControlId() override;
-    unsigned GetNorthHeartsControlId() override;
-    unsigned GetNorthDiamondsControlId() override;
-    unsigned GetNorthClubsControlId() override;
-    unsigned GetEastSpadesControlId() override;
-    unsigned GetEastHeartsControlId() override;
-    unsigned GetEastDiamondsControlId() override;
-    unsigned GetEastClubsControlId() override;
-    unsigned GetSouthSpadesControlId() override;
-    unsigned GetSouthHeartsControlId() override;
-    unsigned GetSouthDiamondsControlId() override;
-    unsigned GetSouthClubsControlId() override;
-    unsigned GetWestSpadesControlId() override;
-    unsigned GetWestHeartsControlId() override;
-    unsigned GetWestDiamondsControlId() override;
-    unsigned GetWestClubsControlId() override;
-    unsigned GetVulnerabilityBitmapIdNoneColour() override;
-    unsigned GetVulnerabilityBitmapIdNone() override;
-    unsigned GetVulnerabilityBitmapIdNorthSouthColour() override;
-    unsigned GetVulnerabilityBitmapIdNorthSouth() override;
-    unsigned GetVulnerabilityBitmapIdEastWestColour() override;
-    unsigned GetVulnerabilityBitmapIdEastWest() override;
-    unsigned GetVulnerabilityBitmapIdAllColour() override;
-    unsigned GetVulnerabilityBitmapIdAll() override;
-    unsigned GetCompassControlId() override;
 
 private:
     static bool IsSeat(int seat) { return seat >= 0 && seat < kSeatCount; }

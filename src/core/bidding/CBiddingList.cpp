@@ -6,6 +6,7 @@
 #include "core/bidding/CBiddingDeal.h"
 #include "core/deals/BridgeDaFiles.h"
 #include "core/deals/CBridgeDaSet.h"
+#include "core/items/CDesktop.h"
 #include "core/items/ItemIds.h"
 #include "core/items/ItemsStrings.h"
 #include "core/platform/Prompts.h"
@@ -38,6 +39,16 @@ CBiddingList::CBiddingList()
 }
 
 CBiddingList::~CBiddingList() = default;
+
+void CBiddingList::RegisterWithDesktop() {
+    CDesktop::RegisterChildFactory(KIND_BIDDING_LIST, [](const std::string& name) -> CTreeItem* {
+        auto* session = new CBiddingList;
+        session->SetNorthName(std::string());
+        session->SetSouthName(std::string());
+        session->SetName(name);
+        return session;
+    });
+}
 
 void CBiddingList::SetNorthName(const std::string& name) {
     m_northName = name;

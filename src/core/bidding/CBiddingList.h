@@ -14,6 +14,11 @@ public:
     CBiddingList();
     ~CBiddingList() override;
 
+    // Lets documents create their sessions: with the document's participants, not the
+    // user's defaults for new sessions, so that a session saved without names comes back
+    // without them.
+    static void RegisterWithDesktop();
+
     std::string GetNorthName() const { return m_northName; }
     std::string GetSouthName() const { return m_southName; }
     // Also sets the "Select %1" text of the player's menu command.

@@ -8,7 +8,6 @@
 
 class CFile;
 class CPbnGame;
-class IControlEnabler;
 
 // One distribution of the cards among the four seats. The board number is the number at
 // the end of the name; dealer and vulnerability follow from it.
@@ -78,47 +77,6 @@ public:
     virtual unsigned GetImportFilterId();
     virtual unsigned GetExportFilterId();
     virtual void TakePbnGame(CPbnGame* game);
-    // Enables first/previous when the deal's index is above first, next/last when below
-    // last; a last of -2 stands for the parent's last index.
-    virtual void EnableNavigationButtons(IControlEnabler* dialog, bool enable, int first, int last);
-    virtual unsigned GetFirstDealButtonId();
-    virtual unsigned GetPreviousDealButtonId();
-    virtual unsigned GetNextDealButtonId();
-    virtual unsigned GetLastDealButtonId();
-    virtual unsigned GetSpadesBitmapId();
-    virtual unsigned GetHeartsBitmapId();
-    virtual unsigned GetDiamondsBitmapId();
-    virtual unsigned GetClubsBitmapId();
-    virtual unsigned GetNorthSpadesControlId();
-    virtual unsigned GetNorthHeartsControlId();
-    virtual unsigned GetNorthDiamondsControlId();
-    virtual unsigned GetNorthClubsControlId();
-    virtual unsigned GetEastSpadesControlId();
-    virtual unsigned GetEastHeartsControlId();
-    virtual unsigned GetEastDiamondsControlId();
-    virtual unsigned GetEastClubsControlId();
-    virtual unsigned GetSouthSpadesControlId();
-    virtual unsigned GetSouthHeartsControlId();
-    virtual unsigned GetSouthDiamondsControlId();
-    virtual unsigned GetSouthClubsControlId();
-    virtual unsigned GetWestSpadesControlId();
-    virtual unsigned GetWestHeartsControlId();
-    virtual unsigned GetWestDiamondsControlId();
-    virtual unsigned GetWestClubsControlId();
-    virtual unsigned GetVulnerabilityBitmapIdNoneColour();
-    virtual unsigned GetVulnerabilityBitmapIdNone();
-    virtual unsigned GetVulnerabilityBitmapIdNorthSouthColour();
-    virtual unsigned GetVulnerabilityBitmapIdNorthSouth();
-    virtual unsigned GetVulnerabilityBitmapIdEastWestColour();
-    virtual unsigned GetVulnerabilityBitmapIdEastWest();
-    virtual unsigned GetVulnerabilityBitmapIdAllColour();
-    virtual unsigned GetVulnerabilityBitmapIdAll();
-    virtual unsigned GetCompassControlId();
-
-    // The same ids by index, for the painting code.
-    unsigned GetSuitBitmapId(int suit);
-    unsigned GetHoldingControlId(int seat, int suit);
-    unsigned GetVulnerabilityBitmapId(int vulnerability, bool colour);
 
 private:
     static bool IsValidSeatAndSuit(int seat, int suit);

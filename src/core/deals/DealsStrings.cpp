@@ -26,6 +26,6 @@ const StringResource kStrings[] = {
 };
 }  // namespace
 
-std::span<const StringResource> DealsStringTable() {
-    return kStrings;
+void RegisterDealsStrings() {
+    RegisterStringTable(kStrings);
 }

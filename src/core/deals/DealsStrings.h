@@ -1,7 +1,5 @@
 #pragma once
 
-#include <span>
-
 #include "core/items/StringTable.h"
 
 // Texts of deals and deal files.
@@ -17,4 +15,5 @@ constexpr unsigned IDS_EXPORT_LEFT_OUT = 62004;
 constexpr unsigned IDS_EXPORT_LEFT_OUT_MORE = 62005;
 constexpr unsigned IDS_IMPORT_TOO_LARGE = 62020;
 
-std::span<const StringResource> DealsStringTable();
+// Adds these texts to the string table.
+void RegisterDealsStrings();

@@ -1,6 +1,7 @@
 #include "core/defence/CAutomaticDefensiveBidding.h"
 
 #include "core/bidding/CAuction.h"
+#include "core/bidding/CBiddingDeal.h"
 #include "core/bidding/CCall.h"
 #include "core/defence/DefenceStrings.h"
 #include "core/defence/ReplaceFirst.h"
@@ -258,12 +259,6 @@ void CAutomaticDefensiveBidding::Save() const {
     }
 }
 
-void CAutomaticDefensiveBidding::GetDefenderName(int defender, std::string& name) const {
-    if (defender == 0 || defender == 1) {
-        name = Get(defender == 0 ? DefenceText::East : DefenceText::West);
-    }
-}
-
 void CAutomaticDefensiveBidding::GetStrainName(int strain, std::string& name,
                                                std::string& abbr) const {
     if (strain < 0 || strain > 4) {
@@ -303,8 +298,8 @@ int CAutomaticDefensiveBidding::ChooseDefensiveCall(const std::string& text,
         if (entry.text == DefenceText::RHODoubles) {
             // Either defender's name will do; Double's legality stands in for an opening.
             for (const DefenceText defender : {DefenceText::East, DefenceText::West}) {
-                const CFilledTemplate filled(upperText, actionTemplate, Get(defender), GetEast(),
-                                             "");
+                const CFilledTemplate filled(upperText, actionTemplate, Get(defender),
+                                             Get(DefenceText::East), "");
                 if (filled.Occurs("", scratch) && CCall(IDC_DOUBLE).IsEnabledIn(auction)) {
                     code = IDC_DOUBLE;
                     break;
@@ -329,4 +324,10 @@ int CAutomaticDefensiveBidding::ComputeDefensiveBid(const CAuction& auction, int
         }
     }
     return 0;
+}
+
+int CAutomaticDefensiveBidding::ChooseDefensiveCall(CBiddingDeal& deal, int seat) const {
+    CAuction& auction = *deal.GetAuction();
+    auction.UpdateLegalCalls(nullptr);
+    return ChooseDefensiveCall(deal.GetSeatText(seat), auction);
 }

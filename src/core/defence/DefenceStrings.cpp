@@ -32,6 +32,6 @@ const StringResource kStrings[] = {
 };
 }  // namespace
 
-std::span<const StringResource> DefenceStringTable() {
-    return kStrings;
+void RegisterDefenceStrings() {
+    RegisterStringTable(kStrings);
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <span>
-
 #include "core/items/StringTable.h"
 
 // Texts of the automatic defence.
@@ -9,4 +7,5 @@
 // The defaults of the 27 defensive-action texts, one id each in DefenceText order.
 constexpr unsigned IDS_DEFENCE_DEFAULTS = 62200;
 
-std::span<const StringResource> DefenceStringTable();
+// Adds these texts to the string table.
+void RegisterDefenceStrings();

@@ -1,9 +1,16 @@
 #include "core/items/CDesktop.h"
 
-#include "core/bidding/CBiddingList.h"
+#include <map>
 
 #include "core/items/ItemIds.h"
 #include "core/items/ItemsStrings.h"
+
+namespace {
+std::map<long, CDesktop::ChildFactory>& ChildFactories() {
+    static std::map<long, CDesktop::ChildFactory> factories;
+    return factories;
+}
+}  // namespace
 
 CDesktop::CDesktop()
     : CTreeItem(IDS_DESKTOP, KIND_DESKTOP, IDB_DESKTOP, IDB_DESKTOP, IDR_DESKTOP_MENU) {
@@ -11,6 +18,10 @@ CDesktop::CDesktop()
     SetCanRename(false);
     SetCanDelete(false);
     SetCanDrag(false);
+}
+
+void CDesktop::RegisterChildFactory(long kind, ChildFactory factory) {
+    ChildFactories()[kind] = factory;
 }
 
 int CDesktop::GetMinFileVersion() const {
@@ -22,16 +33,12 @@ int CDesktop::GetFileVersion() const {
 }
 
 void CDesktop::ReadField(long kind, int code, const std::string& text) {
-    // Only the sessions' opening lines; the Desktop's own name line is skipped.
-    if (kind == KIND_BIDDING_LIST && code == 0) {
-        auto* session = new CBiddingList;
-        // The participants are the document's, not the user's defaults for new sessions:
-        // a session saved without names must come back without them.
-        session->SetNorthName(std::string());
-        session->SetSouthName(std::string());
-        session->SetName(text);
-        session->InsertIntoTree(this);
-        session->Serialize(*GetArchive(), GetProgress());
+    // Only the children's opening lines; the Desktop's own name line is skipped.
+    const auto factory = ChildFactories().find(kind);
+    if (code == 0 && factory != ChildFactories().end()) {
+        CTreeItem* child = factory->second(text);
+        child->InsertIntoTree(this);
+        child->Serialize(*GetArchive(), GetProgress());
     }
 }
 

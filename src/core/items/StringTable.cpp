@@ -1,10 +1,26 @@
 #include "core/items/StringTable.h"
 
-#include "core/bidding/BiddingStrings.h"
-#include "core/deals/DealsStrings.h"
-#include "core/defence/DefenceStrings.h"
+#include <algorithm>
+#include <vector>
+
 #include "core/items/ItemsStrings.h"
-#include "core/table/TableStrings.h"
+
+namespace {
+std::vector<std::span<const StringResource>>& RegisteredTables() {
+    static std::vector<std::span<const StringResource>> tables{ItemsStringTable()};
+    return tables;
+}
+}  // namespace
+
+void RegisterStringTable(std::span<const StringResource> table) {
+    auto& tables = RegisteredTables();
+    const bool known = std::any_of(tables.begin(), tables.end(), [&](const auto& registered) {
+        return registered.data() == table.data();
+    });
+    if (!known) {
+        tables.push_back(table);
+    }
+}
 
 std::string LoadStringFrom(std::span<const StringResource> table, unsigned id) {
     for (const StringResource& entry : table) {
@@ -16,8 +32,7 @@ std::string LoadStringFrom(std::span<const StringResource> table, unsigned id) {
 }
 
 std::string LoadString(unsigned id) {
-    for (const auto& table : {ItemsStringTable(), DealsStringTable(), BiddingStringTable(),
-                              DefenceStringTable(), TableStringTable()}) {
+    for (const auto& table : RegisteredTables()) {
         if (std::string text = LoadStringFrom(table, id); !text.empty()) {
             return text;
         }

@@ -9,7 +9,13 @@ struct StringResource {
     const char* text;
 };
 
-// The text with that id from any subsystem's table; empty for id 0 or an unknown id.
+// Adds a subsystem's texts to the ones LoadString finds; a table added twice counts once.
+// The items' own texts are always there.
+void RegisterStringTable(std::span<const StringResource> table);
+
+// The text with that id from any registered table; empty for id 0 or an unknown id.
 std::string LoadString(unsigned id);
+// The text with that id from one table; empty when it has none.
+std::string LoadStringFrom(std::span<const StringResource> table, unsigned id);
 // The text with that id from one table; empty when it has none.
 std::string LoadStringFrom(std::span<const StringResource> table, unsigned id);

@@ -14,7 +14,7 @@ DealAnalysis Unanalysable(const std::string& reason) {
 }
 
 DealAnalysis SolverFailed(const std::string& error) {
-    return Unanalysable(FormatMessageText(ReviewString(IDS_SOLVER_FAILED), {error}));
+    return Unanalysable(FormatMessageText(LoadString(IDS_SOLVER_FAILED), {error}));
 }
 }  // namespace
 

@@ -26,15 +26,15 @@ bool ReadDealCards(const CDeal& deal, DealCards& cards, std::string& reason) {
             for (const char letter : deal.GetSuitText(seat, suit)) {
                 const int rankValue = CDeal::GetRankValue(letter);
                 if (rankValue == 0) {
-                    reason = FormatMessageText(ReviewString(IDS_UNKNOWN_CARD),
+                    reason = FormatMessageText(LoadString(IDS_UNKNOWN_CARD),
                                                {SeatName(seat), std::string(1, letter)});
                     return false;
                 }
                 const int position = rankValue - 1;  // ace 0 to two 12
                 if (holder[suit][position] >= 0) {
-                    reason = FormatMessageText(ReviewString(IDS_CARD_HELD_TWICE),
-                                               {ReviewString(IDS_FIRST_RANK_NAME + position),
-                                                ReviewString(IDS_FIRST_SUIT_NAME + suit)});
+                    reason = FormatMessageText(LoadString(IDS_CARD_HELD_TWICE),
+                                               {LoadString(IDS_FIRST_RANK_NAME + position),
+                                                LoadString(IDS_FIRST_SUIT_NAME + suit)});
                     return false;
                 }
                 holder[suit][position] = seat;
@@ -48,7 +48,7 @@ bool ReadDealCards(const CDeal& deal, DealCards& cards, std::string& reason) {
             count += static_cast<int>(deal.GetSuitText(seat, suit).size());
         }
         if (count != kHandSize) {
-            reason = FormatMessageText(ReviewString(IDS_HAND_CARD_COUNT),
+            reason = FormatMessageText(LoadString(IDS_HAND_CARD_COUNT),
                                        {SeatName(seat), std::to_string(count)});
             return false;
         }

@@ -26,10 +26,6 @@ const StringResource kStrings[] = {
 };
 }  // namespace
 
-std::span<const StringResource> ReviewStringTable() {
-    return kStrings;
-}
-
-std::string ReviewString(unsigned id) {
-    return LoadStringFrom(kStrings, id);
+void RegisterReviewStrings() {
+    RegisterStringTable(kStrings);
 }

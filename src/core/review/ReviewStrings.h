@@ -1,8 +1,5 @@
 #pragma once
 
-#include <span>
-#include <string>
-
 #include "core/items/StringTable.h"
 
 // Texts of the review: why a deal cannot be analysed.
@@ -14,7 +11,5 @@ constexpr unsigned IDS_SOLVER_FAILED = 62403;    // "the solver failed: %1"
 constexpr unsigned IDS_FIRST_RANK_NAME = 62410;
 constexpr unsigned IDS_FIRST_SUIT_NAME = 62430;
 
-std::span<const StringResource> ReviewStringTable();
-// A text of the review's own table (the review stands above every other subsystem, so the
-// common string lookup does not know it).
-std::string ReviewString(unsigned id);
+// Adds these texts to the string table.
+void RegisterReviewStrings();

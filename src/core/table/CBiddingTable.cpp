@@ -245,7 +245,7 @@ void CBiddingTable::MakeCall(int code) {
     }
     const int seat = auction.GetSeatToCall();
     if (IsDefender(seat)) {
-        auction.AutoPass(m_deal->GetDefensiveCall(seat));
+        auction.AutoPass(CAutomaticDefensiveBidding().ChooseDefensiveCall(*m_deal, seat));
     }
     m_deal->ClearHidden();
     UpdateAuction(true, true);
@@ -281,7 +281,7 @@ void CBiddingTable::UpdateAuction(bool redraw, bool autoDefend) {
     CAuction& auction = *m_deal->GetAuction();
     const int seat = auction.GetSeatToCall();
     if (autoDefend && IsDefender(seat) && !auction.IsComplete(true)) {
-        const int code = m_deal->GetDefensiveCall(seat, m_settings);
+        const int code = m_settings.ChooseDefensiveCall(*m_deal, seat);
         auction.AppendCall(code != 0 ? code : IDC_PASS);
     }
     if (m_view != nullptr) {
@@ -313,7 +313,17 @@ void CBiddingTable::UpdateControls() {
                                     auction.GetCallCode(count - 1) == IDC_PASS &&
                                     auction.GetCallCode(count - 3) == IDC_PASS);
     EnableControl(IDC_HIDE, m_selectedPlayer != -1);
-    m_deal->EnableNavigationButtons(this, true, FirstDealIndex(), LastDealIndex());
+    EnableNavigation();
+}
+
+void CBiddingTable::EnableNavigation() {
+    const int index = m_deal->GetParent() != nullptr ? m_deal->GetIndex() : 0;
+    const bool backward = index > FirstDealIndex();
+    const bool forward = index < LastDealIndex();
+    EnableControl(IDC_FIRST_DEAL, backward);
+    EnableControl(IDC_PREVIOUS_DEAL, backward);
+    EnableControl(IDC_NEXT_DEAL, forward);
+    EnableControl(IDC_LAST_DEAL, forward);
 }
 
 int CBiddingTable::FirstDealIndex() const {

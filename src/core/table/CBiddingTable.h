@@ -63,6 +63,8 @@ public:
     // Every button's enabled state; reloads the deal when the auction's completeness changed.
     void UpdateControls();
     // The first and last deal of the session the selected player may see.
+    // First and previous lead to a deal before this one, next and last to one after it.
+    void EnableNavigation();
     int FirstDealIndex() const;
     int LastDealIndex() const;
     // Stores the comment box into the deal shown.

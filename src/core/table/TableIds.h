@@ -15,6 +15,16 @@ constexpr unsigned IDC_SOUTH_SPADES = 1098;
 constexpr unsigned IDC_WEST_SPADES = 1102;
 constexpr unsigned IDC_LAST_HOLDING = 1105;
 
+// The control of a seat's holding in a suit (seat and suit as in deals/Seats.h); 0 for none.
+constexpr unsigned HoldingControlId(int seat, int suit) {
+    constexpr unsigned kFirstOfSeat[] = {IDC_WEST_SPADES, IDC_NORTH_SPADES, IDC_EAST_SPADES,
+                                         IDC_SOUTH_SPADES};
+    if (seat < 0 || seat > 3 || suit < 0 || suit > 3) {
+        return 0;
+    }
+    return kFirstOfSeat[seat] + static_cast<unsigned>(suit);
+}
+
 // Compass letters around the centre frame; the dealer's shows "*".
 constexpr unsigned IDC_COMPASS_NORTH = 1119;
 constexpr unsigned IDC_COMPASS_EAST = 1120;

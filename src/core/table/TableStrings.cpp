@@ -25,6 +25,6 @@ const StringResource kStrings[] = {
 };
 }  // namespace
 
-std::span<const StringResource> TableStringTable() {
-    return kStrings;
+void RegisterTableStrings() {
+    RegisterStringTable(kStrings);
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <span>
-
 #include "core/items/StringTable.h"
 
 // Texts of the bidding table.
@@ -27,4 +25,5 @@ constexpr unsigned IDS_CONTRACT_DOUBLED = 62313;
 constexpr unsigned IDS_CONTRACT_REDOUBLED = 62314;
 constexpr unsigned IDS_PASSED_OUT = 62315;
 
-std::span<const StringResource> TableStringTable();
+// Adds these texts to the string table.
+void RegisterTableStrings();

@@ -5,7 +5,7 @@
 #include <QLabel>
 
 #include "core/items/ItemIds.h"
-#include "gui/app/AppStrings.h"
+#include "gui/common/AppStrings.h"
 #include "gui/images/Pictures.h"
 
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {

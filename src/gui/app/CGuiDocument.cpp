@@ -4,8 +4,8 @@
 #include <QFileInfo>
 
 #include "core/platform/Prompts.h"
-#include "gui/app/AppStrings.h"
-#include "gui/app/QtText.h"
+#include "gui/common/AppStrings.h"
+#include "gui/common/QtText.h"
 
 namespace {
 int g_untitledCount = 0;

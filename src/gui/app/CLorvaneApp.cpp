@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QScreen>
 #include <QWidget>
 #include <clocale>
 
@@ -14,7 +13,6 @@
 #include "core/platform/Prompts.h"
 #include "core/platform/Settings.h"
 #include "core/platform/StatusDisplay.h"
-#include "gui/app/AppStrings.h"
 #include "gui/app/CAboutDialog.h"
 #include "gui/app/CGuiDocument.h"
 #include "gui/app/CLorvaneChildFrame.h"
@@ -24,10 +22,12 @@
 #include "gui/app/CQtPrompts.h"
 #include "gui/app/CQtStatusDisplay.h"
 #include "gui/app/CommandTable.h"
-#include "gui/app/QtText.h"
 #include "gui/app/TextPrinting.h"
+#include "gui/app/WindowPlacement.h"
 #include "gui/bidding/CQtBiddingListSheet.h"
 #include "gui/bidding/SessionCommands.h"
+#include "gui/common/AppStrings.h"
+#include "gui/common/QtText.h"
 #include "gui/defence/CAutomaticDefensiveActionPS.h"
 #include "gui/table/CBiddingDialogLauncher.h"
 #include "platform/QtPlatform.h"
@@ -35,33 +35,6 @@
 namespace {
 CLorvaneApp* g_app = nullptr;
 
-// The show commands kept in "showCmd".
-constexpr int kShowNormal = 1;
-constexpr int kShowMinimized = 2;
-constexpr int kShowMaximized = 3;
-
-// A stored rectangle from another screen layout is moved (and if need be shrunk) onto the
-// nearest screen, so that the window never comes back out of reach.
-QRect OnScreen(QRect rect) {
-    const QScreen* screen = QGuiApplication::screenAt(rect.center());
-    if (screen == nullptr) {
-        screen = QGuiApplication::primaryScreen();
-    }
-    if (screen == nullptr) {
-        return rect;
-    }
-    const QRect available = screen->availableGeometry();
-    if (available.isEmpty()) {
-        return rect;
-    }
-    rect.setWidth(qMin(rect.width(), available.width()));
-    rect.setHeight(qMin(rect.height(), available.height()));
-    if (!available.contains(rect)) {
-        rect.moveLeft(qBound(available.left(), rect.left(), available.right() - rect.width() + 1));
-        rect.moveTop(qBound(available.top(), rect.top(), available.bottom() - rect.height() + 1));
-    }
-    return rect;
-}
 }  // namespace
 
 CLorvaneApp::CLorvaneApp() : m_recentFiles(kRecentFileCount) {
@@ -107,6 +80,8 @@ bool CLorvaneApp::InitInstance(const QStringList& arguments) {
     m_recentFiles.Load();
 
     m_mainFrame = std::make_unique<CLorvaneMainFrame>(*this);
+    connect(this, &CLorvaneApp::RecentFilesChanged, m_mainFrame.get(),
+            &CLorvaneMainFrame::UpdateRecentFileActions);
     SetStatusDisplay(&m_mainFrame->StatusDisplay());
 
     if (arguments.isEmpty()) {
@@ -304,58 +279,4 @@ void CLorvaneApp::OnOptionsGeneral() {
     if (sheet.exec() == QDialog::Accepted) {
         sheet.Save();
     }
-}
-
-// ---- Window placement ----
-
-bool CLorvaneApp::SaveWindowPlacement(QWidget* window) {
-    if (window == nullptr) {
-        return false;
-    }
-    const int showCommand = window->isMinimized()   ? kShowMinimized
-                            : window->isMaximized() ? kShowMaximized
-                                                    : kShowNormal;
-    QRect normal = window->normalGeometry();
-    if (normal.isEmpty()) {
-        normal = window->geometry();
-    }
-    WriteSetting("showCmd", showCommand);
-    // Positions of the minimized and maximized window are the window manager's business here.
-    WriteSetting("ptMinPosition_x", -1);
-    WriteSetting("ptMinPosition_y", -1);
-    WriteSetting("ptMaxPosition_x", -1);
-    WriteSetting("ptMaxPosition_y", -1);
-    WriteSetting("rcNormalPosition_left", normal.left());
-    WriteSetting("rcNormalPosition_top", normal.top());
-    WriteSetting("rcNormalPosition_right", normal.left() + normal.width());
-    WriteSetting("rcNormalPosition_bottom", normal.top() + normal.height());
-    return true;
-}
-
-bool CLorvaneApp::RestoreWindowPlacement(QWidget* window) {
-    const int showCommand = GetSetting("showCmd", 0);
-    if (showCommand == 0 || window == nullptr) {
-        return false;
-    }
-    // The minimized and maximized positions are left to the window manager. The settings
-    // file may hold anything: beyond any screen, a coordinate only makes the sums overflow.
-    static constexpr int kFarthest = 1 << 20;
-    auto coordinate = [](const char* key) {
-        return qBound(-kFarthest, GetSetting(key, 0), kFarthest);
-    };
-    const int left = coordinate("rcNormalPosition_left");
-    const int top = coordinate("rcNormalPosition_top");
-    const int right = coordinate("rcNormalPosition_right");
-    const int bottom = coordinate("rcNormalPosition_bottom");
-    const QRect normal(left, top, right - left, bottom - top);
-    if (normal.width() > 0 && normal.height() > 0) {
-        window->setGeometry(OnScreen(normal));
-    }
-    // A window closed while minimized comes back as a normal window, not as an icon.
-    if (showCommand == kShowMaximized) {
-        window->showMaximized();
-    } else {
-        window->showNormal();
-    }
-    return true;
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "gui/app/CRecentFileList.h"
+#include "gui/app/IApplication.h"
 
 class CLorvaneChildFrame;
 class CLorvaneMainFrame;
@@ -15,7 +16,7 @@ class QWidget;
 
 // The application: start-up, the documents' life (New, Open, the recent files), the main
 // window's placement between runs, and the commands that need no document.
-class CLorvaneApp : public QObject {
+class CLorvaneApp : public QObject, public IApplication {
     Q_OBJECT
 
 public:
@@ -35,27 +36,24 @@ public:
     void OnFileOpen();
     // The document's window, activated when the file is open already; null (after a message)
     // when the file cannot be read.
-    CLorvaneChildFrame* OpenDocumentFile(const QString& path);
+    CLorvaneChildFrame* OpenDocumentFile(const QString& path) override;
     // The log-book document, where the bidding table logs deals.
     void OnFileOpenLogBook();
     // A deal file opened as a document: with the person's consent its deals go into a new
     // session of a new document.
     CLorvaneChildFrame* ImportDealFile(const QString& path);
-    void OpenRecentFile(int index);
+    void OpenRecentFile(int index) override;
     CRecentFileList& RecentFiles() { return m_recentFiles; }
+    const CRecentFileList& RecentFiles() const override { return m_recentFiles; }
 
     bool IsAppCommand(unsigned id) const;
-    bool IsAppCommandEnabled(unsigned id) const;
-    void OnAppCommand(unsigned id);
+    bool IsAppCommandEnabled(unsigned id) const override;
+    void OnAppCommand(unsigned id) override;
     void OnAppAbout();
     void OnOptionsGeneral();
 
     // The folder of the program's file, with a trailing "/".
     QString GetProgramDirectory() const { return m_programDirectory; }
-
-    // The main window's placement in the section "Settings".
-    static bool SaveWindowPlacement(QWidget* window);
-    static bool RestoreWindowPlacement(QWidget* window);
 
 signals:
     void RecentFilesChanged();

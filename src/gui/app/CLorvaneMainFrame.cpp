@@ -16,17 +16,19 @@
 #include <QWhatsThis>
 
 #include "core/items/CItemTree.h"
-#include "gui/app/AppStrings.h"
 #include "gui/app/CGuiDocument.h"
-#include "gui/app/CHelpWindow.h"
-#include "gui/app/CLorvaneApp.h"
 #include "gui/app/CLorvaneChildFrame.h"
 #include "gui/app/CLorvaneView.h"
 #include "gui/app/CQtItemTree.h"
 #include "gui/app/CQtStatusDisplay.h"
+#include "gui/app/CRecentFileList.h"
 #include "gui/app/CommandTable.h"
+#include "gui/app/IApplication.h"
 #include "gui/app/KeyboardLocks.h"
-#include "gui/app/QtText.h"
+#include "gui/app/WindowPlacement.h"
+#include "gui/common/AppStrings.h"
+#include "gui/common/CHelpWindow.h"
+#include "gui/common/QtText.h"
 #include "gui/images/Pictures.h"
 
 namespace {
@@ -50,7 +52,8 @@ bool IsDocumentCommand(unsigned id) {
 }
 }  // namespace
 
-CLorvaneMainFrame::CLorvaneMainFrame(CLorvaneApp& app) : m_app(app), m_mdiArea(new QMdiArea(this)) {
+CLorvaneMainFrame::CLorvaneMainFrame(IApplication& app)
+    : m_app(app), m_mdiArea(new QMdiArea(this)) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(AppString(IDS_APP_TITLE));
     setWindowIcon(PictureIcon(IDB_DEALS));
@@ -73,8 +76,6 @@ CLorvaneMainFrame::CLorvaneMainFrame(CLorvaneApp& app) : m_app(app), m_mdiArea(n
         UpdateDocumentMenus();
         UpdateCommands();
     });
-    connect(&m_app, &CLorvaneApp::RecentFilesChanged, this,
-            &CLorvaneMainFrame::UpdateRecentFileActions);
     qApp->installEventFilter(this);
     UpdateRecentFileActions();
     UpdateDocumentMenus();
@@ -293,7 +294,7 @@ void CLorvaneMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    CLorvaneApp::SaveWindowPlacement(this);
+    SaveWindowPlacement(this);
     QMainWindow::closeEvent(event);
 }
 

@@ -4,7 +4,7 @@
 #include <QMainWindow>
 #include <memory>
 
-class CLorvaneApp;
+class IApplication;
 class CLorvaneChildFrame;
 class CLorvaneView;
 class CQtStatusDisplay;
@@ -22,7 +22,7 @@ class CLorvaneMainFrame : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit CLorvaneMainFrame(CLorvaneApp& app);
+    explicit CLorvaneMainFrame(IApplication& app);
     ~CLorvaneMainFrame() override;
 
     QMdiArea* MdiArea() const { return m_mdiArea; }
@@ -44,6 +44,7 @@ public:
     void UpdateLockIndicators();
     // Closes every document window, asking to save modified ones; false when one stays open.
     bool CloseAllDocuments();
+    void UpdateRecentFileActions();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -58,13 +59,12 @@ private:
     void CreateStatusBar();
     QMenu* AddMenu(const QString& title, const QString& objectName,
                    std::initializer_list<unsigned> ids);
-    void UpdateRecentFileActions();
     void UpdateWindowMenu();
     void UpdateDocumentMenus();
     void ShowContextMenu(unsigned menuId, QPoint globalPos);
     void ShowHelp(unsigned context);
 
-    CLorvaneApp& m_app;
+    IApplication& m_app;
     QMdiArea* m_mdiArea;
     QToolBar* m_toolBar = nullptr;
     std::unique_ptr<CQtStatusDisplay> m_statusDisplay;

@@ -15,9 +15,9 @@
 #include "gui/app/CQtItemTree.h"
 #include "gui/app/CTreeNode.h"
 #include "gui/app/CommandTable.h"
-#include "gui/app/QtText.h"
 #include "gui/app/TextPrinting.h"
 #include "gui/bidding/SessionCommands.h"
+#include "gui/common/QtText.h"
 
 namespace {
 // Hands every label editor it makes to the view, which ends the edit itself.

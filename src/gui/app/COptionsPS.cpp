@@ -1,7 +1,7 @@
 #include "gui/app/COptionsPS.h"
 
-#include "gui/app/AppStrings.h"
 #include "gui/app/COptionsPSGeneral.h"
+#include "gui/common/AppStrings.h"
 
 COptionsPS::COptionsPS(QWidget* parent)
     : CPropertySheet(AppString(IDS_GENERAL_OPTIONS), parent),

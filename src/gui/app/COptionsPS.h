@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/app/CPropertySheet.h"
+#include "gui/common/CPropertySheet.h"
 
 class COptionsPSGeneral;
 

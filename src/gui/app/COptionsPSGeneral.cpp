@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 #include "core/platform/GeneralOptions.h"
-#include "gui/app/AppStrings.h"
+#include "gui/common/AppStrings.h"
 
 COptionsPSGeneral::COptionsPSGeneral(QWidget* parent)
     : CPropertyPage(AppString(IDS_GENERAL_PAGE), IDD_OPTIONS_GENERAL, parent),

@@ -5,8 +5,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "gui/app/AppStrings.h"
-#include "gui/app/QtText.h"
+#include "gui/common/AppStrings.h"
+#include "gui/common/QtText.h"
 
 namespace {
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {

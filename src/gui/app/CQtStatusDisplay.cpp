@@ -6,7 +6,7 @@
 #include <QProgressBar>
 #include <QStatusBar>
 
-#include "gui/app/QtText.h"
+#include "gui/common/QtText.h"
 
 CQtStatusDisplay::CQtStatusDisplay(QStatusBar* statusBar)
     : m_statusBar(statusBar),

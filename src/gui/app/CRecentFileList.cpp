@@ -4,7 +4,7 @@
 #include <QFileInfo>
 
 #include "core/platform/Settings.h"
-#include "gui/app/QtText.h"
+#include "gui/common/QtText.h"
 
 namespace {
 const char kSection[] = "Recent File List";

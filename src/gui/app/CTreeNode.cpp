@@ -5,7 +5,7 @@
 
 #include "core/items/CTreeItem.h"
 #include "gui/app/CQtItemTree.h"
-#include "gui/app/QtText.h"
+#include "gui/common/QtText.h"
 
 CTreeNode::CTreeNode(CQtItemTree& tree, CTreeItem* item)
     : QTreeWidgetItem(kType), m_tree(tree), m_item(item) {

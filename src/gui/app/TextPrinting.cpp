@@ -9,7 +9,7 @@
 #include <QTextDocument>
 #include <QTextOption>
 
-#include "gui/app/QtText.h"
+#include "gui/common/QtText.h"
 
 QPrinter& SharedPrinter() {
     static QPrinter printer(QPrinter::HighResolution);

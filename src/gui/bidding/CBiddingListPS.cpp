@@ -6,12 +6,12 @@
 
 #include "core/bidding/BiddingIds.h"
 #include "core/bidding/BiddingStrings.h"
-#include "gui/app/AppStrings.h"
-#include "gui/app/CHelpWindow.h"
-#include "gui/app/CPropertySheet.h"
 #include "gui/bidding/CBiddingListPSDeal.h"
 #include "gui/bidding/CBiddingListPSFileType.h"
 #include "gui/bidding/CBiddingListPSGeneral.h"
+#include "gui/common/AppStrings.h"
+#include "gui/common/CHelpWindow.h"
+#include "gui/common/CPropertySheet.h"
 
 CBiddingListPS::CBiddingListPS(int mode, QWidget* parent)
     : m_mode(mode),

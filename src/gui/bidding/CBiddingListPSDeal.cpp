@@ -12,11 +12,11 @@
 #include "core/bidding/CBiddingDeal.h"
 #include "core/bidding/CBiddingList.h"
 #include "core/platform/Prompts.h"
-#include "gui/app/CHelpWindow.h"
-#include "gui/app/QtText.h"
 #include "gui/bidding/BiddingSheetIds.h"
 #include "gui/bidding/CBiddingListPS.h"
 #include "gui/bidding/DealImport.h"
+#include "gui/common/CHelpWindow.h"
+#include "gui/common/QtText.h"
 
 namespace {
 QGroupBox* NoteBox(const QString& title, const QString& text, QWidget* parent) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/app/CPropertyPage.h"
+#include "gui/common/CPropertyPage.h"
 
 class CBiddingList;
 class CBiddingListPS;

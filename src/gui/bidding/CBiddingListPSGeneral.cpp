@@ -7,10 +7,10 @@
 
 #include "core/bidding/BiddingIds.h"
 #include "core/bidding/CBiddingList.h"
-#include "gui/app/QtText.h"
 #include "gui/bidding/BiddingSheetIds.h"
 #include "gui/bidding/CBiddingListPS.h"
 #include "gui/bidding/RadioGroup.h"
+#include "gui/common/QtText.h"
 
 namespace {
 QLineEdit* MakeEdit(int controlId, QWidget* parent) {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "gui/app/CPropertyPage.h"
+#include "gui/common/CPropertyPage.h"
 
 class CBiddingList;
 class CBiddingListPS;

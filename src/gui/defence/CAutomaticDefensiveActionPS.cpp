@@ -1,6 +1,6 @@
 #include "gui/defence/CAutomaticDefensiveActionPS.h"
 
-#include "gui/app/AppStrings.h"
+#include "gui/common/AppStrings.h"
 #include "gui/defence/CAutomaticDefensiveActionPSDouble.h"
 #include "gui/defence/CAutomaticDefensiveActionPSGeneral.h"
 #include "gui/defence/CAutomaticDefensiveActionPSOpening.h"

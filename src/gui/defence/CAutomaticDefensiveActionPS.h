@@ -3,7 +3,7 @@
 #include <QList>
 
 #include "core/defence/CAutomaticDefensiveBidding.h"
-#include "gui/app/CPropertySheet.h"
+#include "gui/common/CPropertySheet.h"
 
 class CAutomaticDefensiveActionPage;
 

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "gui/app/QtText.h"
+#include "gui/common/QtText.h"
 
 CAutomaticDefensiveActionPage::CAutomaticDefensiveActionPage(const QString& caption,
                                                              unsigned dialogId,

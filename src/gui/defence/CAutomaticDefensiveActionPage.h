@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/defence/CAutomaticDefensiveBidding.h"
-#include "gui/app/CPropertyPage.h"
+#include "gui/common/CPropertyPage.h"
 
 // A page of the Automatic Defensive Actions sheet: labelled edits, each holding one of the
 // defensive-action texts, in framed groups. No validation: any text, also an empty one.

@@ -7,7 +7,7 @@
 #include "core/bidding/CCall.h"
 #include "core/deals/Seats.h"
 #include "core/table/DealSummary.h"
-#include "gui/app/QtText.h"
+#include "gui/common/QtText.h"
 #include "gui/table/CEditCommentDialog.h"
 #include "gui/table/DialogIds.h"
 #include "gui/table/IAuctionGridOwner.h"

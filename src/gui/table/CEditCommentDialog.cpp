@@ -4,7 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "gui/app/CHelpWindow.h"
+#include "gui/common/CHelpWindow.h"
 #include "gui/grid/DialogFont.h"
 #include "gui/table/CDialogUnits.h"
 #include "gui/table/DialogIds.h"

@@ -1,7 +1,7 @@
 #include "gui/table/TableTexts.h"
 
 #include "core/items/StringTable.h"
-#include "gui/app/QtText.h"
+#include "gui/common/QtText.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 #include "gui/app/CQtPrompts.h"
 #include "gui/app/CQtStatusDisplay.h"
 #include "gui/app/CommandTable.h"
-#include "gui/app/QtText.h"
+#include "gui/common/QtText.h"
 
 const char kEmptyDocument[] = "61463003\r\n6146300Desktop\r\n6146399\r\n";
 

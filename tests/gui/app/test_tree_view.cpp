@@ -13,10 +13,10 @@
 
 #include "ShellFixture.h"
 #include "core/items/ItemIds.h"
-#include "gui/app/CHelpWindow.h"
 #include "gui/app/CQtItemTree.h"
 #include "gui/app/CommandTable.h"
 #include "gui/app/TextPrinting.h"
+#include "gui/common/CHelpWindow.h"
 
 namespace {
 // A document with A (no children) and B (a deletable child B1, an undeletable B2) under its

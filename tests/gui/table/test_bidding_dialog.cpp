@@ -29,7 +29,7 @@
 #include "core/platform/StatusDisplay.h"
 #include "core/table/CBiddingTable.h"
 #include "core/table/TableStrings.h"
-#include "gui/app/CHelpWindow.h"
+#include "gui/common/CHelpWindow.h"
 #include "gui/table/CAuctionGrid.h"
 #include "gui/table/CBiddingDialog.h"
 #include "gui/table/CBiddingDialogLauncher.h"
@@ -453,13 +453,21 @@ private slots:
                           contents->mapTo(help, contents->rect().center()));
         QCOMPARE(help->Browser()->source().toString(), CHelpWindow::TopicUrl(IDH_CONTENTS));
 
-        const auto shown = AnswerEditComment("", false, [](QDialog* dialog) {
-            QVERIFY(QTest::qWaitForWindowActive(dialog));  // a shortcut needs its window active
-            QTest::keyClick(dialog, Qt::Key_F1);
-        });
         t.Click(IDC_1D);
+        const auto shown = AnswerEditComment("", false, [help](QDialog* dialog) {
+            // A shortcut needs its window active, and the help window may take the activation
+            // back while the dialog comes up: press again until the dialog has it.
+            for (int i = 0; i < 20 && help->Browser()->source() !=
+                                          QUrl(CHelpWindow::TopicUrl(IDD_EDIT_COMMENT));
+                 ++i) {
+                dialog->activateWindow();
+                (void)QTest::qWaitForWindowActive(dialog);
+                QTest::keyClick(dialog, Qt::Key_F1);
+            }
+        });
         QTest::mouseDClick(t.Grid().viewport(), Qt::LeftButton, {},
                            t.Grid().visualRect(t.Grid().model()->index(0, 1)).center());
+        QCOMPARE(*shown, QString());  // the dialog came, with an empty note
         QCOMPARE(help->Browser()->source().toString(), CHelpWindow::TopicUrl(IDD_EDIT_COMMENT));
         help->close();
     }

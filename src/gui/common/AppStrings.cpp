@@ -1,7 +1,7 @@
-#include "gui/app/AppStrings.h"
+#include "gui/common/AppStrings.h"
 
 #include "core/items/StringTable.h"
-#include "gui/app/QtText.h"
+#include "gui/common/QtText.h"
 
 namespace {
 const StringResource kStrings[] = {

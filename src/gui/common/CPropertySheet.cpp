@@ -1,4 +1,4 @@
-#include "gui/app/CPropertySheet.h"
+#include "gui/common/CPropertySheet.h"
 
 #include <QDialogButtonBox>
 #include <QKeyEvent>
@@ -6,8 +6,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "gui/app/CHelpWindow.h"
-#include "gui/app/CPropertyPage.h"
+#include "gui/common/CHelpWindow.h"
+#include "gui/common/CPropertyPage.h"
 
 CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent)
     : QDialog(parent),

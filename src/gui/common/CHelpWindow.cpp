@@ -1,4 +1,4 @@
-#include "gui/app/CHelpWindow.h"
+#include "gui/common/CHelpWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,7 +10,7 @@
 #include <QWindow>
 
 #include "core/items/ItemIds.h"
-#include "gui/app/AppStrings.h"
+#include "gui/common/AppStrings.h"
 #include "gui/images/Pictures.h"
 
 namespace {

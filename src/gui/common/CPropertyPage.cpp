@@ -1,4 +1,4 @@
-#include "gui/app/CPropertyPage.h"
+#include "gui/common/CPropertyPage.h"
 
 CPropertyPage::CPropertyPage(const QString& caption, unsigned helpContext, QWidget* parent)
     : QWizardPage(parent), m_caption(caption), m_helpContext(helpContext) {

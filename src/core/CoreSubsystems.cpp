@@ -1,0 +1,22 @@
+// Every program that links the core compiles this file in (it is a source of the
+// lorvane_core interface), so each subsystem has registered its texts and the sessions'
+// factory before main runs. Lower subsystems never name higher ones; only this file, above
+// them all, knows them all.
+#include "core/bidding/BiddingStrings.h"
+#include "core/bidding/CBiddingList.h"
+#include "core/deals/DealsStrings.h"
+#include "core/defence/DefenceStrings.h"
+#include "core/review/ReviewStrings.h"
+#include "core/table/TableStrings.h"
+
+namespace {
+[[maybe_unused]] const bool kCoreSubsystemsRegistered = [] {
+    RegisterDealsStrings();
+    RegisterBiddingStrings();
+    RegisterDefenceStrings();
+    RegisterTableStrings();
+    RegisterReviewStrings();
+    CBiddingList::RegisterWithDesktop();
+    return true;
+}();
+}  // namespace
