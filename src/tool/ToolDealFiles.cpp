@@ -11,6 +11,7 @@
 #include "core/bidding/BiddingIds.h"
 #include "core/bidding/CBiddingList.h"
 #include "core/deals/DealFileFormats.h"
+#include "core/deals/IDealFileFormat.h"
 #include "core/items/CDesktop.h"
 #include "core/platform/CFile.h"
 #include "core/platform/Settings.h"
@@ -85,12 +86,24 @@ bool ParseOptions(const CommandArguments& args, const std::vector<std::string>& 
     return true;
 }
 
-bool IsReadableFormat(DealFileFormat format) {
-    return format != DealFileFormat::None;
+bool IsReadable(const std::string& path) {
+    return FindDealFileFormat(FileExtensionOf(path)) != nullptr;
 }
 
-bool IsWritableFormat(DealFileFormat format) {
-    return format != DealFileFormat::None && format != DealFileFormat::BridgeDa;
+bool IsWritable(const std::string& path) {
+    const IDealFileFormat* format = FindDealFileFormat(FileExtensionOf(path));
+    return format != nullptr && format->CanWrite();
+}
+
+// "*.pbn, *.dup" of the formats, or of those it can write.
+std::string Extensions(bool writableOnly) {
+    std::string list;
+    for (const IDealFileFormat* format : DealFileFormats()) {
+        if (!writableOnly || format->CanWrite()) {
+            list += (list.empty() ? "*." : ", *.") + format->Extension();
+        }
+    }
+    return list;
 }
 
 // The deal file's path as an import names it: without an extension the session's default
@@ -99,8 +112,8 @@ bool CheckDealFile(std::string& path, CBiddingList& session) {
     if (!HasFileExtension(path)) {
         path += "." + session.GetDefaultExtension();
     }
-    if (!IsReadableFormat(DealFileFormatOf(FileExtensionOf(path)))) {
-        PrintError(path + ": not a deal file (*.pbn, *.dup, *.bri, *.dge, *.nth)");
+    if (!IsReadable(path)) {
+        PrintError(path + ": not a deal file (" + Extensions(false) + ")");
         return false;
     }
     std::string reason;
@@ -112,8 +125,8 @@ bool CheckDealFile(std::string& path, CBiddingList& session) {
 }
 
 bool CheckOutputFile(const std::string& path) {
-    if (!IsWritableFormat(DealFileFormatOf(FileExtensionOf(path)))) {
-        PrintError(path + ": cannot write this kind of file (*.pbn, *.dup, *.bri, *.dge)");
+    if (!IsWritable(path)) {
+        PrintError(path + ": cannot write this kind of file (" + Extensions(true) + ")");
         return false;
     }
     return true;
@@ -181,7 +194,7 @@ bool Export(CBiddingList& session, const std::string& path) {
 }  // namespace
 
 bool IsDealFileName(const std::string& path) {
-    return IsReadableFormat(DealFileFormatOf(FileExtensionOf(path)));
+    return IsReadable(path);
 }
 
 int PrintDealFileText(const std::string& path) {

@@ -11,6 +11,7 @@
 #include "core/deals/BridgeDaFiles.h"
 #include "core/deals/CPbnGame.h"
 #include "core/deals/CPbnLine.h"
+#include "core/deals/DealFileFormats.h"
 #include "core/deals/DealsStrings.h"
 #include "core/items/CDesktop.h"
 #include "core/items/ItemIds.h"
@@ -357,15 +358,14 @@ void CBiddingDeal::TakeBridgeDaComment(int seat, const std::string& line) {
     }
 }
 
-unsigned CBiddingDeal::GetImportFilterId() {
-    switch (CBiddingList().GetFileType()) {
-        case FILE_TYPE_BRIDGE_DA:
-            return IDS_FILTER_BRIDGE_DA_FIRST;
-        case FILE_TYPE_PBN:
-            return IDS_FILTER_PBN_FIRST;
-        default:
-            return 0;
+std::string CBiddingDeal::GetImportFilter() {
+    // The user's default file type for new sessions comes first.
+    CBiddingList defaults;
+    const int type = defaults.GetFileType();
+    if (type != FILE_TYPE_BRIDGE_DA && type != FILE_TYPE_PBN) {
+        return {};
     }
+    return DealFilesFilter(defaults.GetDefaultExtension());
 }
 
 void CBiddingDeal::TakePbnGame(CPbnGame* game) {

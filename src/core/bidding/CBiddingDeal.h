@@ -73,7 +73,7 @@ public:
                           CTextLineReader* west, bool withEastWest);
     bool ReadBridgeDaHand(CTextLineReader& file, int seat);
     // The dialogs list the session's default file type first.
-    unsigned GetImportFilterId() override;
+    std::string GetImportFilter() override;
     // The event and, from the place the PBN-info default names, the four seat texts.
     void TakePbnGame(CPbnGame* game) override;
 

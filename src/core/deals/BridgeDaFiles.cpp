@@ -6,6 +6,7 @@
 #include "core/deals/CDeal.h"
 #include "core/deals/CDealList.h"
 #include "core/deals/DealsStrings.h"
+#include "core/deals/IDealFileFormat.h"
 #include "core/platform/CStatusProgress.h"
 #include "core/platform/Prompts.h"
 #include "core/platform/StatusDisplay.h"
@@ -129,4 +130,23 @@ void BridgeDa::ImportSet(CDealList& list, CBridgeDaSet& set, const DealReader& r
         deal.release()->InsertIntoTree(&list);
         progress.SetPos(set.North().GetPosition());
     }
+}
+
+namespace {
+class CBridgeDaFileFormat : public IDealFileFormat {
+public:
+    std::string Extension() const override { return "nth"; }
+    unsigned GroupNameId() const override { return IDS_BRIDGE_DA_FILES; }
+    bool Import(CDealList& list, const std::string& path) const override {
+        return list.ImportBridgeDaFiles(path);
+    }
+    bool ReadDeal(CFile&, CDeal&) const override { return false; }
+    bool CanWrite() const override { return false; }
+    void WriteDeal(CFile&, CDeal&, bool, int) const override {}
+};
+}  // namespace
+
+const IDealFileFormat& BridgeDa::FileFormat() {
+    static const CBridgeDaFileFormat format;
+    return format;
 }

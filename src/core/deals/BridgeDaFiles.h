@@ -7,6 +7,7 @@ class CBridgeDaSet;
 class CDeal;
 class CDealList;
 class CTextLineReader;
+class IDealFileFormat;
 
 // Reading Bridge D/A deal sets. Each file lists, per deal, its seat's hand line, comment
 // lines, an empty line and one more line that is dropped (the next deal's number line).
@@ -37,4 +38,7 @@ bool ReadDeal(CDeal& deal, CTextLineReader& north, CTextLineReader& south, CText
 bool ImportFiles(CDealList& list, const std::string& path, const DealReader& readDeal);
 // The same on a set already opened.
 void ImportSet(CDealList& list, CBridgeDaSet& set, const DealReader& readDeal);
+// The format of a set of *.nth, *.sth, *.est and *.wst files, named by any of them. It is
+// read only, through the list's own set import.
+const IDealFileFormat& FileFormat();
 }  // namespace BridgeDa

@@ -4,10 +4,8 @@
 
 #include "core/deals/CPbnGame.h"
 #include "core/deals/DealFileFormats.h"
-#include "core/deals/DuplimateFiles.h"
+#include "core/deals/IDealFileFormat.h"
 #include "core/deals/PbnFiles.h"
-#include "core/items/StringTable.h"
-#include "core/platform/ControlEnabler.h"
 #include "core/platform/Prompts.h"
 
 namespace {
@@ -177,7 +175,7 @@ void CDeal::GetVisibleHand(int seat, std::string& spades, std::string& hearts,
 
 bool CDeal::ChooseImportFile(std::string& path, std::string& ext) {
     FileChoice choice;
-    choice.filter = LoadString(GetImportFilterId());
+    choice.filter = GetImportFilter();
     choice.defaultExtension = "dup";
     choice.mustExist = true;
     std::string chosen;
@@ -196,7 +194,6 @@ bool CDeal::BrowseImportFile(std::string& path) {
 
 bool CDeal::ChooseExportFile(std::string& path, std::string& ext) {
     FileChoice choice;
-    choice.filter = LoadString(GetExportFilterId());
     choice.defaultExtension = "dup";
     choice.confirmOverwrite = true;
     std::string chosen;
@@ -213,76 +210,24 @@ bool CDeal::ChooseExportFile(std::string& path, std::string& ext) {
 }
 
 bool CDeal::ReadFromFile(CFile& file, const std::string& ext) {
-    bool read = false;
-    switch (DealFileFormatOf(ext)) {
-        case DealFileFormat::Dup:
-            read = ReadDuplimateRecord(file, Duplimate::kDupRecordLength);
-            break;
-        case DealFileFormat::Bri:
-            read = ReadDuplimateRecord(file, Duplimate::kBriRecordLength);
-            break;
-        case DealFileFormat::Dge:
-            read = ReadDgeRecord(file);
-            break;
-        case DealFileFormat::Pbn:
-            read = ReadPbnGame(file);
-            break;
-        case DealFileFormat::BridgeDa:
-        case DealFileFormat::None:
-            return false;
-    }
-    if (read) {
-        SortHands();
-    }
-    return read;
-}
-
-bool CDeal::WriteToFile(CFile& file, const std::string& ext, bool first, int dealCount) {
-    const DealFileFormat format = DealFileFormatOf(ext);
-    if (IsDuplimateFormat(format) && !Duplimate::HoldsFullPack(*this)) {
+    const IDealFileFormat* format = FindDealFileFormat(ext);
+    if (format == nullptr || !format->ReadDeal(file, *this)) {
         return false;
     }
-    switch (format) {
-        case DealFileFormat::Dup:
-            WriteDupRecord(file, dealCount);
-            break;
-        case DealFileFormat::Bri:
-            WriteBriRecord(file, true);
-            break;
-        case DealFileFormat::Dge:
-            WriteDgeRecord(file, true);
-            break;
-        case DealFileFormat::Pbn:
-            WritePbnGame(file, first);
-            break;
-        case DealFileFormat::BridgeDa:
-        case DealFileFormat::None:
-            break;
-    }
+    SortHands();
     return true;
 }
 
-bool CDeal::ReadDuplimateRecord(CFile& file, int recordLength) {
-    return Duplimate::ReadCardNumberRecord(file, *this, recordLength);
-}
-
-bool CDeal::ReadDgeRecord(CFile& file) {
-    return Duplimate::ReadDgeRecord(file, *this);
-}
-
-void CDeal::WriteDupRecord(CFile& file, int dealCount) {
-    if (dealCount < 0) {
-        dealCount = GetParent() != nullptr ? GetParent()->GetChildCount() : 1;
+bool CDeal::WriteToFile(CFile& file, const std::string& ext, bool first, int dealCount) {
+    const IDealFileFormat* format = FindDealFileFormat(ext);
+    if (format == nullptr || !format->CanWrite()) {
+        return true;
     }
-    Duplimate::WriteDupRecord(file, *this, dealCount);
-}
-
-void CDeal::WriteBriRecord(CFile& file, bool pad) {
-    Duplimate::WriteBriRecord(file, *this, pad);
-}
-
-void CDeal::WriteDgeRecord(CFile& file, bool pad) {
-    Duplimate::WriteDgeRecord(file, *this, pad);
+    if (!format->Holds(*this)) {
+        return false;
+    }
+    format->WriteDeal(file, *this, first, dealCount);
+    return true;
 }
 
 bool CDeal::ReadPbnGame(CFile& file) {
@@ -383,10 +328,7 @@ void CDeal::ResetDeal() {
     }
 }
 
-unsigned CDeal::GetImportFilterId() {
-    return 0;
-}
-unsigned CDeal::GetExportFilterId() {
-    return 0;
+std::string CDeal::GetImportFilter() {
+    return {};
 }
 void CDeal::TakePbnGame(CPbnGame*) {}

@@ -42,7 +42,7 @@ public:
     void GetVisibleHand(int seat, std::string& spades, std::string& hearts, std::string& diamonds,
                         std::string& clubs, int view) const;
 
-    // Deal files. The dialogs take their filters from GetImportFilterId/GetExportFilterId.
+    // Deal files. The open dialog takes its filter from GetImportFilter.
     bool ChooseImportFile(std::string& path, std::string& ext);
     bool BrowseImportFile(std::string& path);
     // ext comes back in upper case.
@@ -54,11 +54,6 @@ public:
     // deals the file will hold (-1: the parent list's count). False when the format cannot
     // carry the deal (a Duplimate record needs four hands of 13 cards): nothing is written.
     bool WriteToFile(CFile& file, const std::string& ext, bool first, int dealCount = -1);
-    bool ReadDuplimateRecord(CFile& file, int recordLength);
-    bool ReadDgeRecord(CFile& file);
-    void WriteDupRecord(CFile& file, int dealCount = -1);
-    void WriteBriRecord(CFile& file, bool pad);
-    void WriteDgeRecord(CFile& file, bool pad);
     // The next game that holds a tag pair; its lines go to TakePbnGame.
     bool ReadPbnGame(CFile& file);
     void WritePbnGame(CFile& file, bool first);
@@ -74,8 +69,8 @@ public:
     bool OnDoubleClick(CItemTree* tree) override;
 
     virtual void ResetDeal();
-    virtual unsigned GetImportFilterId();
-    virtual unsigned GetExportFilterId();
+    // Empty for a plain deal: the dialog then lists every file.
+    virtual std::string GetImportFilter();
     virtual void TakePbnGame(CPbnGame* game);
 
 private:

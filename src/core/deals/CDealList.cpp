@@ -1,5 +1,6 @@
 #include "core/deals/CDealList.h"
 
+#include <algorithm>
 #include <memory>
 #include <new>
 #include <vector>
@@ -7,7 +8,7 @@
 #include "core/deals/CDeal.h"
 #include "core/deals/DealFileFormats.h"
 #include "core/deals/DealsStrings.h"
-#include "core/deals/DuplimateFiles.h"
+#include "core/deals/IDealFileFormat.h"
 #include "core/platform/CFile.h"
 #include "core/platform/CStatusProgress.h"
 #include "core/platform/FileSystem.h"
@@ -85,10 +86,11 @@ bool CDealList::Import(const std::string& path, const std::string& ext) {
     const int countBefore = GetChildCount();
     const std::string nameBefore = GetName();
     try {
-        if (DealFileFormatOf(ext) == DealFileFormat::BridgeDa) {
-            return ImportBridgeDaFiles(path);
+        if (const IDealFileFormat* format = FindDealFileFormat(ext)) {
+            return format->Import(*this, path);
         }
-        return ReadDealFile(path, ext);
+        // A file of no known format holds no deals.
+        return CFile::OpenRead(path) != nullptr;
     } catch (const std::bad_alloc&) {
         // A file too large for memory fails alone: its deals go, the list is as it was.
         while (GetChildCount() > countBefore) {
@@ -102,7 +104,7 @@ bool CDealList::Import(const std::string& path, const std::string& ext) {
     }
 }
 
-bool CDealList::ReadDealFile(const std::string& path, const std::string& ext) {
+bool CDealList::ReadDealFile(const std::string& path, const IDealFileFormat& format) {
     auto file = CFile::OpenRead(path);
     if (file == nullptr) {
         return false;
@@ -110,9 +112,10 @@ bool CDealList::ReadDealFile(const std::string& path, const std::string& ext) {
     CStatusProgress progress(GetStatusDisplay(), LoadString(IDS_IMPORTING), file->GetLength(), 0);
     for (;;) {
         std::unique_ptr<CDeal> deal(CreateDeal());
-        if (deal == nullptr || !deal->ReadFromFile(*file, ext)) {
+        if (deal == nullptr || !format.ReadDeal(*file, *deal)) {
             return true;
         }
+        deal->SortHands();
         deal->NameAfterLastChild(this);
         CDeal* added = deal.release();
         added->InsertIntoTree(this);
@@ -154,11 +157,9 @@ bool CDealList::ExportToFile(const std::string& path, const std::string& ext) {
     }
     // A Duplimate trailer counts the deals the file holds.
     int dealCount = static_cast<int>(deals.size());
-    if (IsDuplimateFormat(DealFileFormatOf(ext))) {
-        dealCount = 0;
-        for (CDeal* deal : deals) {
-            dealCount += Duplimate::HoldsFullPack(*deal) ? 1 : 0;
-        }
+    if (const IDealFileFormat* format = FindDealFileFormat(ext)) {
+        dealCount = static_cast<int>(std::count_if(
+            deals.begin(), deals.end(), [&](CDeal* deal) { return format->Holds(*deal); }));
     }
 
     CStatusProgress progress(GetStatusDisplay(), LoadString(IDS_EXPORTING), GetChildCount(), 0);

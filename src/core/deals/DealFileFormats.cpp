@@ -1,6 +1,14 @@
 #include "core/deals/DealFileFormats.h"
 
+#include <algorithm>
 #include <cctype>
+
+#include "core/deals/BridgeDaFiles.h"
+#include "core/deals/CDealList.h"
+#include "core/deals/DealsStrings.h"
+#include "core/deals/DuplimateFiles.h"
+#include "core/deals/IDealFileFormat.h"
+#include "core/deals/PbnFiles.h"
 
 namespace {
 std::string ToLowerAscii(std::string text) {
@@ -18,31 +26,80 @@ std::size_t ExtensionDot(const std::string& path) {
     }
     return dot;
 }
-}  // namespace
 
-DealFileFormat DealFileFormatOf(const std::string& extension) {
-    const std::string ext = ToLowerAscii(extension);
-    if (ext == "nth") {
-        return DealFileFormat::BridgeDa;
-    }
-    if (ext == "dup") {
-        return DealFileFormat::Dup;
-    }
-    if (ext == "bri") {
-        return DealFileFormat::Bri;
-    }
-    if (ext == "dge") {
-        return DealFileFormat::Dge;
-    }
-    if (ext == "pbn") {
-        return DealFileFormat::Pbn;
-    }
-    return DealFileFormat::None;
+std::vector<const IDealFileFormat*>& Registry() {
+    static std::vector<const IDealFileFormat*> formats{
+        &Pbn::FileFormat(),          &Duplimate::DupFileFormat(), &Duplimate::BriFileFormat(),
+        &Duplimate::DgeFileFormat(), &BridgeDa::FileFormat(),
+    };
+    return formats;
 }
 
-bool IsDuplimateFormat(DealFileFormat format) {
-    return format == DealFileFormat::Dup || format == DealFileFormat::Bri ||
-           format == DealFileFormat::Dge;
+// "*.pbn;*.dup" of the formats that pass the test.
+template <typename Test>
+std::string Patterns(Test test) {
+    std::string patterns;
+    for (const IDealFileFormat* format : DealFileFormats()) {
+        if (test(*format)) {
+            patterns += (patterns.empty() ? "*." : ";*.") + format->Extension();
+        }
+    }
+    return patterns;
+}
+
+std::string FilterEntry(const std::string& name, const std::string& patterns) {
+    return name + " (" + patterns + ")|" + patterns;
+}
+}  // namespace
+
+const std::vector<const IDealFileFormat*>& DealFileFormats() {
+    return Registry();
+}
+
+const IDealFileFormat* FindDealFileFormat(const std::string& extension) {
+    const std::string ext = ToLowerAscii(extension);
+    for (const IDealFileFormat* format : DealFileFormats()) {
+        if (format->Extension() == ext) {
+            return format;
+        }
+    }
+    return nullptr;
+}
+
+bool IDealFileFormat::Import(CDealList& list, const std::string& path) const {
+    return list.ReadDealFile(path, *this);
+}
+
+void RegisterDealFileFormat(const IDealFileFormat& format) {
+    Registry().push_back(&format);
+}
+
+std::string AllDealFilesFilter() {
+    return FilterEntry(LoadString(IDS_ALL_DEAL_FILES), Patterns([](const auto&) { return true; }));
+}
+
+std::string DealFilesFilter(const std::string& preferredExtension) {
+    const IDealFileFormat* preferred = FindDealFileFormat(preferredExtension);
+    std::vector<std::string> groups;
+    for (const IDealFileFormat* format : DealFileFormats()) {
+        const std::string name = LoadString(format->GroupNameId());
+        if (std::find(groups.begin(), groups.end(), name) == groups.end()) {
+            groups.push_back(name);
+        }
+    }
+    std::sort(groups.begin(), groups.end());
+    if (preferred != nullptr) {
+        const auto first =
+            std::find(groups.begin(), groups.end(), LoadString(preferred->GroupNameId()));
+        std::rotate(groups.begin(), first, first + 1);
+    }
+    std::string filter = AllDealFilesFilter();
+    for (const std::string& group : groups) {
+        filter += "|" + FilterEntry(group, Patterns([&](const IDealFileFormat& format) {
+                                        return LoadString(format.GroupNameId()) == group;
+                                    }));
+    }
+    return filter + "||";
 }
 
 std::string FileExtensionOf(const std::string& path) {

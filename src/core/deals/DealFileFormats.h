@@ -1,12 +1,23 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-// The deal-file formats, chosen by a file's extension compared without regard to case.
-enum class DealFileFormat { None, BridgeDa, Dup, Bri, Dge, Pbn };
+class IDealFileFormat;
 
-DealFileFormat DealFileFormatOf(const std::string& extension);
-bool IsDuplimateFormat(DealFileFormat format);
+// The registry of deal-file formats, chosen by a file's extension compared without regard to
+// case: PBN, the Duplimate records .dup, .bri and .dge, and Bridge D/A sets.
+const std::vector<const IDealFileFormat*>& DealFileFormats();
+// Null when no format has the extension.
+const IDealFileFormat* FindDealFileFormat(const std::string& extension);
+// Adds a format after the others; a subsystem above the deals registers its own this way.
+void RegisterDealFileFormat(const IDealFileFormat& format);
+
+// The file dialogs' entry "All Deal Files (*.pbn;...)|*.pbn;..." of every format.
+std::string AllDealFilesFilter();
+// The file dialogs' filter of deal files: all of them, then one entry per group, the group
+// of the preferred extension first and the others by name; it ends in "||".
+std::string DealFilesFilter(const std::string& preferredExtension);
 
 // The text after the last "." of the path's file name; empty when the name has none. Folders
 // named with a dot (~/.local) do not count.

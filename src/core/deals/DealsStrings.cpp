@@ -3,15 +3,10 @@
 namespace {
 const StringResource kStrings[] = {
     {IDS_BRIDGE_DA_NO_SOUTH, "The file %1 does not exist.\n\nNo deals could be imported."},
-    // Every deal file first, so that a folder of any kind of them never looks empty.
-    {IDS_FILTER_BRIDGE_DA_FIRST,
-     "All Deal Files (*.pbn;*.dup;*.bri;*.dge;*.nth)|*.pbn;*.dup;*.bri;*.dge;*.nth|"
-     "Bridge D/A Files (*.nth)|*.nth|Duplimate Files (*.dup;*.bri;*.dge)|*.dup;*.bri;*.dge|"
-     "Portable Bridge Notation Files (*.pbn)|*.pbn||"},
-    {IDS_FILTER_PBN_FIRST,
-     "All Deal Files (*.pbn;*.dup;*.bri;*.dge;*.nth)|*.pbn;*.dup;*.bri;*.dge;*.nth|"
-     "Portable Bridge Notation Files (*.pbn)|*.pbn|Bridge D/A Files (*.nth)|*.nth|"
-     "Duplimate Files (*.dup;*.bri;*.dge)|*.dup;*.bri;*.dge||"},
+    {IDS_ALL_DEAL_FILES, "All Deal Files"},
+    {IDS_BRIDGE_DA_FILES, "Bridge D/A Files"},
+    {IDS_PBN_FILES, "Portable Bridge Notation Files"},
+    {IDS_DUPLIMATE_FILES, "Duplimate Files"},
     {IDS_IMPORTING, "Importing..."},
     {IDS_EXPORTING, "Exporting..."},
     {IDS_IMPORT_TOO_LARGE,

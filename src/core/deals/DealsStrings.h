@@ -4,9 +4,11 @@
 
 // Texts of deals and deal files.
 constexpr unsigned IDS_BRIDGE_DA_NO_SOUTH = 61798;
-// File-dialog filters, the default file type first.
-constexpr unsigned IDS_FILTER_BRIDGE_DA_FIRST = 61810;
-constexpr unsigned IDS_FILTER_PBN_FIRST = 61820;
+// The file dialogs' names of the deal files and their groups.
+constexpr unsigned IDS_ALL_DEAL_FILES = 61810;
+constexpr unsigned IDS_BRIDGE_DA_FILES = 61811;
+constexpr unsigned IDS_PBN_FILES = 61820;
+constexpr unsigned IDS_DUPLIMATE_FILES = 61821;
 constexpr unsigned IDS_IMPORTING = 62000;
 constexpr unsigned IDS_EXPORTING = 62001;
 constexpr unsigned IDS_EXPORT_CANNOT_CREATE = 62002;

@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "core/deals/CDeal.h"
+#include "core/deals/DealsStrings.h"
+#include "core/deals/IDealFileFormat.h"
 #include "core/platform/CFile.h"
 #include "core/platform/Decimal.h"
 
@@ -162,4 +164,65 @@ void Duplimate::WriteDupRecord(CFile& file, const CDeal& deal, int dealCount) {
                   dealCount);
     record.append(trailer, kTrailerLength);
     file.Write(record);
+}
+
+namespace {
+// A Duplimate record file; every kind carries only deals of a full pack.
+class CDuplimateFileFormat : public IDealFileFormat {
+public:
+    unsigned GroupNameId() const override { return IDS_DUPLIMATE_FILES; }
+    bool Holds(const CDeal& deal) const override { return Duplimate::HoldsFullPack(deal); }
+};
+
+class CDupFileFormat : public CDuplimateFileFormat {
+public:
+    std::string Extension() const override { return "dup"; }
+    bool ReadDeal(CFile& file, CDeal& deal) const override {
+        return Duplimate::ReadCardNumberRecord(file, deal, Duplimate::kDupRecordLength);
+    }
+    // Without a count, the trailer counts the deal's list.
+    void WriteDeal(CFile& file, CDeal& deal, bool, int dealCount) const override {
+        if (dealCount < 0) {
+            dealCount = deal.GetParent() != nullptr ? deal.GetParent()->GetChildCount() : 1;
+        }
+        Duplimate::WriteDupRecord(file, deal, dealCount);
+    }
+};
+
+class CBriFileFormat : public CDuplimateFileFormat {
+public:
+    std::string Extension() const override { return "bri"; }
+    bool ReadDeal(CFile& file, CDeal& deal) const override {
+        return Duplimate::ReadCardNumberRecord(file, deal, Duplimate::kBriRecordLength);
+    }
+    void WriteDeal(CFile& file, CDeal& deal, bool, int) const override {
+        Duplimate::WriteBriRecord(file, deal, true);
+    }
+};
+
+class CDgeFileFormat : public CDuplimateFileFormat {
+public:
+    std::string Extension() const override { return "dge"; }
+    bool ReadDeal(CFile& file, CDeal& deal) const override {
+        return Duplimate::ReadDgeRecord(file, deal);
+    }
+    void WriteDeal(CFile& file, CDeal& deal, bool, int) const override {
+        Duplimate::WriteDgeRecord(file, deal, true);
+    }
+};
+}  // namespace
+
+const IDealFileFormat& Duplimate::DupFileFormat() {
+    static const CDupFileFormat format;
+    return format;
+}
+
+const IDealFileFormat& Duplimate::BriFileFormat() {
+    static const CBriFileFormat format;
+    return format;
+}
+
+const IDealFileFormat& Duplimate::DgeFileFormat() {
+    static const CDgeFileFormat format;
+    return format;
 }

@@ -2,6 +2,7 @@
 
 class CDeal;
 class CFile;
+class IDealFileFormat;
 
 // Duplimate dealing-machine files: fixed-length records without a header, one deal each.
 // A card-number block names the cards of North, East and South as two digits each ("01" is
@@ -29,4 +30,9 @@ void WriteBriRecord(CFile& file, const CDeal& deal, bool pad);
 void WriteDgeRecord(CFile& file, const CDeal& deal, bool pad);
 // The card-number block, the hand block and the trailer naming the file's number of deals.
 void WriteDupRecord(CFile& file, const CDeal& deal, int dealCount);
+
+// The formats of the three kinds of record file.
+const IDealFileFormat& DupFileFormat();
+const IDealFileFormat& BriFileFormat();
+const IDealFileFormat& DgeFileFormat();
 }  // namespace Duplimate

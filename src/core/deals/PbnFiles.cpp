@@ -1,6 +1,8 @@
 #include "core/deals/PbnFiles.h"
 
 #include "core/deals/CDeal.h"
+#include "core/deals/DealsStrings.h"
+#include "core/deals/IDealFileFormat.h"
 #include "core/platform/CFile.h"
 
 namespace {
@@ -58,4 +60,21 @@ void Pbn::WriteGame(CFile& file, CDeal& deal, bool first) {
     WriteTag(file, "Declarer", empty);
     WriteTag(file, "Contract", empty);
     WriteTag(file, "Result", empty);
+}
+
+namespace {
+class CPbnFileFormat : public IDealFileFormat {
+public:
+    std::string Extension() const override { return "pbn"; }
+    unsigned GroupNameId() const override { return IDS_PBN_FILES; }
+    bool ReadDeal(CFile& file, CDeal& deal) const override { return deal.ReadPbnGame(file); }
+    void WriteDeal(CFile& file, CDeal& deal, bool first, int) const override {
+        Pbn::WriteGame(file, deal, first);
+    }
+};
+}  // namespace
+
+const IDealFileFormat& Pbn::FileFormat() {
+    static const CPbnFileFormat format;
+    return format;
 }

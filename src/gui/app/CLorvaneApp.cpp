@@ -124,7 +124,7 @@ CLorvaneChildFrame* CLorvaneApp::OnFileNew() {
 
 void CLorvaneApp::OnFileOpen() {
     FileChoice choice;
-    choice.filter = ToBytes(AppString(IDS_OPEN_FILTER));
+    choice.filter = FormatMessageText(ToBytes(AppString(IDS_OPEN_FILTER)), {AllDealFilesFilter()});
     choice.defaultExtension = ToBytes(AppString(IDS_DOCUMENT_EXTENSION));
     choice.mustExist = true;
     std::string path;
@@ -161,7 +161,7 @@ CLorvaneChildFrame* CLorvaneApp::OpenDocumentFile(const QString& path) {
                     MessageIcon::Stop);
         return nullptr;
     }
-    if (DealFileFormatOf(FileExtensionOf(ToBytes(info.fileName()))) != DealFileFormat::None) {
+    if (FindDealFileFormat(FileExtensionOf(ToBytes(info.fileName()))) != nullptr) {
         return ImportDealFile(info.absoluteFilePath());
     }
     auto* document = new CGuiDocument;

@@ -27,9 +27,8 @@ const StringResource kStrings[] = {
     {IDS_VULNERABILITY_IN_COLOUR, "Show &vulnerability in colour"},
     {IDS_NO_PRINTER, "No printer is available.\n\nInstall a printer, or print to a PDF file."},
     {IDS_PRINT_PAGE, "Page %1"},
-    {IDS_OPEN_FILTER,
-     "Lorvane Files (*.lv)|*.lv|All Deal Files (*.pbn;*.dup;*.bri;*.dge;*.nth)|"
-     "*.pbn;*.dup;*.bri;*.dge;*.nth|All Files (*.*)|*.*||"},
+    // %1: every deal file.
+    {IDS_OPEN_FILTER, "Lorvane Files (*.lv)|*.lv|%1|All Files (*.*)|*.*||"},
     {IDS_NO_LOG_BOOK,
      "The log-book is still empty.\n\nA deal goes into it when you press Log-book at the "
      "bidding table."},
