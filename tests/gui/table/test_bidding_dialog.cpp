@@ -463,6 +463,7 @@ private slots:
                 dialog->activateWindow();
                 (void)QTest::qWaitForWindowActive(dialog);
                 QTest::keyClick(dialog, Qt::Key_F1);
+                QTest::qWait(50);
             }
         });
         QTest::mouseDClick(t.Grid().viewport(), Qt::LeftButton, {},
