@@ -12,6 +12,7 @@ void InstallQtPlatform() {
     QCoreApplication::setApplicationName(QStringLiteral("Lorvane"));
     static CQtSettingsStore store;
     SetSettingsStore(&store);
+    RecheckSettings();  // a program started again in this process reads the file afresh
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(folder);
     SetDataFolder(folder.toStdString());

@@ -53,6 +53,11 @@ public:
             m_base->WriteString(section, key, value);
         }
     }
+    void RecheckOutsideChanges() override {
+        if (m_base != nullptr) {
+            m_base->RecheckOutsideChanges();
+        }
+    }
 
 private:
     ISettingsStore* m_base;

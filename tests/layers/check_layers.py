@@ -14,7 +14,7 @@ CORE = ["core/platform", "core/items", "core/deals", "core/bidding", "core/defen
 ORDERS = [
     CORE + ["platform", "tool"],
     CORE + ["platform", "gui/grid", "gui/images", "gui/common", "gui/bidding", "gui/defence",
-            "gui/table", "gui/app"],
+            "gui/table", "gui/review", "gui/app"],
 ]
 INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^">]+)[">]')
 QT_HEADER = re.compile(r"^Q[A-Za-z]*(/|$)")

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <array>
+#include <bitset>
 #include <string>
 
 #include "core/bidding/BiddingIds.h"
@@ -60,5 +60,5 @@ private:
 
     bool m_noBidYet = false;
     bool m_complete = false;
-    std::array<bool, kCallCount> m_enabled{};
+    std::bitset<kCallCount> m_enabled;
 };

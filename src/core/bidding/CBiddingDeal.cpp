@@ -370,7 +370,7 @@ std::string CBiddingDeal::GetImportFilter() {
 
 void CBiddingDeal::TakePbnGame(CPbnGame* game) {
     static const char* const kSeatTags[kSeatCount] = {"West", "North", "East", "South"};
-    const int pbnInfo = CBiddingList().GetPbnInfo();
+    const int pbnInfo = CBiddingList::DefaultPbnInfo();
     POSITION pos;
     game->GetHeadChildPosition(pos);
     while (pos) {

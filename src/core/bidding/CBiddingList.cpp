@@ -64,8 +64,16 @@ void CBiddingList::LoadDefaults() {
     m_startBidding = GetProfileInt(kSection, kStartBiddingKey, START_BIDDING_NONE);
     SetNorthName(GetProfileString(kSection, kNorthKey, ""));
     SetSouthName(GetProfileString(kSection, kSouthKey, ""));
-    m_fileType = GetProfileInt(kSection, kFileTypeKey, FILE_TYPE_BRIDGE_DA);
-    m_pbnInfo = GetProfileInt(kSection, kPbnInfoKey, PBN_INFO_BRACE_COMMENT);
+    m_fileType = DefaultFileType();
+    m_pbnInfo = DefaultPbnInfo();
+}
+
+int CBiddingList::DefaultFileType() {
+    return GetProfileInt(kSection, kFileTypeKey, FILE_TYPE_BRIDGE_DA);
+}
+
+int CBiddingList::DefaultPbnInfo() {
+    return GetProfileInt(kSection, kPbnInfoKey, PBN_INFO_BRACE_COMMENT);
 }
 
 void CBiddingList::SaveDefaults() const {

@@ -41,6 +41,9 @@ public:
 
     void LoadDefaults();
     void SaveDefaults() const;
+    // The stored defaults that a new session would take, without making one.
+    static int DefaultFileType();
+    static int DefaultPbnInfo();
     // Runs the property sheet (0 Properties, 1 Insert, 3 Options); false on Cancel or when
     // the program has no sheet.
     bool ShowProperties(int mode);

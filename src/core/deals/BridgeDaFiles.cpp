@@ -12,22 +12,18 @@
 #include "core/platform/StatusDisplay.h"
 
 void BridgeDa::ReadHandLine(const std::string& line, int seat, CDeal& deal) {
+    if (seat < 0 || seat >= kSeatCount) {
+        return;
+    }
     int suit = SUIT_SPADES;
     bool inSuit = false;
-    std::string cards;  // letters of the current suit not yet stored
-    auto store = [&] {
-        if (!cards.empty()) {
-            deal.SetSuitText(seat, suit, cards, false);
-            cards.clear();
-        }
-    };
+    CDeal::SuitTexts cards;  // handed to the deal at the end of the line
     for (std::size_t i = 1; i < line.size(); ++i) {
         const char c = line[i];
         const char before = line[i - 1];
         if (c == '-' || (c == ' ' && before == ' ')) {
             inSuit = false;
         } else if (c == ':') {
-            store();
             switch (before) {
                 case 'S':
                     suit = SUIT_SPADES;
@@ -46,10 +42,11 @@ void BridgeDa::ReadHandLine(const std::string& line, int seat, CDeal& deal) {
             }
             inSuit = true;
         } else if (inSuit && c != ' ' && c != '1') {
-            cards += (c == '0' && before == '1') ? 'T' : c;
+            cards[static_cast<std::size_t>(seat * kSuitCount + suit)] +=
+                (c == '0' && before == '1') ? 'T' : c;
         }
     }
-    store();
+    deal.AppendSuitTexts(cards);
 }
 
 bool BridgeDa::ReadHand(CTextLineReader& file, int seat, CDeal& deal, const CommentSink& comments) {

@@ -53,24 +53,65 @@ int CDeal::GetCardNumber(int suit, const std::string& text, std::size_t pos) {
     return suit * kCardsPerSuit + GetRankValue(text, pos);
 }
 
-const std::string& CDeal::GetSuitText(int seat, int suit) const {
-    static const std::string kNoCards;
-    return IsValidSeatAndSuit(seat, suit) ? m_hands[seat * kSuitCount + suit] : kNoCards;
+std::pair<std::size_t, std::size_t> CDeal::SuitRange(int seat, int suit) const {
+    std::size_t first = 0;
+    for (int field = seat * kSuitCount + suit; field > 0; --field) {
+        first = m_cards.find(',', first) + 1;
+    }
+    return {first, std::min(m_cards.find(',', first), m_cards.size())};
 }
+
+std::string CDeal::GetSuitText(int seat, int suit) const {
+    if (!IsValidSeatAndSuit(seat, suit)) {
+        return std::string();
+    }
+    const auto [first, last] = SuitRange(seat, suit);
+    return m_cards.substr(first, last - first);
+}
+
+namespace {
+// What a suit text keeps of the given letters: no commas, no line ends.
+void AppendSuitLetters(std::string& cards, const std::string& text) {
+    for (char c : text) {
+        if (c != ',' && c != '\r' && c != '\n') {
+            cards += c;
+        }
+    }
+}
+}  // namespace
 
 void CDeal::SetSuitText(int seat, int suit, const std::string& text, bool replace) {
     if (!IsValidSeatAndSuit(seat, suit)) {
         return;
     }
-    std::string& hand = m_hands[seat * kSuitCount + suit];
+    auto [first, last] = SuitRange(seat, suit);
     if (replace) {
-        hand.clear();
+        m_cards.erase(first, last - first);
+        last = first;
     }
-    for (char c : text) {
-        if (c != ',' && c != '\r' && c != '\n') {
-            hand += c;
+    std::string letters;
+    AppendSuitLetters(letters, text);
+    m_cards.insert(last, letters);
+}
+
+void CDeal::AppendSuitTexts(const SuitTexts& texts) {
+    std::size_t size = m_cards.size();
+    for (const std::string& text : texts) {
+        size += text.size();
+    }
+    std::string cards;
+    cards.reserve(size);
+    std::size_t first = 0;
+    for (const std::string& text : texts) {
+        const std::size_t last = std::min(m_cards.find(',', first), m_cards.size());
+        if (first > 0) {
+            cards += ',';
         }
+        cards.append(m_cards, first, last - first);
+        AppendSuitLetters(cards, text);
+        first = last + 1;
     }
+    m_cards = std::move(cards);
 }
 
 void CDeal::AddCard(int seat, int cardNumber) {
@@ -88,7 +129,8 @@ void CDeal::SortSuit(int seat, int suit) {
     }
     // Stable, in time linear in the text: a file can make a suit of any length. The letters
     // of each rank value, in their order, go after those of the lower values.
-    std::string& hand = m_hands[seat * kSuitCount + suit];
+    const auto [first, last] = SuitRange(seat, suit);
+    const std::string_view hand(m_cards.data() + first, last - first);
     std::array<std::size_t, kCardsPerSuit + 2> start{};  // start[v + 1]: letters of value v
     for (char letter : hand) {
         ++start[static_cast<std::size_t>(RankValueOf(letter)) + 1];
@@ -100,7 +142,7 @@ void CDeal::SortSuit(int seat, int suit) {
     for (char letter : hand) {
         sorted[start[static_cast<std::size_t>(RankValueOf(letter))]++] = letter;
     }
-    hand = std::move(sorted);
+    m_cards.replace(first, sorted.size(), sorted);
 }
 
 void CDeal::SortHands() {
@@ -112,8 +154,7 @@ void CDeal::SortHands() {
 }
 
 bool CDeal::HasNoCards() const {
-    return std::all_of(m_hands.begin(), m_hands.end(),
-                       [](const std::string& holding) { return holding.empty(); });
+    return m_cards.find_first_not_of(',') == std::string::npos;
 }
 
 void CDeal::CompleteEmptyHand() {
@@ -122,7 +163,7 @@ void CDeal::CompleteEmptyHand() {
     for (int seat = 0; seat < kSeatCount; ++seat) {
         bool empty = true;
         for (int suit = 0; suit < kSuitCount; ++suit) {
-            const std::string& text = m_hands[seat * kSuitCount + suit];
+            const std::string text = GetSuitText(seat, suit);
             empty = empty && text.empty();
             for (std::size_t pos = 0; pos < text.size(); ++pos) {
                 if (GetRankValue(text, pos) != 0) {
@@ -148,12 +189,17 @@ void CDeal::ReadHands(long code, const std::string& text) {
     if (code != 1) {
         return;
     }
-    std::string rest = text;
-    for (int seat = 0; seat < kSeatCount; ++seat) {
-        for (int suit = 0; suit < kSuitCount; ++suit) {
-            SetSuitText(seat, suit, NextToken(rest), true);
+    // The first 16 fields are the suits; missing ones are empty, further ones are dropped.
+    constexpr int kSeparators = kSeatCount * kSuitCount - 1;
+    int separators = 0;
+    std::size_t end = 0;
+    for (; end < text.size(); ++end) {
+        if (text[end] == ',' && separators++ == kSeparators) {
+            break;
         }
     }
+    m_cards.assign(text, 0, end);
+    m_cards.append(static_cast<std::size_t>(kSeparators - std::min(separators, kSeparators)), ',');
 }
 
 std::string CDeal::GetEvent() const {
@@ -294,14 +340,7 @@ void CDeal::GetDescription(std::string& out) {
 }
 
 void CDeal::WriteFields() {
-    std::string hands;
-    for (std::size_t i = 0; i < m_hands.size(); ++i) {
-        if (i > 0) {
-            hands += ',';
-        }
-        hands += m_hands[i];
-    }
-    WriteLine(1, hands);
+    WriteLine(1, m_cards);
 }
 
 long CDeal::GetSortKey() const {
@@ -323,9 +362,7 @@ bool CDeal::OnDoubleClick(CItemTree* tree) {
 
 void CDeal::ResetDeal() {
     m_event.clear();
-    for (std::string& hand : m_hands) {
-        hand.clear();
-    }
+    m_cards.assign(kSeatCount * kSuitCount - 1, ',');
 }
 
 std::string CDeal::GetImportFilter() {

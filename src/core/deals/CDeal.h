@@ -13,6 +13,9 @@ class CPbnGame;
 // the end of the name; dealer and vulnerability follow from it.
 class CDeal : public CNumberedItem {
 public:
+    // Suit texts seat by seat (by seat index), spades to clubs within a seat.
+    using SuitTexts = std::array<std::string, kSeatCount * kSuitCount>;
+
     CDeal(unsigned defaultNameId, int kind, unsigned image, unsigned expandedImage,
           unsigned contextMenu);
 
@@ -22,10 +25,14 @@ public:
     static int GetCardNumber(int suit, const std::string& text, std::size_t pos);
 
     // Empty for a seat or suit out of range.
-    const std::string& GetSuitText(int seat, int suit) const;
+    std::string GetSuitText(int seat, int suit) const;
     // Appends (or with replace, replaces). Commas and line ends are dropped: the document
     // keeps all suit texts comma-joined on one line.
     void SetSuitText(int seat, int suit, const std::string& text, bool replace);
+    // Appends each suit's text to that suit, as SetSuitText does, in one pass: readers
+    // gather a deal's cards first, so that a file naming suits over and over costs time
+    // in proportion to its size.
+    void AppendSuitTexts(const SuitTexts& texts);
     void AddCard(int seat, int cardNumber);
     // Orders the suit's letters by rank value, ace first; letters of no rank come first.
     void SortSuit(int seat, int suit);
@@ -75,7 +82,11 @@ public:
 
 private:
     static bool IsValidSeatAndSuit(int seat, int suit);
+    // Where a suit's letters lie in m_cards: first and one past the last.
+    std::pair<std::size_t, std::size_t> SuitRange(int seat, int suit) const;
 
-    std::array<std::string, kSeatCount * kSuitCount> m_hands;
+    // The 16 suit texts, seat by seat and spades to clubs, joined by "," as the document
+    // stores them: one small string instead of 16 (a suit text never holds a comma).
+    std::string m_cards;
     std::string m_event;
 };

@@ -13,6 +13,7 @@
 #include "core/platform/CStatusProgress.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/Prompts.h"
+#include "core/platform/Settings.h"
 #include "core/platform/StatusDisplay.h"
 
 namespace {
@@ -109,6 +110,7 @@ bool CDealList::ReadDealFile(const std::string& path, const IDealFileFormat& for
     if (file == nullptr) {
         return false;
     }
+    RecheckSettings();  // the deals read settings; another program may have changed them
     CStatusProgress progress(GetStatusDisplay(), LoadString(IDS_IMPORTING), file->GetLength(), 0);
     for (;;) {
         std::unique_ptr<CDeal> deal(CreateDeal());

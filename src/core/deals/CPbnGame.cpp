@@ -79,9 +79,12 @@ bool CPbnGame::SettleLine(CPbnLine* line) {
     return true;
 }
 
-void CPbnGame::EndGame(CPbnLine* current) {
+void CPbnGame::EndGame(CPbnLine* current, CDeal* deal) {
     if (current != nullptr && !SettleLine(current)) {
         delete current;
+    }
+    if (deal != nullptr) {
+        deal->AppendSuitTexts(m_dealCards);
     }
 }
 
@@ -108,7 +111,7 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
             case kBetweenItems:
                 if (c == '\n') {
                     if (blankLine) {
-                        EndGame(current);
+                        EndGame(current, deal);
                         return true;
                     }
                     blankLine = true;
@@ -178,8 +181,8 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
                     current->SetTagValue(collected);
                     collected.clear();
                     state = kAfterValue;
-                    if (deal != nullptr && current->GetTagName() == "Deal") {
-                        ReadDealValue(current->GetTagValue(), *deal);
+                    if (current->GetTagName() == "Deal") {
+                        AddDealValue(current->GetTagValue(), m_dealCards);
                     }
                 } else {
                     CPbnLine::AppendLimited(collected, c);
@@ -193,11 +196,17 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
                 break;
         }
     }
-    EndGame(current);
+    EndGame(current, deal);
     return seen;
 }
 
 void CPbnGame::ReadDealValue(const std::string& value, CDeal& deal) {
+    CDeal::SuitTexts cards;
+    AddDealValue(value, cards);
+    deal.AppendSuitTexts(cards);
+}
+
+void CPbnGame::AddDealValue(const std::string& value, CDeal::SuitTexts& cards) {
     int seat = 0;
     switch (value.empty() ? '\0' : value[0]) {
         case 'N':
@@ -216,25 +225,15 @@ void CPbnGame::ReadDealValue(const std::string& value, CDeal& deal) {
             return;
     }
     int suit = SUIT_SPADES;
-    std::string cards;  // letters of the current seat and suit not yet stored
-    auto store = [&] {
-        if (!cards.empty()) {
-            deal.SetSuitText(seat, suit, cards, false);
-            cards.clear();
-        }
-    };
     for (std::size_t i = 2; i < value.size(); ++i) {
         const char c = value[i];
         if (c == ' ') {
-            store();
             seat = NextSeat(seat);
             suit = SUIT_SPADES;
         } else if (c == '.') {
-            store();
             suit = (suit + 1) % kSuitCount;
         } else if (c != '-') {
-            cards += c;
+            cards[static_cast<std::size_t>(seat * kSuitCount + suit)] += c;
         }
     }
-    store();
 }

@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "core/deals/CDeal.h"
 #include "core/items/CItem.h"
 
-class CDeal;
 class CFile;
 class CPbnLine;
 
@@ -36,11 +36,16 @@ public:
     static void ReadDealValue(const std::string& value, CDeal& deal);
 
 private:
+    // ReadDealValue's parsing: the value's cards appended to the suit texts.
+    static void AddDealValue(const std::string& value, CDeal::SuitTexts& cards);
     CPbnLine* StartLine(CPbnLine* previous, bool escape);
     // Keeps the finished line when a deal may take from it, dropping the lines it overrides;
     // false when the line itself is not kept (and has not been destroyed).
     bool SettleLine(CPbnLine* line);
-    void EndGame(CPbnLine* current);
+    // Settles the last line and hands the game's cards to the deal (when there is one).
+    void EndGame(CPbnLine* current, CDeal* deal);
 
     bool m_hasTagPair = false;
+    // The cards of every Deal tag of the game, handed to the deal when the game ends.
+    CDeal::SuitTexts m_dealCards;
 };

@@ -24,6 +24,8 @@ public:
     bool ReadString(std::string& line);
     // One whole line, its end included.
     void WriteString(std::string_view bytes);
+    // One line from its parts, CR LF added.
+    void WriteLine(std::string_view header, std::string_view text);
     // The lines read or written so far.
     long long GetLineCount() const { return m_lineCount; }
 

@@ -1,6 +1,7 @@
 #include "core/items/CItem.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <charconv>
 #include <string_view>
 
 #include "core/items/CArchive.h"
@@ -18,16 +19,34 @@ constexpr int kClosingCode = 99;
 // file could nest them without end, so deeper records are read past without being built.
 constexpr int kMaxNesting = 400;
 
-std::string LineHeader(int kind, int code, int a, int b) {
-    char header[64];
-    int length = std::snprintf(header, sizeof header, "%05i%02i", kind, code);
+// Appends value in decimal as printf's "%0*i" would: the sign first, then zeros up to width.
+char* AppendDecimal(char* out, int value, int width = 0) {
+    char digits[16];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    const char* first = digits;
+    if (value < 0) {
+        *out++ = '-';
+        ++first;
+        --width;
+    }
+    for (int zeros = width - static_cast<int>(end - first); zeros > 0; --zeros) {
+        *out++ = '0';
+    }
+    return std::copy(first, end, out);
+}
+
+// The line's start: kind and code zero-padded ("%05i%02i"), then "a," and b when given.
+std::string_view LineHeader(char (&header)[48], int kind, int code, int a, int b) {
+    char* end = AppendDecimal(header, kind, 5);
+    end = AppendDecimal(end, code, 2);
     if (a >= 0) {
-        length += std::snprintf(header + length, sizeof header - length, "%i,", a);
+        end = AppendDecimal(end, a);
+        *end++ = ',';
         if (b >= 0) {
-            std::snprintf(header + length, sizeof header - length, "%i", b);
+            end = AppendDecimal(end, b);
         }
     }
-    return header;
+    return std::string_view(header, static_cast<std::size_t>(end - header));
 }
 }  // namespace
 
@@ -103,7 +122,9 @@ bool CItem::ReadItem(CArchive& ar) {
         const std::string_view view(line);
         const long kind = DecimalValue(view.substr(0, 5));
         const int code = view.size() > 5 ? DecimalValue(view.substr(5, 2)) : 0;
-        const std::string text = view.size() > 7 ? line.substr(7) : std::string();
+        // The text is what follows kind and code; it stays in the line's own buffer.
+        line.erase(0, std::min<std::size_t>(line.size(), 7));
+        const std::string& text = line;
         if (code == kClosingCode) {
             break;
         }
@@ -143,7 +164,8 @@ void CItem::WriteLine(int code, const std::string& value, int a, int b) {
     if (m_archive == nullptr) {
         return;
     }
-    const std::string header = LineHeader(m_kind, code, a, b);
+    char headerBytes[48];
+    const std::string_view header = LineHeader(headerBytes, m_kind, code, a, b);
     // Every line end inside the value (CR LF, a lone LF, a lone CR) starts a new line, so
     // no value can break the line format. The value is taken as if it ended with CR LF.
     const std::string_view text(value);
@@ -161,10 +183,7 @@ void CItem::WriteLine(int code, const std::string& value, int a, int b) {
         const bool lastPiece = next > text.size();
         const std::string_view piece = text.substr(start, end - start);
         if (!(piece.empty() && lastPiece && code != kOpeningCode && code != kClosingCode)) {
-            std::string line;
-            line.reserve(header.size() + piece.size() + 2);
-            line.append(header).append(piece).append("\r\n");
-            m_archive->WriteString(line);
+            m_archive->WriteLine(header, piece);
         }
         start = next;
     }
@@ -176,14 +195,14 @@ void CItem::WriteLine(int code, long value, int a, int b) {
 
 std::string CItem::NextToken(std::string& rest) {
     const std::size_t comma = rest.find(',');
+    std::string token;
     if (comma == std::string::npos) {
-        m_token = rest;
-        rest.clear();
+        token.swap(rest);
     } else {
-        m_token = rest.substr(0, comma);
+        token = rest.substr(0, comma);
         rest.erase(0, comma + 1);
     }
-    return m_token;
+    return token;
 }
 
 bool CItem::CopyToClipboard() {

@@ -106,7 +106,6 @@ private:
 
     CArchive* m_archive = nullptr;
     CStatusProgress* m_progress = nullptr;
-    std::string m_token;
     CItem* m_parent = nullptr;
     std::string m_name;
     int m_kind = 0;

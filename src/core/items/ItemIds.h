@@ -53,3 +53,4 @@ constexpr unsigned ID_UNHIDE_ALL = 32846;
 constexpr unsigned ID_OPTIONS_GENERAL = 32852;
 constexpr unsigned ID_OPTIONS_DEFENSIVE_ACTIONS = 32855;
 constexpr unsigned ID_FILE_OPEN_LOG_BOOK = 32870;
+constexpr unsigned ID_REVIEW_SESSION = 32880;

@@ -37,6 +37,15 @@ public:
         }
         return static_cast<unsigned char>(m_buffer[m_readPos]);
     }
+    // The bytes read ahead and not yet taken, read ahead anew when none are left; empty at
+    // the end of the file. Skip takes count of them (at most as many as were given).
+    std::string_view Buffered() {
+        if (m_readPos == m_readEnd && !Refill()) {
+            return {};
+        }
+        return std::string_view(m_buffer).substr(m_readPos, m_readEnd - m_readPos);
+    }
+    void Skip(std::size_t count) { m_readPos += count; }
     // Up to count bytes; fewer only at the end of the file.
     std::size_t Read(char* data, std::size_t count);
     // False once a write has failed; later writes are dropped.

@@ -13,6 +13,12 @@ ISettingsStore* GetSettingsStore() {
     return g_store;
 }
 
+void RecheckSettings() {
+    if (g_store != nullptr) {
+        g_store->RecheckOutsideChanges();
+    }
+}
+
 int GetProfileInt(const std::string& section, const std::string& key, int defaultValue) {
     if (g_store == nullptr) {
         return defaultValue;

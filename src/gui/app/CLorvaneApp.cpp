@@ -13,6 +13,7 @@
 #include "core/platform/Prompts.h"
 #include "core/platform/Settings.h"
 #include "core/platform/StatusDisplay.h"
+#include "core/review/CDdsSolver.h"
 #include "gui/app/CAboutDialog.h"
 #include "gui/app/CGuiDocument.h"
 #include "gui/app/CLorvaneChildFrame.h"
@@ -22,12 +23,13 @@
 #include "gui/app/CQtPrompts.h"
 #include "gui/app/CQtStatusDisplay.h"
 #include "gui/app/CommandTable.h"
-#include "gui/app/TextPrinting.h"
 #include "gui/app/WindowPlacement.h"
 #include "gui/bidding/CQtBiddingListSheet.h"
 #include "gui/bidding/SessionCommands.h"
 #include "gui/common/AppStrings.h"
+#include "gui/common/CAnalysisService.h"
 #include "gui/common/QtText.h"
+#include "gui/common/TextPrinting.h"
 #include "gui/defence/CAutomaticDefensiveActionPS.h"
 #include "gui/table/CBiddingDialogLauncher.h"
 #include "platform/QtPlatform.h"
@@ -46,6 +48,7 @@ CLorvaneApp::~CLorvaneApp() {
         SetStatusDisplay(nullptr);
     }
     m_mainFrame.reset();
+    m_analysis.reset();  // waits for the solver's batch in progress
     if (m_biddingListSheet != nullptr && GetBiddingListSheet() == m_biddingListSheet.get()) {
         SetBiddingListSheet(nullptr);
     }
@@ -72,6 +75,8 @@ bool CLorvaneApp::InitInstance(const QStringList& arguments) {
     m_biddingListSheet = std::make_unique<CQtBiddingListSheet>();
     SetBiddingListSheet(m_biddingListSheet.get());
     InstallBiddingDialogLauncher();  // a deal's Open shows the bidding table
+    m_analysis = std::make_unique<CAnalysisService>(std::make_unique<CDdsSolver>());
+    CAnalysisService::Install(m_analysis.get());
     {
         // The general options are in force before any window is drawn.
         COptionsPS options;

@@ -64,6 +64,7 @@ private:
 
     std::unique_ptr<CQtPrompts> m_prompts;
     std::unique_ptr<CQtBiddingListSheet> m_biddingListSheet;
+    std::unique_ptr<class CAnalysisService> m_analysis;  // the review's solver thread
     std::unique_ptr<CLorvaneMainFrame> m_mainFrame;
     CRecentFileList m_recentFiles;
     QString m_programDirectory;

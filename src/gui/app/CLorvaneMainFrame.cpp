@@ -16,6 +16,7 @@
 #include <QWhatsThis>
 
 #include "core/items/CItemTree.h"
+#include "core/platform/Settings.h"
 #include "gui/app/CGuiDocument.h"
 #include "gui/app/CLorvaneChildFrame.h"
 #include "gui/app/CLorvaneView.h"
@@ -164,7 +165,7 @@ void CLorvaneMainFrame::CreateMenus() {
     m_documentMenus.append(
         AddMenu(QStringLiteral("&Bidding"), QStringLiteral("biddingMenu"),
                 {ID_INSERT_BIDDING_SESSION, ID_IMPORT, ID_EXPORT, 0, ID_SELECT_NORTH,
-                 ID_SELECT_SOUTH, ID_VIEW_ALL, ID_UNHIDE_ALL, 0, ID_OPEN}));
+                 ID_SELECT_SOUTH, ID_VIEW_ALL, ID_UNHIDE_ALL, 0, ID_REVIEW_SESSION, ID_OPEN}));
     AddMenu(QStringLiteral("&Options"), QStringLiteral("optionsMenu"),
             {ID_OPTIONS_BIDDING_SESSION, ID_OPTIONS_GENERAL, ID_OPTIONS_DEFENSIVE_ACTIONS});
     AddMenu(QStringLiteral("&View"), QStringLiteral("viewMenu"),
@@ -233,6 +234,10 @@ void CLorvaneMainFrame::UpdateLockIndicators() {
 bool CLorvaneMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyRelease || event->type() == QEvent::WindowActivate) {
         UpdateLockIndicators();
+    }
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress ||
+        event->type() == QEvent::WindowActivate) {
+        RecheckSettings();  // each user action may follow a change made by another program
     }
     return QMainWindow::eventFilter(watched, event);
 }

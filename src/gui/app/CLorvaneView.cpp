@@ -15,9 +15,10 @@
 #include "gui/app/CQtItemTree.h"
 #include "gui/app/CTreeNode.h"
 #include "gui/app/CommandTable.h"
-#include "gui/app/TextPrinting.h"
 #include "gui/bidding/SessionCommands.h"
 #include "gui/common/QtText.h"
+#include "gui/common/TextPrinting.h"
+#include "gui/review/CSessionReviewDialog.h"
 
 namespace {
 // Hands every label editor it makes to the view, which ends the edit itself.
@@ -168,6 +169,7 @@ bool CLorvaneView::IsViewCommand(unsigned id) {
         case ID_FILE_PRINT_DIRECT:
         case ID_FILE_PRINT_PREVIEW:
         case ID_HELP:
+        case ID_REVIEW_SESSION:
             return true;
         default:
             return IsItemCommand(id);
@@ -211,6 +213,8 @@ bool CLorvaneView::IsCommandEnabled(unsigned id, CTreeItem* selected) {
             return selected != nullptr && selected->CanCopy();
         case ID_HELP:
             return true;
+        case ID_REVIEW_SESSION:
+            return noEdit && CanReviewSession(selected);
         default:
             return selected != nullptr && IsItemCommand(id) && selected->OnCommand(nullptr, id);
     }
@@ -288,6 +292,9 @@ void CLorvaneView::OnCommand(unsigned id) {
         }
         case ID_HELP:
             emit HelpRequested(GetHelpContext());
+            break;
+        case ID_REVIEW_SESSION:
+            ReviewSession(selected, this);
             break;
         default:
             break;

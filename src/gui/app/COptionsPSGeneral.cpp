@@ -8,28 +8,35 @@
 
 COptionsPSGeneral::COptionsPSGeneral(QWidget* parent)
     : CPropertyPage(AppString(IDS_GENERAL_PAGE), IDD_OPTIONS_GENERAL, parent),
-      m_check(new QCheckBox(AppString(IDS_VULNERABILITY_IN_COLOUR), this)) {
+      m_check(new QCheckBox(AppString(IDS_VULNERABILITY_IN_COLOUR), this)),
+      m_reviewCheck(new QCheckBox(AppString(IDS_SHOW_REVIEW), this)) {
     setObjectName(QStringLiteral("generalPage"));
     m_check->setObjectName(QStringLiteral("control%1").arg(IDC_SHOW_VULNERABILITY_IN_COLOUR));
+    m_reviewCheck->setObjectName(QStringLiteral("control%1").arg(IDC_SHOW_REVIEW));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_check);
+    layout->addWidget(m_reviewCheck);
     layout->addStretch();
 }
 
 void COptionsPSGeneral::Load() {
     m_value = LoadVulnerabilityInColour();
+    m_reviewValue = LoadReviewShown();
     UpdateData(false);
 }
 
 void COptionsPSGeneral::Save() {
     SaveVulnerabilityInColour(m_value);
+    SaveReviewShown(m_reviewValue);
 }
 
 bool COptionsPSGeneral::UpdateData(bool saveAndValidate) {
     if (saveAndValidate) {
         m_value = m_check->isChecked() ? 1 : 0;
+        m_reviewValue = m_reviewCheck->isChecked() ? 1 : 0;
     } else {
         m_check->setChecked(m_value != 0);
+        m_reviewCheck->setChecked(m_reviewValue != 0);
     }
     return true;
 }

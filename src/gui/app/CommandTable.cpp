@@ -41,6 +41,10 @@ const CommandInfo kCommands[] = {
     {ID_SELECT_SOUTH, "Select &South", "Bid the deals as South\nSelect South", ""},
     {ID_VIEW_ALL, "View &All", "Look at the deals with all four hands shown\nView All", ""},
     {ID_UNHIDE_ALL, "&Unhide All", "Show every hidden deal to both players again\nUnhide All", ""},
+    {ID_REVIEW_SESSION, "&Review Session...",
+     "List the deals of the selected session with their double-dummy results, par and "
+     "IMPs\nReview Session",
+     ""},
     {ID_OPTIONS_BIDDING_SESSION, "&Bidding Session...",
      "Change the defaults of new bidding sessions\nBidding Session Options", ""},
     {ID_OPTIONS_GENERAL, "&General...", "Change the general options\nGeneral Options", ""},
@@ -79,8 +83,8 @@ const unsigned kToolbar[] = {
 };
 
 const unsigned kDesktopMenu[] = {ID_INSERT_BIDDING_SESSION};
-const unsigned kSessionMenu[] = {ID_SELECT_NORTH, ID_SELECT_SOUTH, ID_VIEW_ALL,  ID_UNHIDE_ALL,
-                                 ID_IMPORT,       ID_EDIT_RENAME,  ID_PROPERTIES};
+const unsigned kSessionMenu[] = {ID_SELECT_NORTH,   ID_SELECT_SOUTH, ID_VIEW_ALL,    ID_UNHIDE_ALL,
+                                 ID_REVIEW_SESSION, ID_IMPORT,       ID_EDIT_RENAME, ID_PROPERTIES};
 const unsigned kDealMenu[] = {ID_OPEN};
 
 QStringList PromptParts(const CommandInfo& info) {

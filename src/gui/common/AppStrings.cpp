@@ -25,6 +25,7 @@ const StringResource kStrings[] = {
     {IDS_INDICATOR_SCROLL, "SCRL"},
     {IDS_GENERAL_PAGE, "General"},
     {IDS_VULNERABILITY_IN_COLOUR, "Show &vulnerability in colour"},
+    {IDS_SHOW_REVIEW, "Show the &review after the auction (tricks, par, score)"},
     {IDS_NO_PRINTER, "No printer is available.\n\nInstall a printer, or print to a PDF file."},
     {IDS_PRINT_PAGE, "Page %1"},
     // %1: every deal file.

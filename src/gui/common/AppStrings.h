@@ -27,6 +27,7 @@ constexpr unsigned IDS_OPEN_FILTER = 62415;
 constexpr unsigned IDS_HELP_MISSING = 62416;
 constexpr unsigned IDS_OPEN_DEAL_FILE = 62417;
 constexpr unsigned IDS_NO_LOG_BOOK = 62418;
+constexpr unsigned IDS_SHOW_REVIEW = 62419;
 
 // The text with that id, from this table or else from the core's string table.
 QString AppString(unsigned id);

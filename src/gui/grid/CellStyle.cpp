@@ -30,7 +30,9 @@ CellLook ResolveCellStyle(unsigned style) {
         {kCellAlignMiddle, Qt::AlignVCenter},
         {kCellAlignBottom, Qt::AlignBottom}};
     static const std::pair<unsigned, QColor> backgrounds[] = {
-        {kCellBackgroundGrey, QColor(170, 170, 170)}, {kCellBackgroundWhite, QColor(Qt::white)}};
+        {kCellBackgroundGrey, QColor(170, 170, 170)},
+        {kCellBackgroundWhite, QColor(Qt::white)},
+        {kCellBackgroundMarked, QColor(255, 226, 120)}};
 
     CellLook look;
     look.font = FirstSet(style, fonts).value_or(CellFont::Default);

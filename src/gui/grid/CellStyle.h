@@ -21,6 +21,7 @@ constexpr unsigned kCellAlignMiddle = 0x0400;
 constexpr unsigned kCellAlignBottom = 0x0800;
 constexpr unsigned kCellBackgroundGrey = 0x1000;
 constexpr unsigned kCellBackgroundWhite = 0x2000;
+constexpr unsigned kCellBackgroundMarked = 0x4000;  // light yellow: the cell to look at
 
 enum class CellFont { Default, Underline, Bold };
 

@@ -58,6 +58,7 @@ std::vector<ControlPlace> MakeLayout() {
         {IDC_SELECT_NORTH, K::Button, 376, 96, 50, 14, IDS_SELECT_NORTH},
         {IDC_SELECT_SOUTH, K::Button, 376, 113, 50, 14, IDS_SELECT_SOUTH},
         {IDC_HELP_BUTTON, K::Button, 376, 261, 50, 14, IDS_HELP_BUTTON},
+        {IDC_REVIEW_PANEL, K::Review, 433, 7, kReviewColumnWidth - 7, 268, 0},
     };
     layout.insert(layout.end(), std::begin(rest), std::end(rest));
     return layout;

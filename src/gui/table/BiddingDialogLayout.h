@@ -15,6 +15,7 @@ enum class ControlKind {
     Comment,        // the comment box
     Button,         // a push button with a caption
     Place,          // invisible: a rectangle that another control takes
+    Review,         // the review after the auction, right of the command buttons
 };
 
 struct ControlPlace {
@@ -26,6 +27,8 @@ struct ControlPlace {
 
 constexpr int kBiddingDialogWidth = 433;
 constexpr int kBiddingDialogHeight = 282;
+// The dialog grows by the review's column when the review is switched on.
+constexpr int kReviewColumnWidth = 160;
 // The bidding box's frame; its 39 buttons are laid out inside it.
 constexpr int kBiddingBoxX = 283, kBiddingBoxY = 7, kBiddingBoxWidth = 81, kBiddingBoxHeight = 118;
 // The navigation buttons: top-left corner of the table, 15 units apart.

@@ -20,6 +20,8 @@
 #include "gui/table/CAuctionGrid.h"
 #include "gui/table/CDialogUnits.h"
 #include "gui/table/CPictureButton.h"
+#include "gui/table/CReviewPanel.h"
+#include "gui/table/CTableReview.h"
 #include "gui/table/CTableText.h"
 #include "gui/table/DialogIds.h"
 #include "gui/table/DialogPictures.h"
@@ -57,8 +59,10 @@ CBiddingDialog::~CBiddingDialog() = default;
 
 void CBiddingDialog::CreateControls() {
     const CDialogUnits units(font());
+    const bool review = IsReviewShown();
     // The dialog may grow; its contents grow with it (resizeEvent).
-    resize(units.ToPixels(kBiddingDialogWidth, kBiddingDialogHeight));
+    resize(units.ToPixels(kBiddingDialogWidth + (review ? kReviewColumnWidth : 0),
+                          kBiddingDialogHeight));
     setMinimumSize(size());
     const auto add = [&](unsigned id, QWidget* control, const ControlPlace& place) {
         control->setGeometry(units.ToPixels(place.x, place.y, place.width, place.height));
@@ -124,6 +128,13 @@ void CBiddingDialog::CreateControls() {
                 add(place.id, marker, place);
                 break;
             }
+            case ControlKind::Review:
+                if (review) {
+                    auto* panel = new CReviewPanel(this);
+                    m_review = new CTableReview(*panel, this);
+                    add(place.id, panel, place);
+                }
+                break;
         }
     }
 
@@ -299,6 +310,9 @@ void CBiddingDialog::RefreshAuction(bool redraw) {
     m_grid->SetAuction(this, deal ? deal->GetAuction() : nullptr);
     if (redraw) {
         m_grid->viewport()->update();
+    }
+    if (m_review != nullptr) {
+        m_review->Update(deal);
     }
 }
 

@@ -15,6 +15,7 @@
 class CAuctionGrid;
 class CBiddingDeal;
 class CBiddingTable;
+class CTableReview;
 class QPlainTextEdit;
 
 // Dialog 187, where North and South bid one deal after another. It draws what the bidding
@@ -73,7 +74,8 @@ private:
     std::map<unsigned, QWidget*> m_controls;  // children of the dialog, by id
     CAuctionGrid* m_grid = nullptr;
     QPlainTextEdit* m_comment = nullptr;
-    std::string m_commentBytes;  // the comment box's text as last set by the table
+    CTableReview* m_review = nullptr;  // null while the review is switched off
+    std::string m_commentBytes;        // the comment box's text as last set by the table
     bool m_started = false;
     std::vector<std::pair<QWidget*, QRect>> m_placesAtDefaultSize;
     QSize m_defaultSize;

@@ -12,6 +12,9 @@ constexpr unsigned IDD_EDIT_COMMENT = 251;
 constexpr unsigned IDOK = 1;
 constexpr unsigned IDCANCEL = 2;
 
+// The review beside the table.
+constexpr unsigned IDC_REVIEW_PANEL = 1300;
+
 // The auction grid's cell menu.
 constexpr unsigned ID_EDIT_NOTE = 1001;
 

@@ -109,6 +109,21 @@ TEST(Deal, HandsFieldRoundTripAndSafeSuitTexts) {
     copy.ReadHands(2, "ignored,,,,");
     copy.ReadHands(1, "A,K");  // a short field empties the rest
     EXPECT_EQ(HandsOf(copy), "W:A.K.. N:... E:... S:...");
+    copy.ReadHands(1, "A,,,,,,,,,,,,,,,2,extra,,");  // fields past the sixteenth are dropped
+    EXPECT_EQ(Written(copy), "0009900A1\r\n0009901A,,,,,,,,,,,,,,,2\r\n0009999\r\n");
+}
+
+TEST(Deal, AppendSuitTextsAppendsEverySuitAtOnce) {
+    CTestDeal deal;
+    SetHands(deal, "W:A.K.. N:... E:..Q. S:...J");
+    CDeal::SuitTexts texts;
+    texts[SEAT_WEST * kSuitCount + SUIT_SPADES] = "K";
+    texts[SEAT_NORTH * kSuitCount + SUIT_HEARTS] = "A,\r\n2";  // as SetSuitText keeps it
+    texts[SEAT_SOUTH * kSuitCount + SUIT_CLUBS] = "T9";
+    deal.AppendSuitTexts(texts);
+    EXPECT_EQ(HandsOf(deal), "W:AK.K.. N:.A2.. E:..Q. S:...JT9");
+    deal.AppendSuitTexts(CDeal::SuitTexts());
+    EXPECT_EQ(HandsOf(deal), "W:AK.K.. N:.A2.. E:..Q. S:...JT9");
 }
 
 TEST(Deal, NameAfterLastChildContinuesTheNumbering) {

@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,39 @@ TEST(WriteLine, SplitsValuesAtEveryLineEnd) {
     for (const auto& c : cases) {
         CRecord probe("p", {c.field});
         EXPECT_EQ(Write(probe), "5000100p\r\n" + c.written + "5000199\r\n") << c.field.value;
+    }
+}
+
+TEST(WriteLine, HeaderPadsLikePrintf) {
+    // Kinds and codes outside the usual widths must come out as "%05i%02i" and "%i," "%i"
+    // always did: the sign first, zeros after it, no truncation.
+    const struct {
+        int kind, code, a, b;
+    } cases[] = {
+        {61809, 1, -1, -1},
+        {7, 0, -1, -1},
+        {123456, 123, 0, 0},
+        {-3, -4, 5, 60},
+        {0, 99, 12, -1},
+        {-12345, 9, 2147483647, 1},
+        {-2147483647 - 1, 5, -1, -1},
+    };
+    for (const auto& c : cases) {
+        CRecord probe("p", {{c.code, "v", c.a, c.b}});
+        probe.SetKind(c.kind);
+        char header[64];
+        int length = std::snprintf(header, sizeof header, "%05i%02i", c.kind, c.code);
+        if (c.a >= 0) {
+            length += std::snprintf(header + length, sizeof header - length, "%i,", c.a);
+            if (c.b >= 0) {
+                std::snprintf(header + length, sizeof header - length, "%i", c.b);
+            }
+        }
+        const std::string written = Write(probe);
+        const std::size_t fieldLine = written.find("\r\n") + 2;
+        EXPECT_EQ(written.substr(fieldLine, written.find("\r\n", fieldLine) - fieldLine),
+                  std::string(header) + "v")
+            << c.kind << " " << c.code;
     }
 }
 

@@ -230,36 +230,48 @@ private slots:
     }
 
     void GeneralOptionsStoreOnlyOnOk_data() {
-        QTest::addColumn<int>("before");  // stored before start-up, -1 for nothing
+        QTest::addColumn<bool>("review");  // the review's box, else the vulnerability's
+        QTest::addColumn<int>("before");   // stored before start-up, -1 for nothing
         QTest::addColumn<bool>("pressOk");
         QTest::addColumn<int>("after");  // stored afterwards, -1 for nothing
         // The sheet's check box is toggled each time.
-        QTest::newRow("nothing stored, clear, OK") << -1 << true << 0;
-        QTest::newRow("nothing stored, clear, Cancel") << -1 << false << -1;
-        QTest::newRow("0 stored, set, OK") << 0 << true << 1;
-        QTest::newRow("0 stored, set, Cancel") << 0 << false << 0;
+        for (const bool review : {false, true}) {
+            const char* name = review ? "review: " : "vulnerability: ";
+            const auto row = [&](const char* what) -> QTestData& {
+                return QTest::newRow(qPrintable(QString::fromLatin1(name) + what)) << review;
+            };
+            row("nothing stored, clear, OK") << -1 << true << 0;
+            row("nothing stored, clear, Cancel") << -1 << false << -1;
+            row("0 stored, set, OK") << 0 << true << 1;
+            row("0 stored, set, Cancel") << 0 << false << 0;
+        }
     }
 
     void GeneralOptionsStoreOnlyOnOk() {
+        QFETCH(bool, review);
         QFETCH(int, before);
         QFETCH(bool, pressOk);
         QFETCH(int, after);
+        const char* key = review ? "ShowReview" : "ShowVulnerabilityInColour";
+        const auto inForce = [review] {
+            return review ? IsReviewShown() : IsVulnerabilityInColour();
+        };
         ShellFixture shell;
         if (before >= 0) {
-            WriteProfileInt("Options", "ShowVulnerabilityInColour", before);
+            WriteProfileInt("Options", key, before);
         }
-        SetVulnerabilityInColour(before == 0 ? 1
-                                             : 0);  // start-up must put the stored value in force
+        // Start-up must put the stored value in force.
+        (review ? SetReviewShown : SetVulnerabilityInColour)(before == 0 ? 1 : 0);
         shell.Start();
-        QCOMPARE(IsVulnerabilityInColour(), before != 0);
+        QCOMPARE(inForce(), before != 0);
         QVERIFY(shell.Drive(ID_OPTIONS_GENERAL, [&](QDialog* sheet) {
-            auto* check = Control<QCheckBox>(sheet, 1228);
+            auto* check = Control<QCheckBox>(sheet, review ? 1229 : 1228);
             QCOMPARE(check->isChecked(), before != 0);
             check->toggle();
             Press(sheet, pressOk ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
         }));
-        QCOMPARE(GetProfileInt("Options", "ShowVulnerabilityInColour", -1), after);
-        QCOMPARE(IsVulnerabilityInColour(), pressOk ? after != 0 : before != 0);
+        QCOMPARE(GetProfileInt("Options", key, -1), after);
+        QCOMPARE(inForce(), pressOk ? after != 0 : before != 0);
     }
 
     void CommandsWithoutADocument() {

@@ -15,8 +15,8 @@
 #include "core/items/ItemIds.h"
 #include "gui/app/CQtItemTree.h"
 #include "gui/app/CommandTable.h"
-#include "gui/app/TextPrinting.h"
 #include "gui/common/CHelpWindow.h"
+#include "gui/common/TextPrinting.h"
 
 namespace {
 // A document with A (no children) and B (a deletable child B1, an undeletable B2) under its
@@ -257,9 +257,10 @@ private slots:
                                      << "none";
         QTest::newRow("beside a label") << "beside"
                                         << "none";
-        QTest::newRow("a session") << "A"
-                                   << "contextMenu154: Select &North-, Select &South-, View &All-, "
-                                      "&Unhide All-, &Import...-, Rena&me, &Properties";
+        QTest::newRow("a session")
+            << "A"
+            << "contextMenu154: Select &North-, Select &South-, View &All-, "
+               "&Unhide All-, &Review Session...-, &Import...-, Rena&me, &Properties";
         QTest::newRow("the Desktop") << "Desktop"
                                      << "contextMenu153: &Insert Bidding Session...";
     }

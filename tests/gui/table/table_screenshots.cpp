@@ -1,22 +1,28 @@
 // Writes pictures of the bidding dialog for the README, on the sample document's first deal
 // with South selected: the start of the deal, the middle of the auction with a note and a
-// comment, and the finished auction. Run under the offscreen platform or xvfb:
+// comment, and the finished auction with its review; then the review of the first session.
+// Run under the offscreen platform or xvfb:
 //   table_screenshots OUTPUT_FOLDER [DOCUMENT]
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 
 #include "CScriptedPrompts.h"
 #include "core/bidding/BiddingIds.h"
 #include "core/bidding/CBiddingDeal.h"
+#include "core/bidding/CBiddingList.h"
 #include "core/deals/Seats.h"
 #include "core/items/CDesktop.h"
 #include "core/items/CLorvaneDoc.h"
 #include "core/platform/CMemorySettingsStore.h"
 #include "core/platform/Prompts.h"
 #include "core/platform/Settings.h"
+#include "core/review/CDdsSolver.h"
 #include "core/table/CBiddingTable.h"
+#include "gui/common/CAnalysisService.h"
+#include "gui/review/CSessionReviewDialog.h"
 #include "gui/table/CBiddingDialog.h"
 #include "gui/table/DialogIds.h"
 
@@ -25,6 +31,16 @@ namespace {
 void Save(QWidget& dialog, const QString& path) {
     QApplication::processEvents();
     dialog.grab().save(path);
+}
+
+// Lets the analysis thread finish what it was given.
+void WaitForAnalysis(CAnalysisService& service, CDeal& deal) {
+    QElapsedTimer waited;
+    waited.start();
+    while (service.Find(deal) == nullptr && waited.elapsed() < 60000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    QApplication::processEvents();
 }
 
 void Press(CBiddingDialog& dialog, std::initializer_list<int> codes) {
@@ -43,6 +59,8 @@ int main(int argc, char* argv[]) {
     SetSettingsStore(&settings);
     CScriptedPrompts prompts;
     SetPrompts(&prompts);
+    CAnalysisService analysis(std::make_unique<CDdsSolver>());
+    CAnalysisService::Install(&analysis);
 
     CLorvaneDoc doc;
     if (!doc.OnOpenDocument(document) || doc.GetDesktop()->GetChildCount() == 0) {
@@ -68,6 +86,16 @@ int main(int argc, char* argv[]) {
     Save(dialog, folder + "/bidding-middle.png");
 
     Press(dialog, {IDC_PASS, IDC_DOUBLE, IDC_PASS});
+    WaitForAnalysis(analysis, *deal);
     Save(dialog, folder + "/bidding-complete.png");
+    dialog.close();
+
+    auto* session = dynamic_cast<CBiddingList*>(doc.GetDesktop()->GetChildAt(0));
+    CSessionReviewDialog review(*session, analysis);
+    review.show();
+    for (int i = 0; i < session->GetChildCount(); ++i) {
+        WaitForAnalysis(analysis, *dynamic_cast<CDeal*>(session->GetChildAt(i)));
+    }
+    Save(review, folder + "/session-review.png");
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "gui/app/TextPrinting.h"
+#include "gui/common/TextPrinting.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
