@@ -9,12 +9,12 @@
 #include <QApplication>
 #include <QTest>
 
+#include "CMemorySettingsStore.h"
 #include "core/bidding/BiddingIds.h"
 #include "core/bidding/CAuction.h"
 #include "core/bidding/CBiddingDeal.h"
 #include "core/bidding/CBiddingList.h"
 #include "core/deals/Seats.h"
-#include "core/platform/CMemorySettingsStore.h"
 #include "core/platform/Settings.h"
 #include "core/table/CBiddingTable.h"
 #include "core/table/TableIds.h"

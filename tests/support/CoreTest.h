@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "CMemorySettingsStore.h"
 #include "CScriptedPrompts.h"
-#include "core/platform/CMemorySettingsStore.h"
 
 // A test with its own settings store, scripted prompts and temporary folder, installed for
 // the test's duration so that nothing reaches the user's settings or the desktop.

@@ -174,8 +174,9 @@ TEST_F(LvtoolBid, LogPressesTheLogBookButtonAndALogBookThatCannotBeReadFails) {
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.out, "");
     EXPECT_TRUE(refused.err.starts_with("lvtool: Cannot read the log-book /")) << refused.err;
-    EXPECT_TRUE(refused.err.ends_with("/Log-book.lv. The deal was not logged; the log-book was "
-                                      "left as it was. Not a regular file.\n"))
+    EXPECT_TRUE(
+        refused.err.ends_with("/Log-book.lv. The deal was not logged; the log-book was "
+                              "left as it was. Not a regular file.\n"))
         << refused.err;
     EXPECT_TRUE(std::filesystem::is_directory(logBook + "/inside"));
 }

@@ -85,6 +85,14 @@ CItem::~CItem() {
 // ---- Serialization ----
 
 bool CItem::Serialize(CArchive& ar, CStatusProgress* progress) {
+    // The archive and the progress live only as long as this load or save, however it ends.
+    struct Forget {
+        CItem& item;
+        ~Forget() {
+            item.m_archive = nullptr;
+            item.m_progress = nullptr;
+        }
+    } forget{*this};
     m_archive = &ar;
     m_progress = progress;
     if (ar.IsStoring()) {

@@ -94,6 +94,7 @@ public:
     void NoteSuffixTaken(const std::string& base, int suffix);
 
 protected:
+    // The archive and progress of the load or save under way; null outside one.
     CArchive* GetArchive() const { return m_archive; }
     CStatusProgress* GetProgress() const { return m_progress; }
 

@@ -14,7 +14,7 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
     auto* icon = new QLabel(this);
     icon->setPixmap(PictureIcon(IDB_DEALS).pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
-    auto* name = new QLabel(AppString(IDS_ABOUT_TEXT), this);
+    auto* name = new QLabel(AppString(IDS_ABOUT_TEXT).arg(QStringLiteral(LORVANE_VERSION)), this);
     name->setObjectName(QStringLiteral("aboutText"));
     name->setTextFormat(Qt::PlainText);
     QFont bold = name->font();

@@ -14,7 +14,7 @@ const StringResource kStrings[] = {
     {IDS_DOCUMENT_FILTER, "Lorvane Files (*.lv)|*.lv||"},
     {IDS_DOCUMENT_EXTENSION, "lv"},
     {IDS_ABOUT_CAPTION, "About Lorvane"},
-    {IDS_ABOUT_TEXT, "Lorvane\nVersion 1.2.0"},
+    {IDS_ABOUT_TEXT, "Lorvane\nVersion %1"},  // %1: the version
     {IDS_ABOUT_LINES,
      "Bidding practice for one North-South partnership.\n"
      "East and West call from the instructions in the deal files.\n\n"

@@ -227,9 +227,8 @@ TEST_F(DealListFiles, AFailedExportSaysSoAndKeepsTheOldFile) {
     CBiddingList list;
     ImportSeed1(list);
     EXPECT_FALSE(list.ExportToFile(TempPath("no/such/folder/x.pbn"), "pbn"));
-    EXPECT_EQ(LastMessage(),
-              "Cannot create " + TempPath("no/such/folder/x.pbn") +
-                  ".\n\nNo deals were exported.\n\nNo such file or directory.");
+    EXPECT_EQ(LastMessage(), "Cannot create " + TempPath("no/such/folder/x.pbn") +
+                                 ".\n\nNo deals were exported.\n\nNo such file or directory.");
     // A folder in the way cannot be replaced and stays as it was, with no temporary file left.
     std::filesystem::create_directory(TempPath("taken.pbn"));
     WriteFileBytes(TempPath("taken.pbn/inside"), "kept");

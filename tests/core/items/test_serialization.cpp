@@ -46,6 +46,7 @@ public:
             fields.push_back({code, line});
         }
     }
+    bool HoldsArchive() const { return GetArchive() != nullptr || GetProgress() != nullptr; }
     std::vector<Field> fields;
 };
 
@@ -244,4 +245,20 @@ TEST(DocumentFormat, ProgressCountsItemsWrittenAndFollowsLinesRead) {
     EXPECT_EQ(display.percents.front(), 0);
     EXPECT_EQ(display.percents.back(), 100);
     EXPECT_GT(display.percents.size(), 4u);
+}
+
+TEST(ItemSerialization, ArchiveAndProgressAreForgottenAfterTheLoadOrSave) {
+    CRecordingStatusDisplay display;
+    CStatusProgress progress(&display, "", 100, 0);
+    CRoot written;
+    (new CRecord("Child", {{1, "x"}}))->AppendTo(&written, true);
+    const std::string bytes = Write(written, &progress);
+    EXPECT_FALSE(written.HoldsArchive());
+    EXPECT_FALSE(ChildAt(written, 0).HoldsArchive());
+
+    CRoot read;
+    ASSERT_TRUE(Read(read, bytes, &progress));
+    ASSERT_EQ(read.GetChildCount(), 1);
+    EXPECT_FALSE(read.HoldsArchive());
+    EXPECT_FALSE(ChildAt(read, 0).HoldsArchive());
 }

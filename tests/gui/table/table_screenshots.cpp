@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 
+#include "CMemorySettingsStore.h"
 #include "CScriptedPrompts.h"
 #include "core/bidding/BiddingIds.h"
 #include "core/bidding/CBiddingDeal.h"
@@ -16,7 +17,6 @@
 #include "core/deals/Seats.h"
 #include "core/items/CDesktop.h"
 #include "core/items/CLorvaneDoc.h"
-#include "core/platform/CMemorySettingsStore.h"
 #include "core/platform/Prompts.h"
 #include "core/platform/Settings.h"
 #include "core/review/CDdsSolver.h"

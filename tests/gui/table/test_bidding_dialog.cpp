@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QWindow>
 
+#include "CMemorySettingsStore.h"
 #include "CRecordingStatusDisplay.h"
 #include "CScriptedPrompts.h"
 #include "TableHelpers.h"
@@ -21,7 +22,6 @@
 #include "core/bidding/CCall.h"
 #include "core/items/CDesktop.h"
 #include "core/items/CLorvaneDoc.h"
-#include "core/platform/CMemorySettingsStore.h"
 #include "core/platform/DataFolder.h"
 #include "core/platform/GeneralOptions.h"
 #include "core/platform/Prompts.h"

@@ -8,12 +8,12 @@
 #include <QTableView>
 #include <QTest>
 
+#include "CMemorySettingsStore.h"
 #include "CScriptedPrompts.h"
 #include "HeldSolver.h"
 #include "TableHelpers.h"
 #include "core/bidding/BiddingIds.h"
 #include "core/bidding/CAuction.h"
-#include "core/platform/CMemorySettingsStore.h"
 #include "core/platform/GeneralOptions.h"
 #include "core/platform/Prompts.h"
 #include "core/platform/Settings.h"

@@ -1,4 +1,4 @@
-#include "core/platform/CMemorySettingsStore.h"
+#include "CMemorySettingsStore.h"
 
 #include "core/platform/Decimal.h"
 

@@ -6,8 +6,8 @@
 
 #include "core/platform/Settings.h"
 
-// A settings store that lives in memory: for tests and for runs that must not touch the
-// user's settings. Integers and strings share one value per key, as in an INI file.
+// A settings store that lives in memory, so that no test touches the user's settings.
+// Integers and strings share one value per key, as in an INI file.
 class CMemorySettingsStore : public ISettingsStore {
 public:
     std::optional<int> ReadInt(const std::string& section, const std::string& key) const override;
