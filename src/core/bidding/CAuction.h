@@ -26,7 +26,6 @@ public:
     void EnableBidsAbove(const CCall& reference, IControlEnabler* dialog);
     // With recompute, UpdateLegalCalls first.
     bool IsComplete(bool recompute);
-    bool IsNoBidYet() const { return m_noBidYet; }
     // The flag of a call after the last UpdateLegalCalls; false for a code that is no call.
     bool IsCallEnabled(int code) const;
     // The seat whose entry comes next: the number of entries modulo 4.
@@ -56,7 +55,6 @@ public:
 
 private:
     void SetCallEnabled(int code, bool enabled);
-    bool IsLegalReply(int code);
 
     bool m_noBidYet = false;
     bool m_complete = false;

@@ -346,12 +346,6 @@ bool CBiddingDeal::ReadBridgeDaDeal(CTextLineReader& north, CTextLineReader& sou
         [this](int seat, const std::string& line) { TakeBridgeDaComment(seat, line); });
 }
 
-bool CBiddingDeal::ReadBridgeDaHand(CTextLineReader& file, int seat) {
-    return BridgeDa::ReadHand(file, seat, *this, [this](int fileSeat, const std::string& line) {
-        TakeBridgeDaComment(fileSeat, line);
-    });
-}
-
 void CBiddingDeal::TakeBridgeDaComment(int seat, const std::string& line) {
     if (seat == SEAT_NORTH || seat == SEAT_SOUTH) {
         SetSeatText(GetSeatText(seat).empty() ? seat : seat - 1, line, false);

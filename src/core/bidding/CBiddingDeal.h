@@ -71,7 +71,6 @@ public:
     // no more deals.
     bool ReadBridgeDaDeal(CTextLineReader& north, CTextLineReader& south, CTextLineReader* east,
                           CTextLineReader* west, bool withEastWest);
-    bool ReadBridgeDaHand(CTextLineReader& file, int seat);
     // The dialogs list the session's default file type first.
     std::string GetImportFilter() override;
     // The event and, from the place the PBN-info default names, the four seat texts.

@@ -369,23 +369,6 @@ void CItem::InsertInto(CItem* parent, int index, bool link) {
     }
 }
 
-void CItem::ReplaceAt(CItem* parent, int index) {
-    CItem* old = parent->GetChildAt(index);
-    if (old == nullptr) {
-        AppendTo(parent, true);
-        return;
-    }
-    CItem* next = old->m_nextSibling;
-    old->Detach();
-    if (next != nullptr) {
-        parent->LinkBefore(this, next);
-        SetParent(parent);
-        SetPosition(POSITION(this));
-    } else {
-        AppendTo(parent, true);
-    }
-}
-
 void CItem::Detach() {
     if (m_listOwner != nullptr) {
         m_listOwner->Unlink(this);
@@ -400,19 +383,6 @@ void CItem::MoveTo(CItem* parent, int index) {
         AppendTo(parent, true);
     } else {
         InsertInto(parent, index, true);
-    }
-}
-
-void CItem::RemoveAllChildren(bool destroy) {
-    while (m_firstChild != nullptr) {
-        CItem* child = m_firstChild;
-        Unlink(child);
-        if (destroy) {
-            delete child;
-        } else {
-            child->SetParent(nullptr);
-            child->SetPosition(POSITION());
-        }
     }
 }
 

@@ -59,10 +59,8 @@ public:
     virtual void OnChildChanged();
     virtual void AppendTo(CItem* parent, bool link);
     virtual void InsertInto(CItem* parent, int index, bool link);
-    virtual void ReplaceAt(CItem* parent, int index);
     virtual void Detach();
     virtual void MoveTo(CItem* parent, int index);
-    virtual void RemoveAllChildren(bool destroy);
     virtual void GetHeadChildPosition(POSITION& pos) const;
     virtual void GetTailChildPosition(POSITION& pos) const;
     virtual CItem* GetNextChild(POSITION& pos) const;

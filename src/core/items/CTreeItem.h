@@ -59,15 +59,11 @@ public:
     bool CanRename() const { return m_canRename; }
     bool CanClearAll() const { return m_canClearAll; }
     bool CanDrag() const { return m_canDrag; }
-    void SetShowingChildren(bool showing) { m_showingChildren = showing; }
     void SetCanRename(bool can) { m_canRename = can; }
     void SetCanCopy(bool can) { m_canCopy = can; }
-    void SetCanCut(bool can) { m_canCut = can; }
-    void SetCanPaste(bool can) { m_canPaste = can; }
     void SetCanDelete(bool can) { m_canDelete = can; }
     void SetCanClearAll(bool can) { m_canClearAll = can; }
     void SetCanDrag(bool can) { m_canDrag = can; }
-    unsigned GetContextMenu() const { return m_contextMenu; }
 
 private:
     void MakeNameUnique(CTreeItem* parent);

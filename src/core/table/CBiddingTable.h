@@ -90,7 +90,6 @@ public:
     std::string GetTitle() const;
     std::string GetCompassText(unsigned controlId) const;
     bool IsControlEnabled(unsigned controlId) const;
-    unsigned GetFocus() const { return m_focus; }
     bool IsEnded() const { return m_ended; }
 
 private:

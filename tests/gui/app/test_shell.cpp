@@ -29,6 +29,16 @@ class ShellTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void AboutShowsTheProjectsVersion() {
+        ShellFixture shell;
+        shell.Start();
+        QString text;
+        QVERIFY(shell.Drive(ID_APP_ABOUT, [&](QDialog* about) {
+            text = about->findChild<QLabel*>(QStringLiteral("aboutText"))->text();
+        }));
+        QCOMPARE(text, QStringLiteral("Lorvane\nVersion " LORVANE_VERSION));
+    }
+
     void StartsWithTheNamedFiles() {
         ShellFixture shell;
         const QString first = shell.WriteDocument("one.lv", kEmptyDocument);
