@@ -1,5 +1,7 @@
 #include "core/deals/CNumberedItem.h"
 
+#include <string_view>
+
 #include "core/platform/Decimal.h"
 
 CNumberedItem::CNumberedItem(unsigned defaultNameId, int kind, unsigned image,
@@ -9,13 +11,24 @@ CNumberedItem::CNumberedItem(unsigned defaultNameId, int kind, unsigned image,
     SetSortKey(GetSortKey());
 }
 
+namespace {
+// Where the first digit of the name is; its size when it has none.
+std::size_t FirstDigit(std::string_view name) {
+    std::size_t at = 0;
+    while (at < name.size() && (name[at] < '0' || name[at] > '9')) {
+        ++at;
+    }
+    return at;
+}
+}  // namespace
+
 std::string CNumberedItem::NamePrefixOf(const std::string& name) {
-    return name.substr(0, name.find_first_of("0123456789"));
+    return name.substr(0, FirstDigit(name));
 }
 
 int CNumberedItem::NumberOf(const std::string& name) {
-    const std::size_t digits = name.find_first_of("0123456789");
-    return digits == std::string::npos ? 0 : DecimalValue(std::string_view(name).substr(digits));
+    const std::size_t digits = FirstDigit(name);
+    return digits == name.size() ? 0 : DecimalValue(std::string_view(name).substr(digits));
 }
 
 std::string CNumberedItem::GetNamePrefix() {
@@ -29,8 +42,8 @@ int CNumberedItem::GetNumber() {
 
 long CNumberedItem::GetSortKey() const {
     const std::string name = GetName();
-    const std::string prefix = NamePrefixOf(name);
-    const long firstCode = prefix.empty() ? 0 : static_cast<unsigned char>(prefix[0]);
+    // The first letter of the prefix, none when the name starts with its number.
+    const long firstCode = FirstDigit(name) == 0 ? 0 : static_cast<unsigned char>(name[0]);
     return NumberOf(name) + ('Z' - firstCode) * 10000L;
 }
 

@@ -4,6 +4,18 @@
 
 #include "core/platform/CFile.h"
 
+namespace {
+// How many bytes come before the first CR or LF (all of them when there is none). A plain
+// loop: find_first_of looks up the two ends byte by byte.
+std::size_t LineLength(std::string_view bytes) {
+    std::size_t length = 0;
+    while (length < bytes.size() && bytes[length] != '\n' && bytes[length] != '\r') {
+        ++length;
+    }
+    return length;
+}
+}  // namespace
+
 bool CArchive::ReadString(std::string& line) {
     line.clear();
     std::string_view bytes = m_file.Buffered();
@@ -13,8 +25,8 @@ bool CArchive::ReadString(std::string& line) {
     ++m_lineCount;
     // The line is taken from the file's buffer a stretch at a time, not byte by byte.
     for (;;) {
-        const std::size_t end = bytes.find_first_of("\r\n");
-        const std::size_t length = std::min(end, bytes.size());
+        const std::size_t length = LineLength(bytes);
+        const std::size_t end = length < bytes.size() ? length : std::string_view::npos;
         line.append(bytes.data(), std::min(length, kMaxLineLength - line.size()));
         if (end != std::string_view::npos) {
             m_file.Skip(end + 1);

@@ -279,11 +279,15 @@ int CTreeItem::CompareChildren(const CTreeItem& a, const CTreeItem& b, const CIt
     if (!parent.IsSortingChildren()) {
         return 0;
     }
-    if (a.GetSortKey() != b.GetSortKey()) {
-        return a.GetSortKey() < b.GetSortKey() ? -1 : 1;
+    const long keyA = a.GetSortKey();
+    const long keyB = b.GetSortKey();
+    if (keyA != keyB) {
+        return keyA < keyB ? -1 : 1;
     }
-    if (a.GetSortKey2() != b.GetSortKey2()) {
-        return a.GetSortKey2() < b.GetSortKey2() ? -1 : 1;
+    const long key2A = a.GetSortKey2();
+    const long key2B = b.GetSortKey2();
+    if (key2A != key2B) {
+        return key2A < key2B ? -1 : 1;
     }
     const int byName = a.GetName().compare(b.GetName());
     return byName < 0 ? -1 : (byName > 0 ? 1 : 0);

@@ -104,7 +104,15 @@ void CQtItemTree::SortChildren(CTreeItem* item) {
     if (node == nullptr || !item->IsSortingChildren() || node->childCount() < 2) {
         return;
     }
-    node->sortChildren(0, Qt::AscendingOrder);
+    // The sort is stable, so children already in order stay as they are: one look along them
+    // spares the sort of a large session, whose deals mostly come in board order.
+    bool ordered = true;
+    for (int i = 1; ordered && i < node->childCount(); ++i) {
+        ordered = !(*node->child(i) < *node->child(i - 1));
+    }
+    if (!ordered) {
+        node->sortChildren(0, Qt::AscendingOrder);
+    }
 }
 
 void CQtItemTree::AddBitmap(unsigned bitmapId) {
