@@ -11,8 +11,17 @@ int RunBid(const CommandArguments& args);
 int RunImport(const CommandArguments& args);
 int RunExport(const CommandArguments& args);
 int RunConvert(const CommandArguments& args);
+int RunReview(const CommandArguments& args);
 
-// The deal-file part of lvtool text: whether the name is a deal file's (by its extension),
-// and that file imported into a new session, whose text is printed.
+class CToolDocument;
+
+// Whether the name is a deal file's (by its extension).
 bool IsDealFileName(const std::string& path);
-int PrintDealFileText(const std::string& path);
+// A new document with the deal file imported into one new session: 0, or the exit code
+// after a message.
+int ImportDealFile(const std::string& path, CToolDocument& document);
+// FILE as lvtool text and review read it: a document, or a deal file imported into a new
+// document. 0, or the exit code after a message.
+int OpenDocumentOrDealFile(const std::string& path, CToolDocument& document);
+// Bytes to standard output; false after a message when they cannot be written.
+bool PrintBytes(const std::string& bytes);

@@ -8,6 +8,7 @@
 #include "CToolPrompts.h"
 #include "Commands.h"
 #include "ToolDocument.h"
+#include "ToolOptions.h"
 #include "core/bidding/BiddingIds.h"
 #include "core/bidding/CBiddingList.h"
 #include "core/deals/DealFileFormats.h"
@@ -63,33 +64,6 @@ private:
     ISettingsStore* m_base;
     std::map<std::string, int> m_overrides;
 };
-
-struct Options {
-    std::vector<std::string> files;
-    std::map<std::string, std::string> values;  // "--session" -> NAME
-};
-
-// The arguments as files and "--name VALUE" options; false for an option not allowed or
-// without its value.
-bool ParseOptions(const CommandArguments& args, const std::vector<std::string>& allowed,
-                  Options& options) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg.size() > 1 && arg[0] == '-') {
-            bool known = false;
-            for (const std::string& name : allowed) {
-                known = known || name == arg;
-            }
-            if (!known || i + 1 == args.size()) {
-                return false;
-            }
-            options.values[arg] = args[++i];
-        } else {
-            options.files.push_back(arg);
-        }
-    }
-    return true;
-}
 
 bool IsReadable(const std::string& path) {
     return FindDealFileFormat(FileExtensionOf(path)) != nullptr;
@@ -178,10 +152,6 @@ int ImportAsNewSession(CToolDocument& document, std::string path, const Options&
     return 0;
 }
 
-CBiddingList* FindSession(CDesktop& desktop, const std::string& name) {
-    return dynamic_cast<CBiddingList*>(desktop.FindChild(name));
-}
-
 CBiddingList* FirstSession(CDesktop& desktop) {
     POSITION pos;
     desktop.GetHeadChildPosition(pos);
@@ -193,8 +163,8 @@ CBiddingList* FirstSession(CDesktop& desktop) {
     return nullptr;
 }
 
-bool Export(CBiddingList& session, const std::string& path) {
-    return session.ExportToFile(path, FileExtensionOf(path));
+bool Export(CBiddingList& session, const std::string& path, const DealExportOptions& options = {}) {
+    return session.ExportToFile(path, FileExtensionOf(path), options);
 }
 }  // namespace
 
@@ -202,22 +172,11 @@ bool IsDealFileName(const std::string& path) {
     return IsReadable(path);
 }
 
-int PrintDealFileText(const std::string& path) {
+int ImportDealFile(const std::string& path, CToolDocument& document) {
     CRunSettingsStore settings;
-    CToolDocument document;
     document.New();
     CBiddingList* session = nullptr;
-    if (const int failed = ImportAsNewSession(document, path, Options(), session)) {
-        return failed;
-    }
-    std::string text;
-    session->GetText(text, true);
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
-        std::fflush(stdout) != 0) {
-        PrintError("cannot write the text");
-        return 1;
-    }
-    return 0;
+    return ImportAsNewSession(document, path, Options(), session);
 }
 
 int RunImport(const CommandArguments& args) {
@@ -276,9 +235,10 @@ int RunImport(const CommandArguments& args) {
 }
 
 int RunExport(const CommandArguments& args) {
-    static const char kUsage[] = "lvtool export DOC.lv OUTFILE [--session NAME]";
+    static const char kUsage[] = "lvtool export DOC.lv OUTFILE [--session NAME] [--with-auctions]";
     Options options;
-    if (!ParseOptions(args, {"--session"}, options) || options.files.size() != 2) {
+    if (!ParseOptions(args, {"--session"}, options, {"--with-auctions"}) ||
+        options.files.size() != 2) {
         PrintError(std::string("usage: ") + kUsage);
         return 1;
     }
@@ -300,7 +260,9 @@ int RunExport(const CommandArguments& args) {
                        : options.files[0] + " has no bidding session");
         return 1;
     }
-    return Export(*session, output) ? 0 : 1;
+    DealExportOptions exportOptions;
+    exportOptions.withAuctions = options.flags.count("--with-auctions") != 0;
+    return Export(*session, output, exportOptions) ? 0 : 1;
 }
 
 int RunConvert(const CommandArguments& args) {

@@ -25,11 +25,7 @@ std::string LowerExtension(const std::string& path) {
 }
 
 // The sessions in document order, each as its bytes are, two of them parted by "\r\n".
-int PrintDocumentText(const std::string& path) {
-    CToolDocument document;
-    if (!document.Open(path)) {
-        return 1;
-    }
+int PrintDocumentText(CToolDocument& document) {
     std::string text;
     POSITION pos;
     document.Desktop().GetHeadChildPosition(pos);
@@ -41,27 +37,38 @@ int PrintDocumentText(const std::string& path) {
         first = false;
         document.Desktop().GetNextChild(pos)->GetText(text, true);
     }
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
-        std::fflush(stdout) != 0) {
-        PrintError("cannot write the text");
-        return 1;
-    }
-    return 0;
+    return PrintBytes(text) ? 0 : 1;
 }
 }  // namespace
+
+bool PrintBytes(const std::string& bytes) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
+        std::fflush(stdout) != 0) {
+        PrintError("cannot write the output");
+        return false;
+    }
+    return true;
+}
+
+int OpenDocumentOrDealFile(const std::string& path, CToolDocument& document) {
+    if (LowerExtension(path) == "lv") {
+        return document.Open(path) ? 0 : 1;
+    }
+    if (IsDealFileName(path)) {
+        return ImportDealFile(path, document);
+    }
+    PrintError(path + ": not a Lorvane document (*.lv)");
+    return 1;
+}
 
 int RunText(const CommandArguments& args) {
     if (args.size() != 1) {
         PrintError("usage: lvtool text FILE");
         return 1;
     }
-    const std::string& path = args[0];
-    if (LowerExtension(path) == "lv") {
-        return PrintDocumentText(path);
+    CToolDocument document;
+    if (const int failed = OpenDocumentOrDealFile(args[0], document)) {
+        return failed;
     }
-    if (IsDealFileName(path)) {
-        return PrintDealFileText(path);
-    }
-    PrintError(path + ": not a Lorvane document (*.lv)");
-    return 1;
+    return PrintDocumentText(document);
 }

@@ -14,8 +14,10 @@ const char kUsage[] =
     "  bid DOC.lv --session NAME --deal NAME [--player north|south] [--save] [CALL ...]\n"
     "  import DEALFILE -o DOC.lv [--session NAME] [--north NAME] [--south NAME]\n"
     "                            [--pbn-info line|brace|tag]\n"
-    "  export DOC.lv OUTFILE [--session NAME]\n"
-    "  convert INFILE OUTFILE\n";
+    "  export DOC.lv OUTFILE [--session NAME] [--with-auctions]\n"
+    "  convert INFILE OUTFILE\n"
+    "  review FILE [--session NAME] [--deal NAME] [--format text|json]\n"
+    "                            double-dummy tricks, par and the score of each auction\n";
 
 struct Command {
     const char* name;
@@ -24,7 +26,7 @@ struct Command {
 
 const Command kCommands[] = {
     {"text", RunText},     {"bid", RunBid},         {"import", RunImport},
-    {"export", RunExport}, {"convert", RunConvert},
+    {"export", RunExport}, {"convert", RunConvert}, {"review", RunReview},
 };
 }  // namespace
 

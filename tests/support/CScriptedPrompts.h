@@ -49,16 +49,25 @@ public:
     void QueueCancel() { m_answers.push_back(MessageAnswer::Cancel); }
     // An empty name cancels the dialog.
     void QueueFileName(const std::string& path) { m_fileNames.push_back(path); }
+    // The person's choice of the next file dialog's check box; without one it stays.
+    void QueueOption(bool checked) { m_options.push_back(checked); }
     void SetClipboardWorks(bool works) { m_clipboardWorks = works; }
 
     const std::vector<Message>& Messages() const { return m_messages; }
     const std::vector<FileChoice>& FileChoices() const { return m_fileChoices; }
+    // For each file dialog: the check box's state as offered, -1 for no check box.
+    const std::vector<int>& OptionsOffered() const { return m_optionsOffered; }
     const std::string& Clipboard() const { return m_clipboard; }
     void ClearMessages() { m_messages.clear(); }
 
 private:
     bool NextFileName(const FileChoice& choice, std::string& path) {
         m_fileChoices.push_back(choice);
+        m_optionsOffered.push_back(choice.option != nullptr ? int{*choice.option} : -1);
+        if (choice.option != nullptr && !m_options.empty()) {
+            *choice.option = m_options.front();
+            m_options.pop_front();
+        }
         if (m_fileNames.empty()) {
             return false;
         }
@@ -72,6 +81,8 @@ private:
     std::vector<FileChoice> m_fileChoices;
     std::deque<MessageAnswer> m_answers;
     std::deque<std::string> m_fileNames;
+    std::deque<bool> m_options;
+    std::vector<int> m_optionsOffered;
     std::string m_clipboard;
     bool m_clipboardWorks = true;
 };

@@ -1,5 +1,7 @@
 #include "core/bidding/CBiddingDeal.h"
 
+#include <map>
+
 #include "core/bidding/BiddingDialogLauncher.h"
 #include "core/bidding/BiddingIds.h"
 #include "core/bidding/BiddingStrings.h"
@@ -7,6 +9,8 @@
 #include "core/bidding/CBiddingList.h"
 #include "core/bidding/CCall.h"
 #include "core/bidding/CLogBook.h"
+#include "core/bidding/CReferenceAuction.h"
+#include "core/bidding/Contract.h"
 #include "core/bidding/MultiLineValues.h"
 #include "core/deals/BridgeDaFiles.h"
 #include "core/deals/CPbnGame.h"
@@ -24,9 +28,28 @@ constexpr int kSeatTextCode = 3;
 constexpr int kOldSeatTextCode = 4;  // read like 3, never written
 constexpr int kHiddenCode = 5;
 constexpr int kPeekedCode = 6;
+// The reference auction, the last lines of a deal's record; a record without one has neither.
+constexpr int kReferenceAuctionCode = 40;
+constexpr int kReferenceNoteCode = 41;  // a = the index of the call
 
 // The order in which the clipboard text shows the hands.
 constexpr int kTextSeatOrder[] = {SEAT_NORTH, SEAT_SOUTH, SEAT_WEST, SEAT_EAST};
+
+// A call as PBN writes it: "Pass", "X", "XX", "1C" ... "7NT".
+std::string PbnCallText(int code) {
+    switch (code) {
+        case IDC_PASS:
+            return "Pass";
+        case IDC_DOUBLE:
+            return "X";
+        case IDC_REDOUBLE:
+            return "XX";
+        default: {
+            std::string text = CCall::GetCallText(code);
+            return CCall::GetStrainOf(code) == STRAIN_NOTRUMP ? text + "T" : text;
+        }
+    }
+}
 
 // A seat index at the start of a field line's text, taken off it; -1 when it is none.
 int TakeSeat(CItem& item, std::string& rest) {
@@ -103,6 +126,7 @@ void CBiddingDeal::ResetDeal() {
     }
     m_peeked.fill(0);
     m_hidden.fill(0);
+    m_reference.reset();
 }
 
 void CBiddingDeal::GetDisplayData(BiddingDisplayData& data, int view) const {
@@ -173,6 +197,12 @@ void CBiddingDeal::WriteFields() {
         WriteLine(kPeekedCode, static_cast<long>(m_peeked[seat]), seat);
     }
     m_auction->Serialize(*GetArchive(), GetProgress());
+    if (m_reference) {
+        WriteLine(kReferenceAuctionCode, m_reference->GetFieldText());
+        for (const CReferenceAuction::Note& note : m_reference->GetNotes()) {
+            WriteLine(kReferenceNoteCode, note.text, note.callIndex);
+        }
+    }
 }
 
 void CBiddingDeal::ReadField(long kind, int code, const std::string& text) {
@@ -201,6 +231,16 @@ void CBiddingDeal::ReadField(long kind, int code, const std::string& text) {
             const int seat = TakeSeat(*this, rest);
             if (seat >= 0) {
                 (code == kHiddenCode ? m_hidden : m_peeked)[seat] = DecimalValue(rest);
+            }
+            break;
+        }
+        case kReferenceAuctionCode:
+            m_reference = CReferenceAuction::FromFieldText(text);
+            break;
+        case kReferenceNoteCode: {
+            const std::string index = NextToken(rest);
+            if (m_reference && IsDecimalNumber(index)) {
+                m_reference->AddNote(DecimalValue(index), rest);
             }
             break;
         }
@@ -362,15 +402,54 @@ std::string CBiddingDeal::GetImportFilter() {
     return DealFilesFilter(defaults.GetDefaultExtension());
 }
 
+bool CBiddingDeal::GetPbnAuction(Pbn::Auction& auction) {
+    auction = Pbn::Auction();
+    std::vector<int> codes;
+    for (int index = 0; index < m_auction->GetCallCount(); ++index) {
+        const CCall* call = m_auction->GetCall(index);
+        codes.push_back(call->GetCode());
+        if (call->GetCode() == IDC_PLACEHOLDER) {
+            continue;
+        }
+        if (auction.calls.empty()) {
+            auction.firstSeat = index % kSeatCount;
+        }
+        auction.calls.push_back(PbnCallText(call->GetCode()));
+        auction.notes.push_back(call->GetNote());
+    }
+    const Contract contract = FinalContract(codes, SEAT_WEST);
+    auction.complete = contract.kind != ContractKind::Incomplete;
+    if (contract.IsBid()) {
+        auction.declarer = std::string(1, SeatLetter(contract.declarer));
+        auction.contract = PbnCallText(CCall::MakeCallCode(contract.level, contract.strain)) +
+                           std::string(static_cast<std::size_t>(contract.doubling), 'X');
+    } else if (contract.kind == ContractKind::PassedOut) {
+        auction.contract = "Pass";
+    }
+    return !auction.calls.empty();
+}
+
 void CBiddingDeal::TakePbnGame(CPbnGame* game) {
     static const char* const kSeatTags[kSeatCount] = {"West", "North", "East", "South"};
     const int pbnInfo = CBiddingList::DefaultPbnInfo();
+    const CPbnLine* auction = nullptr;
+    std::map<std::string, std::string> notes;  // by number
     POSITION pos;
     game->GetHeadChildPosition(pos);
     while (pos) {
         const CPbnLine* line = game->GetLine(pos);
         if (line->GetTagName() == "Event" && !line->GetTagValue().empty()) {
             SetEvent(line->GetTagValue());
+        }
+        if (line->GetTagName() == "Auction") {
+            auction = line;
+        } else if (line->GetTagName() == "Note") {
+            // "N:text"; the first note of a number counts.
+            const std::string& value = line->GetTagValue();
+            const std::size_t colon = value.find(':');
+            if (colon != std::string::npos) {
+                notes.emplace(value.substr(0, colon), value.substr(colon + 1));
+            }
         }
         for (int seat = 0; seat < kSeatCount; ++seat) {
             if (line->GetTagName() != kSeatTags[seat]) {
@@ -390,5 +469,9 @@ void CBiddingDeal::TakePbnGame(CPbnGame* game) {
                     break;
             }
         }
+    }
+    if (auction != nullptr) {
+        m_reference =
+            CReferenceAuction::FromPbn(auction->GetTagValue(), auction->GetSection(), notes);
     }
 }

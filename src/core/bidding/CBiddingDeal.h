@@ -2,8 +2,10 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "core/bidding/CReferenceAuction.h"
 #include "core/deals/CDeal.h"
 
 class CAuction;
@@ -32,6 +34,13 @@ public:
     ~CBiddingDeal() override;
 
     CAuction* GetAuction() const { return m_auction.get(); }
+    // The auction the deal file carried for the deal; null when it carried none.
+    const CReferenceAuction* GetReferenceAuction() const {
+        return m_reference ? &*m_reference : nullptr;
+    }
+    void SetReferenceAuction(std::optional<CReferenceAuction> reference) {
+        m_reference = std::move(reference);
+    }
     // The session the deal stands in; null outside one.
     CBiddingList* GetSession() const;
 
@@ -73,8 +82,11 @@ public:
                           CTextLineReader* west, bool withEastWest);
     // The dialogs list the session's default file type first.
     std::string GetImportFilter() override;
-    // The event and, from the place the PBN-info default names, the four seat texts.
+    // The event, from the place the PBN-info default names the four seat texts, and the
+    // reference auction of an [Auction] section.
     void TakePbnGame(CPbnGame* game) override;
+    // The pair's auction so far, with its notes; false before the first call.
+    bool GetPbnAuction(Pbn::Auction& auction) override;
 
     void WriteFields() override;
     void ReadField(long kind, int code, const std::string& text) override;
@@ -94,5 +106,6 @@ private:
     std::array<int, kSeatCount> m_hidden{};
     std::array<int, kSeatCount> m_peeked{};
     std::unique_ptr<CAuction> m_auction;
+    std::optional<CReferenceAuction> m_reference;
     int m_startPlayer = -1;
 };

@@ -139,7 +139,7 @@ public:
     }
     bool ReadDeal(CFile&, CDeal&) const override { return false; }
     bool CanWrite() const override { return false; }
-    void WriteDeal(CFile&, CDeal&, bool, int) const override {}
+    void WriteDeal(CFile&, CDeal&, bool, int, const DealExportOptions&) const override {}
 };
 }  // namespace
 

@@ -4,6 +4,7 @@
 
 #include "core/deals/CPbnGame.h"
 #include "core/deals/DealFileFormats.h"
+#include "core/deals/DealsStrings.h"
 #include "core/deals/IDealFileFormat.h"
 #include "core/deals/PbnFiles.h"
 #include "core/platform/Prompts.h"
@@ -244,10 +245,14 @@ bool CDeal::BrowseImportFile(std::string& path) {
     return ChooseImportFile(path, ext);
 }
 
-bool CDeal::ChooseExportFile(std::string& path, std::string& ext) {
+bool CDeal::ChooseExportFile(std::string& path, std::string& ext, DealExportOptions* options) {
     FileChoice choice;
     choice.defaultExtension = "dup";
     choice.confirmOverwrite = true;
+    if (options != nullptr) {
+        choice.optionText = LoadString(IDS_EXPORT_WITH_AUCTIONS);
+        choice.option = &options->withAuctions;
+    }
     std::string chosen;
     if (!::ChooseSaveFile(choice, chosen)) {
         return false;
@@ -270,7 +275,8 @@ bool CDeal::ReadFromFile(CFile& file, const std::string& ext) {
     return true;
 }
 
-bool CDeal::WriteToFile(CFile& file, const std::string& ext, bool first, int dealCount) {
+bool CDeal::WriteToFile(CFile& file, const std::string& ext, bool first, int dealCount,
+                        const DealExportOptions& options) {
     const IDealFileFormat* format = FindDealFileFormat(ext);
     if (format == nullptr || !format->CanWrite()) {
         return true;
@@ -278,7 +284,7 @@ bool CDeal::WriteToFile(CFile& file, const std::string& ext, bool first, int dea
     if (!format->Holds(*this)) {
         return false;
     }
-    format->WriteDeal(file, *this, first, dealCount);
+    format->WriteDeal(file, *this, first, dealCount, options);
     return true;
 }
 
@@ -298,8 +304,13 @@ bool CDeal::ReadPbnGame(CFile& file) {
     }
 }
 
-void CDeal::WritePbnGame(CFile& file, bool first) {
-    Pbn::WriteGame(file, *this, first);
+void CDeal::WritePbnGame(CFile& file, bool first, bool withAuction) {
+    Pbn::Auction auction;
+    Pbn::WriteGame(file, *this, first, withAuction && GetPbnAuction(auction) ? &auction : nullptr);
+}
+
+bool CDeal::GetPbnAuction(Pbn::Auction&) {
+    return false;
 }
 
 int CDeal::GetDealer() {

@@ -4,6 +4,9 @@
 #include <string>
 
 #include "core/deals/CNumberedItem.h"
+#include "core/deals/DealFileFormats.h"
+#include "core/deals/IDealFileFormat.h"
+#include "core/deals/PbnFiles.h"
 #include "core/deals/Seats.h"
 
 class CFile;
@@ -55,18 +58,20 @@ public:
     // Deal files. The open dialog takes its filter from GetImportFilter.
     bool ChooseImportFile(std::string& path, std::string& ext);
     bool BrowseImportFile(std::string& path);
-    // ext comes back in upper case.
-    bool ChooseExportFile(std::string& path, std::string& ext);
+    // ext comes back in upper case. With options, the dialog also offers their choices.
+    bool ChooseExportFile(std::string& path, std::string& ext,
+                          DealExportOptions* options = nullptr);
     // One deal from the current position by the extension's format, hands sorted; false at
     // the end of the deals (or for an extension that names no readable format).
     bool ReadFromFile(CFile& file, const std::string& ext);
     // This deal in the extension's format at the end of the file; dealCount is the number of
     // deals the file will hold (-1: the parent list's count). False when the format cannot
     // carry the deal (a Duplimate record needs four hands of 13 cards): nothing is written.
-    bool WriteToFile(CFile& file, const std::string& ext, bool first, int dealCount = -1);
+    bool WriteToFile(CFile& file, const std::string& ext, bool first, int dealCount = -1,
+                     const DealExportOptions& options = {});
     // The next game that holds a tag pair; its lines go to TakePbnGame.
     bool ReadPbnGame(CFile& file);
-    void WritePbnGame(CFile& file, bool first);
+    void WritePbnGame(CFile& file, bool first, bool withAuction = false);
 
     int GetDealer();
     int GetVulnerability();
@@ -82,6 +87,8 @@ public:
     // Empty for a plain deal: the dialog then lists every file.
     virtual std::string GetImportFilter();
     virtual void TakePbnGame(CPbnGame* game);
+    // The deal's own auction for a PBN game; false when it has none (a plain deal never has).
+    virtual bool GetPbnAuction(Pbn::Auction& auction);
 
 private:
     static bool IsValidSeatAndSuit(int seat, int suit);

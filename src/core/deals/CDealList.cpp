@@ -19,6 +19,9 @@
 namespace {
 // At most this many names in the message about deals left out of an export.
 constexpr std::size_t kNamedDeals = 20;
+// Where the export's own choice is kept.
+const char kExportSection[] = "Export";
+const char kWithAuctionsKey[] = "WithAuctions";
 
 std::string JoinNames(const std::vector<std::string>& names) {
     std::string text;
@@ -135,13 +138,18 @@ void CDealList::Export() {
     std::unique_ptr<CDeal> chooser(CreateDeal());
     std::string path;
     std::string ext;
-    if (chooser == nullptr || !chooser->ChooseExportFile(path, ext)) {
+    // The person's last choice is offered again.
+    DealExportOptions options;
+    options.withAuctions = GetProfileInt(kExportSection, kWithAuctionsKey, 0) != 0;
+    if (chooser == nullptr || !chooser->ChooseExportFile(path, ext, &options)) {
         return;
     }
-    ExportToFile(path, ext);
+    WriteProfileInt(kExportSection, kWithAuctionsKey, options.withAuctions ? 1 : 0);
+    ExportToFile(path, ext, options);
 }
 
-bool CDealList::ExportToFile(const std::string& path, const std::string& ext) {
+bool CDealList::ExportToFile(const std::string& path, const std::string& ext,
+                             const DealExportOptions& options) {
     CSaveFile output(path);
     if (!output.Open()) {
         ShowMessage(WithFileReason(FormatMessageText(LoadString(IDS_EXPORT_CANNOT_CREATE), {path}),
@@ -169,7 +177,7 @@ bool CDealList::ExportToFile(const std::string& path, const std::string& ext) {
     bool first = true;
     int done = 0;
     for (CDeal* deal : deals) {
-        if (deal->WriteToFile(output.File(), ext, first, dealCount)) {
+        if (deal->WriteToFile(output.File(), ext, first, dealCount, options)) {
             first = false;
         } else {
             leftOut.push_back(deal->GetName());

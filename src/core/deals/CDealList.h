@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "core/deals/IDealFileFormat.h"
 #include "core/items/CTreeItem.h"
 
 class CDeal;
-class IDealFileFormat;
 
 // A tree item that holds deals and moves them between the document and deal files.
 class CDealList : public CTreeItem {
@@ -34,7 +34,8 @@ public:
     // Writes every deal to the file in the extension's format. The file is replaced only by
     // a complete new one; false, after a message, when it cannot be written. Deals that the
     // format cannot carry are left out and named in a message at the end.
-    bool ExportToFile(const std::string& path, const std::string& ext);
+    bool ExportToFile(const std::string& path, const std::string& ext,
+                      const DealExportOptions& options = {});
     // Appends the file's deals, read one by one in the format; false when the file cannot
     // be opened.
     bool ReadDealFile(const std::string& path, const IDealFileFormat& format);

@@ -40,7 +40,7 @@ bool IsTakenFrom(const CPbnLine& line) {
     if (line.GetTagName() == "Event") {
         return !line.GetTagValue().empty();
     }
-    return IsSeatTag(line.GetTagName());
+    return IsSeatTag(line.GetTagName()) || line.GetTagName() == "Auction";
 }
 }  // namespace
 
@@ -65,14 +65,31 @@ CPbnLine* CPbnGame::StartLine(CPbnLine* previous, bool escape) {
 }
 
 bool CPbnGame::SettleLine(CPbnLine* line) {
-    if (line == nullptr || !IsTakenFrom(*line)) {
+    if (line == nullptr) {
         return false;
+    }
+    if (!line->IsEscape()) {
+        const std::string& name = line->GetTagName();
+        if (name == "Note" && m_auctionNotesFollow) {
+            // Notes never override each other; the auction's limit bounds how many are kept.
+            return m_auctionNoteCount++ < kMaxAuctionNotes;
+        }
+        m_auctionNotesFollow = name == "Auction";
+    }
+    if (!IsTakenFrom(*line)) {
+        return false;
+    }
+    // A later Auction tag replaces the earlier one together with its notes.
+    const bool auction = m_auctionNotesFollow;
+    if (auction) {
+        m_auctionNoteCount = 0;
     }
     POSITION pos;
     GetHeadChildPosition(pos);
     while (pos) {
         CPbnLine* earlier = GetLine(pos);
-        if (earlier != line && earlier->GetTagName() == line->GetTagName()) {
+        if (earlier != line && (earlier->GetTagName() == line->GetTagName() ||
+                                (auction && earlier->GetTagName() == "Note"))) {
             delete earlier;
         }
     }
@@ -89,12 +106,17 @@ void CPbnGame::EndGame(CPbnLine* current, CDeal* deal) {
 }
 
 bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
+    m_auctionNotesFollow = false;
+    m_auctionNoteCount = 0;
     State state = kBetweenItems;
     bool blankLine = true;
     bool seen = false;
     bool escaped = false;
     std::string collected;
     CPbnLine* current = nullptr;
+    // The line whose section the text between items belongs to: the Auction tag's, up to the
+    // next tag (escape lines and comments do not end it).
+    CPbnLine* section = nullptr;
 
     for (int byte = file.ReadByte(); byte >= 0; byte = file.ReadByte()) {
         char c = static_cast<char>(byte);
@@ -115,16 +137,22 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
                         return true;
                     }
                     blankLine = true;
+                    if (section != nullptr) {
+                        section->AppendSection(c);
+                    }
                 } else if (c == '%') {
                     current = StartLine(current, true);
                     state = kEscapeLine;
                 } else if (c == '[') {
+                    section = nullptr;
                     current = StartLine(current, false);
                     state = kAfterBracket;
                 } else if (c == ';') {
                     state = kLineComment;
                 } else if (c == '{') {
                     state = kBraceComment;
+                } else if (section != nullptr) {
+                    section->AppendSection(c);
                 }
                 break;
             case kEscapeLine:
@@ -160,6 +188,9 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
                     CPbnLine::AppendLimited(collected, c);
                 } else if (IsWhiteSpace(c)) {
                     current->SetTagName(collected);
+                    if (current->KeepsSection()) {
+                        section = current;
+                    }
                     collected.clear();
                     state = kAfterName;
                 } else if (c == '"') {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "core/deals/CDeal.h"
@@ -11,11 +12,16 @@ class CPbnLine;
 // The lines of one PBN game, read from a file for one deal and dropped afterwards.
 //
 // The game keeps, in file order, the lines that a deal takes something from: the last Event
-// tag with a value and the last tag of each seat. Every other line (escape lines, other tags,
+// tag with a value, the last tag of each seat, and the last Auction tag with its section and
+// the Note tags that directly follow it. Every other line (escape lines, other tags,
 // tags that a later line overrides) is let go as soon as the next line begins, so that a game
 // of a million lines costs the memory of a handful.
 class CPbnGame : public CItem {
 public:
+    // More notes than an auction has calls are not kept, so that a hostile file cannot pile
+    // them up.
+    static constexpr std::size_t kMaxAuctionNotes = 400;
+
     CPbnGame();
 
     // Reads one game from the current position: up to the first line that holds only white
@@ -46,6 +52,9 @@ private:
     void EndGame(CPbnLine* current, CDeal* deal);
 
     bool m_hasTagPair = false;
+    // Whether the lines settled since the last Auction tag were all its notes (or escapes).
+    bool m_auctionNotesFollow = false;
+    std::size_t m_auctionNoteCount = 0;
     // The cards of every Deal tag of the game, handed to the deal when the game ends.
     CDeal::SuitTexts m_dealCards;
 };

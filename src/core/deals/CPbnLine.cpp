@@ -12,4 +12,5 @@ void CPbnLine::Reset(bool escape) {
     m_tagValue.clear();
     m_lineComment.clear();
     m_braceComment.clear();
+    m_section.clear();
 }

@@ -25,10 +25,15 @@ public:
     const std::string& GetLineComment() const { return m_lineComment; }
     // The "{...}" comments after the line, joined without separator, line ends kept.
     const std::string& GetBraceComment() const { return m_braceComment; }
+    // The text after the tag pair up to the next line, comments left out: kept only for the
+    // Auction tag, whose section it is.
+    const std::string& GetSection() const { return m_section; }
+    bool KeepsSection() const { return m_tagName == "Auction"; }
 
     void AppendEscapeText(char c) { AppendLimited(m_escapeText, c); }
     void AppendLineComment(char c) { AppendLimited(m_lineComment, c); }
     void AppendBraceComment(char c) { AppendLimited(m_braceComment, c); }
+    void AppendSection(char c) { AppendLimited(m_section, c); }
     void SetTagName(const std::string& name) { m_tagName = name; }
     void SetTagValue(const std::string& value) { m_tagValue = value; }
 
@@ -45,4 +50,5 @@ private:
     std::string m_tagValue;
     std::string m_lineComment;
     std::string m_braceComment;
+    std::string m_section;
 };

@@ -18,6 +18,7 @@ const StringResource kStrings[] = {
      "A Duplimate file holds only deals of four hands with 13 cards each. These deals were "
      "left out of %1:\n\n%2"},
     {IDS_EXPORT_LEFT_OUT_MORE, "%1 and %2 more"},
+    {IDS_EXPORT_WITH_AUCTIONS, "With the pair's &auctions and notes (PBN)"},
 };
 }  // namespace
 

@@ -15,6 +15,7 @@ constexpr unsigned IDS_EXPORT_CANNOT_CREATE = 62002;
 constexpr unsigned IDS_EXPORT_CANNOT_WRITE = 62003;
 constexpr unsigned IDS_EXPORT_LEFT_OUT = 62004;
 constexpr unsigned IDS_EXPORT_LEFT_OUT_MORE = 62005;
+constexpr unsigned IDS_EXPORT_WITH_AUCTIONS = 62006;
 constexpr unsigned IDS_IMPORT_TOO_LARGE = 62020;
 
 // Adds these texts to the string table.

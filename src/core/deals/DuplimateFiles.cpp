@@ -184,7 +184,8 @@ public:
         return Duplimate::ReadCardNumberRecord(file, deal, Duplimate::kDupRecordLength);
     }
     // Without a count, the trailer counts the deal's list.
-    void WriteDeal(CFile& file, CDeal& deal, bool, int dealCount) const override {
+    void WriteDeal(CFile& file, CDeal& deal, bool, int dealCount,
+                   const DealExportOptions&) const override {
         if (dealCount < 0) {
             dealCount = deal.GetParent() != nullptr ? deal.GetParent()->GetChildCount() : 1;
         }
@@ -198,7 +199,7 @@ public:
     bool ReadDeal(CFile& file, CDeal& deal) const override {
         return Duplimate::ReadCardNumberRecord(file, deal, Duplimate::kBriRecordLength);
     }
-    void WriteDeal(CFile& file, CDeal& deal, bool, int) const override {
+    void WriteDeal(CFile& file, CDeal& deal, bool, int, const DealExportOptions&) const override {
         Duplimate::WriteBriRecord(file, deal, true);
     }
 };
@@ -209,7 +210,7 @@ public:
     bool ReadDeal(CFile& file, CDeal& deal) const override {
         return Duplimate::ReadDgeRecord(file, deal);
     }
-    void WriteDeal(CFile& file, CDeal& deal, bool, int) const override {
+    void WriteDeal(CFile& file, CDeal& deal, bool, int, const DealExportOptions&) const override {
         Duplimate::WriteDgeRecord(file, deal, true);
     }
 };

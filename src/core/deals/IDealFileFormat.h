@@ -6,6 +6,13 @@ class CDeal;
 class CDealList;
 class CFile;
 
+// Choices of an export.
+struct DealExportOptions {
+    // PBN: each game also carries the pair's auction ([Auction] section, notes, Declarer and
+    // Contract). Off, the output is the plain roster.
+    bool withAuctions = false;
+};
+
 // One kind of deal file: its extension, the group the file dialogs list it in, and how it
 // reads and writes deals. DealFileFormats.h keeps the registry of them.
 class IDealFileFormat {
@@ -28,5 +35,6 @@ public:
     // Whether the format can carry the deal; a file being written leaves out those it cannot.
     virtual bool Holds(const CDeal&) const { return true; }
     // The deal at the end of the file; dealCount is the number of deals the file will hold.
-    virtual void WriteDeal(CFile& file, CDeal& deal, bool first, int dealCount) const = 0;
+    virtual void WriteDeal(CFile& file, CDeal& deal, bool first, int dealCount,
+                           const DealExportOptions& options) const = 0;
 };

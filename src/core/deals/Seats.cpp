@@ -1,5 +1,24 @@
 #include "core/deals/Seats.h"
 
+namespace {
+constexpr char kSeatLetters[] = "WNES";  // by seat index
+}  // namespace
+
+char SeatLetter(int seat) {
+    return seat >= 0 && seat < kSeatCount ? kSeatLetters[seat] : '?';
+}
+
+int SeatOfLetter(char letter) {
+    const char upper =
+        letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
+    for (int seat = 0; seat < kSeatCount; ++seat) {
+        if (kSeatLetters[seat] == upper) {
+            return seat;
+        }
+    }
+    return -1;
+}
+
 void GetSeatName(std::string& out, int seat, int flags) {
     static const char* const kNames[kSeatCount] = {"West", "North", "East", "South"};
     if (seat >= 0 && seat < kSeatCount) {

@@ -26,6 +26,11 @@ inline int NextSeat(int seat) {
     return (seat + 1) % kSeatCount;
 }
 
+// "W", "N", "E" or "S", as deal files name seats; a seat outside 0 to 3 gives '?'.
+char SeatLetter(int seat);
+// The seat of such a letter in either case; -1 for any other character.
+int SeatOfLetter(char letter);
+
 // Flags of GetSeatName.
 constexpr int SEAT_NAME_TAB = 1;
 constexpr int SEAT_NAME_COLON = 2;

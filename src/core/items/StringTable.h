@@ -17,5 +17,3 @@ void RegisterStringTable(std::span<const StringResource> table);
 std::string LoadString(unsigned id);
 // The text with that id from one table; empty when it has none.
 std::string LoadStringFrom(std::span<const StringResource> table, unsigned id);
-// The text with that id from one table; empty when it has none.
-std::string LoadStringFrom(std::span<const StringResource> table, unsigned id);

@@ -14,6 +14,10 @@ struct FileChoice {
     std::string defaultExtension;
     bool mustExist = false;         // open: the chosen file must exist
     bool confirmOverwrite = false;  // save: ask before replacing a file
+    // A check box the dialog offers beside the name when option is given: it starts as
+    // *option and the person's choice comes back there.
+    std::string optionText;
+    bool* option = nullptr;
 };
 
 // Everything the core asks of a person or of the desktop: message boxes, questions, file

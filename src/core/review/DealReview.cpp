@@ -1,8 +1,11 @@
 #include "core/review/DealReview.h"
 
+#include <algorithm>
+
 #include "core/bidding/CAuction.h"
 #include "core/bidding/CBiddingDeal.h"
 #include "core/bidding/CCall.h"
+#include "core/bidding/CReferenceAuction.h"
 #include "core/review/CDealAnalyser.h"
 #include "core/review/Scoring.h"
 
@@ -28,6 +31,20 @@ std::vector<int> AuctionCodes(const CAuction& auction) {
     }
     return codes;
 }
+
+// The first entry at which both auctions hold something and differ, as a call index of the
+// pair's auction (from its first call); -1 when they agree as far as both go.
+int FirstDifference(const std::vector<int>& pair, const std::vector<int>& reference) {
+    const std::size_t common = std::min(pair.size(), reference.size());
+    int calls = 0;
+    for (std::size_t i = 0; i < common; ++i) {
+        if (pair[i] != reference[i]) {
+            return calls;
+        }
+        calls += pair[i] != IDC_PLACEHOLDER ? 1 : 0;
+    }
+    return -1;
+}
 }  // namespace
 
 AuctionReview ReviewAuction(const std::vector<int>& codes, int firstSeat,
@@ -50,8 +67,13 @@ DealReview ReviewDeal(CBiddingDeal& deal, const DealAnalysis& analysis) {
     DealReview review;
     review.dealName = deal.GetName();
     review.analysis = analysis;
-    review.auction = ReviewAuction(AuctionCodes(*deal.GetAuction()), SEAT_WEST, analysis,
-                                   deal.GetVulnerability());
+    const std::vector<int> codes = AuctionCodes(*deal.GetAuction());
+    review.auction = ReviewAuction(codes, SEAT_WEST, analysis, deal.GetVulnerability());
+    if (const CReferenceAuction* reference = deal.GetReferenceAuction()) {
+        const std::vector<int> entries = reference->GetEntries();
+        review.reference = ReviewAuction(entries, SEAT_WEST, analysis, deal.GetVulnerability());
+        review.leftReferenceAt = FirstDifference(codes, entries);
+    }
     return review;
 }
 

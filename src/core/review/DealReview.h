@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/review/Contract.h"
+#include "core/bidding/Contract.h"
 #include "core/review/DoubleDummy.h"
 
 class CBiddingDeal;
@@ -33,8 +33,8 @@ struct DealReview {
     AuctionReview auction;
     // The file's own auction for the deal, when it carries one.
     std::optional<AuctionReview> reference;
-    // The first call at which the pair's auction left the reference (0 for the first call
-    // of either); -1 when it did not leave it or there is none.
+    // The first call at which the pair's auction left the reference (0 for the pair's first
+    // call); -1 when the two agree as far as both go, or there is no reference.
     int leftReferenceAt = -1;
 };
 

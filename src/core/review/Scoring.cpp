@@ -4,8 +4,8 @@
 #include <iterator>
 
 #include "core/bidding/BiddingIds.h"
+#include "core/bidding/Contract.h"
 #include "core/deals/Seats.h"
-#include "core/review/Contract.h"
 
 namespace {
 constexpr int kBook = 6;

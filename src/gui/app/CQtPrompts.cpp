@@ -1,8 +1,10 @@
 #include "gui/app/CQtPrompts.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 
 #include "gui/common/AppStrings.h"
@@ -59,8 +61,22 @@ bool RunFileDialog(const FileChoice& choice, std::string& path, QFileDialog::Acc
     if (!path.empty()) {
         dialog.selectFile(FromBytes(path));
     }
+    QCheckBox* option = nullptr;
+    if (choice.option != nullptr) {
+        // The desktop's own dialog takes no extra controls: Qt's dialog then.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        option = new QCheckBox(FromBytes(choice.optionText), &dialog);
+        option->setObjectName(QStringLiteral("fileDialogOption"));
+        option->setChecked(*choice.option);
+        if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+            grid->addWidget(option, grid->rowCount(), 0, 1, grid->columnCount());
+        }
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return false;
+    }
+    if (option != nullptr) {
+        *choice.option = option->isChecked();
     }
     path = dialog.selectedFiles().first().toStdString();  // a path in the file system's own bytes
     return true;

@@ -1,10 +1,12 @@
 #include "gui/common/ReviewDisplay.h"
 
+#include "core/bidding/CReferenceAuction.h"
 #include "core/review/DealReview.h"
 
 ResultShown MakeResultShown(const AuctionReview& auction) {
     ResultShown shown;
     const Contract& contract = auction.contract;
+    shown.complete = contract.kind != ContractKind::Incomplete;
     if (contract.IsBid()) {
         shown.contract = {contract.level, contract.strain, contract.doubling, contract.declarer};
         shown.tricks = auction.declarerTricks;
@@ -13,7 +15,7 @@ ResultShown MakeResultShown(const AuctionReview& auction) {
     return shown;
 }
 
-ReviewDisplay MakeReviewDisplay(const DealReview& review) {
+ReviewDisplay MakeReviewDisplay(const DealReview& review, const CReferenceAuction* reference) {
     ReviewDisplay display;
     const DealAnalysis& analysis = review.analysis;
     if (!analysis.analysable) {
@@ -31,5 +33,18 @@ ReviewDisplay MakeReviewDisplay(const DealReview& review) {
     display.parContracts = analysis.par.contracts;
     display.reached = MakeResultShown(review.auction);
     display.imps = review.auction.imps;
+    if (reference != nullptr && review.reference) {
+        ReferenceShown& shown = display.reference.emplace();
+        shown.firstSeat = reference->GetFirstSeat();
+        for (int code : reference->GetCalls()) {
+            shown.calls.push_back({code, {}});
+        }
+        for (const CReferenceAuction::Note& note : reference->GetNotes()) {
+            std::string& text = shown.calls[static_cast<std::size_t>(note.callIndex)].note;
+            text += (text.empty() ? "" : " ") + note.text;
+        }
+        shown.departure = review.leftReferenceAt;
+        shown.result = MakeResultShown(*review.reference);
+    }
     return display;
 }

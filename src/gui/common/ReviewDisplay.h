@@ -21,8 +21,9 @@ struct ContractShown {
 // A contract with what it makes double dummy.
 struct ResultShown {
     ContractShown contract;
-    int tricks = -1;  // the declarer's; -1 when passed out
-    int score = 0;    // from North-South's view
+    int tricks = -1;       // the declarer's; -1 when passed out
+    int score = 0;         // from North-South's view
+    bool complete = true;  // false: the auction stops before its end and has no contract
 };
 
 struct ReferenceCallShown {
@@ -34,17 +35,19 @@ struct ReferenceCallShown {
 struct ReferenceShown {
     int firstSeat = 0;  // the seat of the first call
     std::vector<ReferenceCallShown> calls;
-    int departure = -1;                 // the first call the pair did not make; -1 none
-    std::optional<ResultShown> result;  // none when the file's auction is not complete
+    int departure = -1;  // the first call the pair did not make; -1 none
+    ResultShown result;
 };
 
 struct ReviewDisplay;
 struct AuctionReview;
 struct DealReview;
+class CReferenceAuction;
 
-// The review's numbers as the windows show them.
+// The review's numbers as the windows show them; the file's auction, when the deal has one,
+// with its calls and notes.
 ResultShown MakeResultShown(const AuctionReview& auction);
-ReviewDisplay MakeReviewDisplay(const DealReview& review);
+ReviewDisplay MakeReviewDisplay(const DealReview& review, const CReferenceAuction* reference);
 
 struct ReviewDisplay {
     enum class State {

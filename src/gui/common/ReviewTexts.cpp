@@ -18,8 +18,8 @@ const StringResource kTexts[] = {
     {IDS_REVIEW_BY, "by"},
     {IDS_REVIEW_REFERENCE, "The file's auction"},
     {IDS_REVIEW_REFERENCE_CONTRACT, "Its contract"},
-    {IDS_REVIEW_DEPARTURE, "In red: the first call where your auction left it."},
-    {IDS_REVIEW_SAME_AUCTION, "You bid the same auction."},
+    {IDS_REVIEW_DEPARTURE, "Marked: the first call where your auction left it."},
+    {IDS_REVIEW_SAME_AUCTION, "Your auction follows it as far as it goes."},
     {IDS_REVIEW_REFERENCE_INCOMPLETE, "It stops there: what would you bid next?"},
     {IDS_REVIEW_SCORES_FOR, "Scores for North-South."},
 };

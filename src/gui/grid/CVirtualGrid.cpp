@@ -152,13 +152,8 @@ private:
     bool m_appendRow = false;
 };
 
-CVirtualGrid::CVirtualGrid(QWidget* parent)
-    : QTableView(parent), m_model(new CModel(*this)), m_normalFont(DialogFont()) {
-    m_underlinedFont = m_normalFont;
-    m_underlinedFont.setUnderline(true);
-    m_boldFont = m_normalFont;
-    m_boldFont.setWeight(QFont::Bold);
-    setFont(m_normalFont);
+CVirtualGrid::CVirtualGrid(QWidget* parent) : QTableView(parent), m_model(new CModel(*this)) {
+    SetFontScale(1.0);
     setModel(m_model);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
@@ -180,6 +175,17 @@ void CVirtualGrid::RedrawCell(int column, int row) {
     if (index.isValid()) {
         emit m_model->dataChanged(index, index);
     }
+}
+
+void CVirtualGrid::SetFontScale(double scale) {
+    m_normalFont = DialogFont();
+    m_normalFont.setPointSizeF(m_normalFont.pointSizeF() * scale);
+    m_underlinedFont = m_normalFont;
+    m_underlinedFont.setUnderline(true);
+    m_boldFont = m_normalFont;
+    m_boldFont.setWeight(QFont::Bold);
+    setFont(m_normalFont);
+    viewport()->update();
 }
 
 void CVirtualGrid::SetUniformRowHeight(int pixels) {

@@ -27,6 +27,8 @@ public:
     void Refresh();
     void RedrawCell(int column, int row);
 
+    // The three fonts at that multiple of the dialog font's size.
+    void SetFontScale(double scale);
     // Every row, and the heading row, this many pixels high.
     void SetUniformRowHeight(int pixels);
     // 0 leaves out the row headings.

@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "gui/images/PicturePainting.h"
 
@@ -47,10 +48,12 @@ void PaintLabel(QPainter& painter, const QRectF& area, const ButtonLabel& label,
     const QPointF c = area.center();
     switch (label.kind) {
         case ButtonLabel::Bid: {
-            const QRectF digit(area.left(), area.top(), area.width() * 0.45, area.height());
-            DrawText(painter, digit, QString::number(label.level), black, area.height() * 0.8);
-            const double s = area.width() * 0.5;
-            const QRectF symbol(digit.right(), c.y() - s / 2, s, s);
+            // The symbol takes the larger part of the face, so that a club and a spade are
+            // told apart at a glance even on the small buttons.
+            const QRectF digit(area.left() - 0.5, area.top(), area.width() * 0.4, area.height());
+            DrawText(painter, digit, QString::number(label.level), black, area.height() * 0.78);
+            const double s = std::min(area.width() * 0.64, area.height() * 0.8);
+            const QRectF symbol(area.right() - s, c.y() - s / 2, s, s);
             if (label.strain == 4) {
                 DrawText(painter, symbol.adjusted(-1, -2, 1, 2), QStringLiteral("N"), black,
                          area.height() * 0.8);

@@ -147,7 +147,7 @@ void CSessionReviewDialog::OnAnalysed(const std::string& key) {
 }
 
 void CSessionReviewDialog::ShowReferenceColumns() {
-    const bool any = m_model->Totals().withReference > 0;
+    const bool any = m_model->HasReference();
     for (int column :
          {CSessionReviewModel::ColumnReference, CSessionReviewModel::ColumnReferenceImps}) {
         m_view->setColumnHidden(column, !any);

@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <algorithm>
 
 #include "core/bidding/CAuction.h"
 #include "core/bidding/CBiddingDeal.h"
@@ -17,13 +18,11 @@
 
 namespace {
 
-const char* const kVulnerabilities[] = {"None", "N-S", "E-W", "All"};
-
-QString SeatLetter(int seat) {
-    std::string name;
-    GetSeatName(name, seat, 0);
-    return FromBytes(name.substr(0, 1));
+QString Letter(int seat) {
+    return QString(QLatin1Char(SeatLetter(seat)));
 }
+
+const char* const kVulnerabilities[] = {"None", "N-S", "E-W", "All"};
 
 // "4♠X N": the contract with its declarer's letter.
 QString ShortContract(const ContractShown& contract) {
@@ -35,7 +34,7 @@ QString ShortContract(const ContractShown& contract) {
            QString(contract.doubled == 2   ? "XX"
                    : contract.doubled == 1 ? "X"
                                            : "") +
-           QLatin1Char(' ') + SeatLetter(contract.declarer);
+           QLatin1Char(' ') + Letter(contract.declarer);
 }
 
 int ContractRank(const ContractShown& contract) {
@@ -80,6 +79,12 @@ SessionReviewRow CSessionReviewModel::MakeRow(CBiddingDeal& deal) const {
     const DealAnalysis* analysis = m_service.Find(deal);
     const DealReview review = ReviewDeal(deal, analysis ? *analysis : DealAnalysis{});
     row.reached = MakeResultShown(review.auction);
+    if (review.reference) {
+        row.reference = MakeResultShown(*review.reference);
+        row.referenceImps = review.reference->imps;
+        row.reachedReference =
+            row.reference->complete && SameContract(row.reached.contract, row.reference->contract);
+    }
     if (analysis == nullptr) {
         return row;
     }
@@ -91,11 +96,6 @@ SessionReviewRow CSessionReviewModel::MakeRow(CBiddingDeal& deal) const {
     row.analysis = SessionReviewRow::Analysis::Known;
     row.par = analysis->par.score;
     row.imps = review.auction.imps;
-    if (review.reference) {
-        row.reference = MakeResultShown(*review.reference);
-        row.referenceImps = review.reference->imps;
-        row.reachedReference = SameContract(row.reached.contract, row.reference->contract);
-    }
     return row;
 }
 
@@ -107,12 +107,17 @@ SessionReviewTotals CSessionReviewModel::Totals() const {
         }
         ++totals.completeDeals;
         totals.imps += row.imps;
-        if (row.reference) {
+        if (row.reference && row.reference->complete) {
             ++totals.withReference;
             totals.reachedReference += row.reachedReference ? 1 : 0;
         }
     }
     return totals;
+}
+
+bool CSessionReviewModel::HasReference() const {
+    return std::any_of(m_rows.begin(), m_rows.end(),
+                       [](const SessionReviewRow& row) { return row.reference.has_value(); });
 }
 
 void CSessionReviewModel::RefreshDeal(int row) {
@@ -150,7 +155,7 @@ QString CSessionReviewModel::CellText(int rowIndex, int column) const {
         case ColumnBoard:
             return FromBytes(row.board);
         case ColumnDealer:
-            return SeatLetter(row.dealer) + QStringLiteral(" / ") +
+            return Letter(row.dealer) + QStringLiteral(" / ") +
                    QLatin1String(kVulnerabilities[row.vulnerability & 3]);
         case ColumnAuction: {
             QStringList calls;
@@ -177,9 +182,15 @@ QString CSessionReviewModel::CellText(int rowIndex, int column) const {
         case ColumnImps:
             return known ? SignedNumber(row.imps) : QString();
         case ColumnReference:
-            return row.reference ? ShortContract(row.reference->contract) : QString();
+            if (!row.reference) {
+                return {};
+            }
+            return row.reference->complete ? ShortContract(row.reference->contract)
+                                           : SessionReviewText(IDS_SESSION_REVIEW_INCOMPLETE);
         case ColumnReferenceImps:
-            return row.reference ? SignedNumber(row.referenceImps) : QString();
+            return row.reference && row.reference->complete && row.analysis == Analysis::Known
+                       ? SignedNumber(row.referenceImps)
+                       : QString();
         default:
             return {};
     }
@@ -204,9 +215,10 @@ QVariant CSessionReviewModel::SortKey(const SessionReviewRow& row, int column) c
         case ColumnImps:
             return known ? row.imps : kNone;
         case ColumnReference:
-            return row.reference ? ContractRank(row.reference->contract) : kNone;
+            return row.reference && row.reference->complete ? ContractRank(row.reference->contract)
+                                                            : kNone;
         case ColumnReferenceImps:
-            return row.reference ? row.referenceImps : kNone;
+            return row.reference && row.reference->complete ? row.referenceImps : kNone;
         default:
             return CellText(static_cast<int>(&row - m_rows.data()), column);
     }

@@ -65,6 +65,8 @@ public:
     const std::vector<CBiddingDeal*>& Deals() const { return m_deals; }
     const SessionReviewRow& Row(int row) const { return m_rows[static_cast<std::size_t>(row)]; }
     SessionReviewTotals Totals() const;
+    // Whether some deal carries the file's auction.
+    bool HasReference() const;
     // Reads one deal again (after it was bid), or every deal whose analysis is key.
     void RefreshDeal(int row);
     void RefreshAnalysed(const std::string& key);

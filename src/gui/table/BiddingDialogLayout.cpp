@@ -40,7 +40,9 @@ std::vector<ControlPlace> MakeLayout() {
         }
     }
     const ControlPlace rest[] = {
-        // The players' texts beside their hands, the defenders' in the free corner.
+        // The deal in words under the navigation buttons; the players' texts beside their
+        // hands, the defenders' in the free corner.
+        {IDC_DEAL_SUMMARY, K::Text, 16, 30, 100, 40, 0},
         {IDC_NORTH_TEXT, K::Text, 196, 12, 71, 70, 0},
         {IDC_SOUTH_TEXT, K::Text, 196, 138, 71, 72, 0},
         {IDC_DEFENDERS_TEXT, K::Text, 12, 138, 88, 72, 0},

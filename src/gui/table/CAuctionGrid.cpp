@@ -1,6 +1,7 @@
 #include "gui/table/CAuctionGrid.h"
 
 #include <QMenu>
+#include <cmath>
 
 #include "core/bidding/CAuction.h"
 #include "core/bidding/CCall.h"
@@ -32,6 +33,11 @@ void CAuctionGrid::SetAuction(IAuctionGridOwner* owner, CAuction* auction) {
     m_auction = auction;
     Refresh();
     scrollToBottom();
+}
+
+void CAuctionGrid::SetScale(double scale) {
+    SetFontScale(scale);
+    SetUniformRowHeight(static_cast<int>(std::lround(kRowHeight * scale)));
 }
 
 int CAuctionGrid::GetNumberOfColumns() const {

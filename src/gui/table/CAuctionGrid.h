@@ -19,6 +19,8 @@ public:
     void SetAuction(IAuctionGridOwner* owner, CAuction* auction);
     // Opens the Edit Comment dialog on the call in the cell, if it holds a real call.
     void EditNote(int column, int row);
+    // Text and rows that many times their normal size, in an enlarged dialog.
+    void SetScale(double scale);
 
 protected:
     int GetNumberOfColumns() const override;

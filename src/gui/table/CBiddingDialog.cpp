@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <cmath>
 
 #include "core/bidding/CBiddingDeal.h"
 #include "core/platform/GeneralOptions.h"
@@ -21,6 +22,7 @@
 #include "gui/table/CPictureButton.h"
 #include "gui/table/CReviewPanel.h"
 #include "gui/table/CTableReview.h"
+#include "gui/table/CTableText.h"
 #include "gui/table/DialogIds.h"
 #include "gui/table/DialogPictures.h"
 #include "gui/table/TableTexts.h"
@@ -58,8 +60,10 @@ CBiddingDialog::~CBiddingDialog() = default;
 void CBiddingDialog::CreateControls() {
     const CDialogUnits units(font());
     const bool review = IsReviewShown();
-    setFixedSize(units.ToPixels(kBiddingDialogWidth + (review ? kReviewColumnWidth : 0),
-                                kBiddingDialogHeight));
+    // The dialog may grow; its contents grow with it (resizeEvent).
+    resize(units.ToPixels(kBiddingDialogWidth + (review ? kReviewColumnWidth : 0),
+                          kBiddingDialogHeight));
+    setMinimumSize(size());
     const auto add = [&](unsigned id, QWidget* control, const ControlPlace& place) {
         control->setGeometry(units.ToPixels(place.x, place.y, place.width, place.height));
         if (id != 0) {
@@ -92,11 +96,7 @@ void CBiddingDialog::CreateControls() {
                 break;
             }
             case ControlKind::Text: {
-                auto* text = new QLabel(this);
-                text->setTextFormat(Qt::PlainText);  // names and instructions are not markup
-                text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-                text->setWordWrap(true);
-                add(place.id, text, place);
+                add(place.id, new CTableText(this), place);
                 break;
             }
             case ControlKind::Comment: {
@@ -147,6 +147,40 @@ void CBiddingDialog::CreateControls() {
         m_controls[id] = button;
         connect(button, &QAbstractButton::clicked, this, [this, id = id] { Press(id); });
     }
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        m_placesAtDefaultSize.emplace_back(child, child->geometry());
+    }
+    m_defaultSize = size();
+    m_defaultFont = font();
+}
+
+double CBiddingDialog::Scale() const {
+    if (m_defaultSize.isEmpty()) {
+        return 1.0;
+    }
+    return std::min(double(width()) / m_defaultSize.width(),
+                    double(height()) / m_defaultSize.height());
+}
+
+void CBiddingDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (m_defaultSize.isEmpty()) {
+        return;  // still being made
+    }
+    const double scale = Scale();
+    const auto scaled = [scale](int pixels) { return int(std::lround(pixels * scale)); };
+    QFont larger = m_defaultFont;
+    larger.setPointSizeF(m_defaultFont.pointSizeF() * scale);
+    setFont(larger);
+    for (const auto& [control, place] : m_placesAtDefaultSize) {
+        const QRect at(scaled(place.x()), scaled(place.y()), scaled(place.width()),
+                       scaled(place.height()));
+        if (qobject_cast<CPictureButton*>(control) != nullptr) {
+            control->setFixedSize(at.size());
+        }
+        control->setGeometry(at);
+    }
+    m_grid->SetScale(scale);
 }
 
 QWidget* CBiddingDialog::Control(unsigned id) const {
@@ -215,7 +249,7 @@ void CBiddingDialog::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(m_grid->geometry().adjusted(-1, -1, 0, 0));
     if (CBiddingDeal* deal = m_table->GetDeal()) {
-        PaintDialogPictures(painter, *this, *deal, IsVulnerabilityInColour());
+        PaintDialogPictures(painter, *this, *deal, IsVulnerabilityInColour(), Scale());
     }
 }
 
@@ -231,6 +265,8 @@ void CBiddingDialog::SetControlText(unsigned controlId, const std::string& text)
         m_commentBytes = text;
         const QSignalBlocker quiet(m_comment);  // not the user's edit
         m_comment->setPlainText(Shown(text));
+    } else if (auto* tableText = qobject_cast<CTableText*>(control)) {
+        tableText->setPlainText(Shown(text));
     } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         edit->setText(Shown(text));
         edit->setCursorPosition(0);
@@ -242,8 +278,9 @@ void CBiddingDialog::SetControlText(unsigned controlId, const std::string& text)
 void CBiddingDialog::SetControlRed(unsigned controlId, bool red) {
     if (QWidget* control = Control(controlId)) {
         QPalette colours = control->palette();
-        colours.setColor(QPalette::WindowText,
-                         red ? QColor(255, 0, 0) : palette().color(QPalette::WindowText));
+        const QColor colour = red ? QColor(255, 0, 0) : palette().color(QPalette::WindowText);
+        colours.setColor(QPalette::WindowText, colour);
+        colours.setColor(QPalette::Text, colour);  // the table's texts draw with this one
         control->setPalette(colours);
     }
 }

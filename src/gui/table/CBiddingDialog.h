@@ -3,6 +3,8 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <QDialog>
 
@@ -41,6 +43,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // Every control keeps its place and grows with the dialog, as does the text.
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -59,6 +63,8 @@ private:
     void SetDefaultFocus() override;
 
     void CreateControls();
+    // How much larger than its default size the dialog is shown.
+    double Scale() const;
     void Press(unsigned controlId);
     void OnCommentEdited();
     void ShowHelp();
@@ -71,6 +77,9 @@ private:
     CTableReview* m_review = nullptr;  // null while the review is switched off
     std::string m_commentBytes;        // the comment box's text as last set by the table
     bool m_started = false;
+    std::vector<std::pair<QWidget*, QRect>> m_placesAtDefaultSize;
+    QSize m_defaultSize;
+    QFont m_defaultFont;
     bool m_caretPlaced = false;       // the table placed the comment's caret
     bool m_keepCaretOnPress = false;  // the next press in the comment only gave it the focus
 };

@@ -26,8 +26,11 @@ QSize CPictureButton::sizeHint() const {
 }
 
 void CPictureButton::paintEvent(QPaintEvent*) {
+    // The face fills the button, which an enlarged dialog makes larger than the picture.
+    const double scale = double(width()) / PictureSize(m_faces.normal).width();
+    const QPixmap face = PaintPicture(CurrentFace(), devicePixelRatioF() * scale);
     QPainter painter(this);
-    painter.drawPixmap(0, 0, PaintPicture(CurrentFace(), devicePixelRatioF()));
+    painter.drawPixmap(QRectF(rect()), face, QRectF(face.rect()));
 }
 
 void CPictureButton::keyPressEvent(QKeyEvent* event) {

@@ -14,6 +14,10 @@
 
 namespace {
 
+QString Letter(int seat) {
+    return QString(QLatin1Char(SeatLetter(seat)));
+}
+
 // Declarers in the order of the table's rows.
 constexpr int kDeclarers[] = {SEAT_NORTH, SEAT_EAST, SEAT_SOUTH, SEAT_WEST};
 constexpr int kGridRowHeight = 16;
@@ -21,12 +25,6 @@ const QColor kReachedCell(255, 226, 120);
 
 QString Bold(const QString& text) {
     return QStringLiteral("<b>%1</b>").arg(text);
-}
-
-QString SeatLetter(int seat) {
-    std::string name;
-    GetSeatName(name, seat, 0);
-    return FromBytes(name.substr(0, 1));
 }
 
 // A number coloured by its sign: green for a gain, red for a loss.
@@ -145,7 +143,7 @@ QWidget* CReviewPanel::MakeTricksTable() {
     }
     int row = 1;
     for (int seat : kDeclarers) {
-        grid->addWidget(cell(Bold(SeatLetter(seat)), QString(), false), row, 0);
+        grid->addWidget(cell(Bold(Letter(seat)), QString(), false), row, 0);
         for (int strain = 0; strain < kReviewStrainCount; ++strain) {
             QLabel* tricks =
                 cell(QString(), QStringLiteral("tricks%1%2").arg(seat).arg(strain), true);
@@ -246,9 +244,9 @@ void CReviewPanel::ShowReference() {
     notes.prepend(reference.departure < 0 ? ReviewText(IDS_REVIEW_SAME_AUCTION)
                                           : ReviewText(IDS_REVIEW_DEPARTURE));
     m_referenceNote->setText(notes.join(QStringLiteral("<br>")));
-    if (reference.result) {
-        m_referenceResult.words->setText(ContractWords(*reference.result));
-        m_referenceResult.score->setText(SignedHtml(reference.result->score));
+    if (reference.result.complete) {
+        m_referenceResult.words->setText(ContractWords(reference.result));
+        m_referenceResult.score->setText(SignedHtml(reference.result.score));
     } else {
         m_referenceResult.words->setText(ReviewText(IDS_REVIEW_REFERENCE_INCOMPLETE));
         m_referenceResult.score->clear();

@@ -68,7 +68,8 @@ void CTableReview::OnAnalysed(const std::string& key) {
 void CTableReview::ShowAnalysed(const std::string& key) {
     const DealAnalysis* analysis = CAnalysisService::Installed()->Find(key);
     if (analysis != nullptr && m_deal != nullptr) {
-        m_panel.Show(MakeReviewDisplay(ReviewDeal(*m_deal, *analysis)));
+        m_panel.Show(
+            MakeReviewDisplay(ReviewDeal(*m_deal, *analysis), m_deal->GetReferenceAuction()));
     }
 }
 

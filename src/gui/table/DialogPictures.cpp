@@ -10,23 +10,23 @@
 #include "gui/table/DialogIds.h"
 
 void DrawTransparentBitmap(QPainter& painter, const QWidget& dialog, unsigned bitmapId,
-                           unsigned controlId, int mode, int x, int y) {
+                           unsigned controlId, int mode, int x, int y, double scale) {
     const auto* control = dialog.findChild<QWidget*>(ControlName(controlId));
-    const QPixmap picture = PaintPicture(bitmapId, painter.device()->devicePixelRatioF());
+    const QPixmap picture = PaintPicture(bitmapId, painter.device()->devicePixelRatioF() * scale);
     if (control == nullptr || picture.isNull()) {
         return;
     }
-    const QRect place(control->mapTo(&dialog, QPoint(0, 0)), control->size());
-    QPoint topLeft = place.topLeft() + QPoint(x, y);
+    const QRectF place(control->mapTo(&dialog, QPoint(0, 0)), control->size());
+    const QSizeF size = QSizeF(PictureSize(bitmapId)) * scale;
+    QPointF topLeft = place.topLeft() + QPointF(x, y) * scale;
     if (mode == 1) {
-        const QSize size = PictureSize(bitmapId);
-        topLeft = place.topLeft() +
-                  QPoint((place.width() - size.width()) / 2, (place.height() - size.height()) / 2);
+        topLeft = place.center() - QPointF(size.width(), size.height()) / 2;
     }
-    painter.drawPixmap(topLeft, picture);
+    painter.drawPixmap(QRectF(topLeft, size), picture, QRectF(picture.rect()));
 }
 
-void PaintDialogPictures(QPainter& painter, const QWidget& dialog, CDeal& deal, bool colour) {
+void PaintDialogPictures(QPainter& painter, const QWidget& dialog, CDeal& deal, bool colour,
+                         double scale) {
     // By suit and by vulnerability (deals/Seats.h), the latter plain and in colour.
     static const unsigned kSuitPictures[kSuitCount] = {IDB_SPADES, IDB_HEARTS, IDB_DIAMONDS,
                                                        IDB_CLUBS};
@@ -39,13 +39,13 @@ void PaintDialogPictures(QPainter& painter, const QWidget& dialog, CDeal& deal, 
     for (int seat = 0; seat < kSeatCount; ++seat) {
         for (int suit = 0; suit < kSuitCount; ++suit) {
             DrawTransparentBitmap(painter, dialog, kSuitPictures[suit],
-                                  HoldingControlId(seat, suit), 0, -30, 1);
+                                  HoldingControlId(seat, suit), 0, -30, 1, scale);
         }
     }
     const int vulnerability = deal.GetVulnerability();
     if (vulnerability >= VULNERABLE_NONE && vulnerability <= VULNERABLE_ALL) {
         DrawTransparentBitmap(painter, dialog,
                               kVulnerabilityPictures[vulnerability][colour ? 1 : 0],
-                              IDC_COMPASS_FRAME, 1, 0, 0);
+                              IDC_COMPASS_FRAME, 1, 0, 0, scale);
     }
 }

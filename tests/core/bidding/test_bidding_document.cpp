@@ -8,6 +8,7 @@
 #include "core/bidding/CBiddingDeal.h"
 #include "core/bidding/CBiddingList.h"
 #include "core/bidding/CCall.h"
+#include "core/bidding/CReferenceAuction.h"
 #include "core/items/CDesktop.h"
 #include "core/items/CHeadlessItemTree.h"
 #include "core/items/CLorvaneDoc.h"
@@ -211,4 +212,43 @@ TEST_F(BiddingDocumentTest, RepliesNestedWithoutEndStopAtASafeDepth) {
     EXPECT_GT(depth, 10);
     EXPECT_LT(depth, 1000);
     ASSERT_TRUE(doc.OnSaveDocument(TempPath("deep again.lv")));
+}
+
+// The reference auction: the last lines of the deal's record, read back the same; a broken
+// one is dropped with its notes and nothing else.
+TEST_F(BiddingDocumentTest, TheReferenceAuctionIsTheLastOfTheDealsLines) {
+    CLorvaneDoc doc;
+    doc.OnNewDocument();
+    CBiddingDeal* deal = AddDeal(*AddSession(*doc.GetDesktop(), "Club night", "Ann", "Bob"), "A1");
+    AppendCalls(*deal->GetAuction(), "- 1N P");
+    auto reference = CReferenceAuction::FromFieldText("N:1N P 2C P 2D P P P");
+    ASSERT_TRUE(reference);
+    reference->AddNote(0, "15-17, balanced");
+    reference->AddNote(2, "Stayman");
+    deal->SetReferenceAuction(reference);
+    const std::string path = TempPath("reference.lv");
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+    const std::string bytes = ReadFileBytes(path);
+    EXPECT_NE(bytes.find("6182499\r\n"
+                         "6180940N:1N P 2C P 2D P P P\r\n"
+                         "61809410,15-17, balanced\r\n"
+                         "61809412,Stayman\r\n"
+                         "6180999\r\n"),
+              std::string::npos)
+        << bytes;
+
+    CLorvaneDoc copy;
+    ASSERT_TRUE(Open(copy, path));
+    ASSERT_NE(Deal(copy, 0, 0)->GetReferenceAuction(), nullptr);
+    EXPECT_EQ(*Deal(copy, 0, 0)->GetReferenceAuction(), *reference);
+    EXPECT_EQ(CallsOf(*Deal(copy, 0, 0)->GetAuction()), "- 1N P");
+
+    std::string broken = bytes;
+    broken.replace(broken.find("2C P 2D"), 7, "2C P 1D");
+    WriteFileBytes(path, broken);
+    CLorvaneDoc damaged;
+    ASSERT_TRUE(Open(damaged, path));
+    EXPECT_EQ(Deal(damaged, 0, 0)->GetReferenceAuction(), nullptr);
+    EXPECT_EQ(Session(damaged, 0)->GetNorthName(), "Ann");
+    EXPECT_EQ(CallsOf(*Deal(damaged, 0, 0)->GetAuction()), "- 1N P");
 }

@@ -7,6 +7,8 @@
 #include "CRecordingStatusDisplay.h"
 #include "CoreTest.h"
 #include "DealFilesTest.h"
+#include "core/bidding/BiddingIds.h"
+#include "core/bidding/CAuction.h"
 #include "core/items/CDesktop.h"
 #include "core/items/CHeadlessItemTree.h"
 #include "core/platform/Settings.h"
@@ -221,6 +223,31 @@ TEST_F(DealListFiles, DuplimateExportLeavesOutDealsWithoutFullHands) {
     EXPECT_TRUE(
         LastMessage().ends_with(":\n\nA1, A2, A3, A4, A5, A6, A7, A8, A9, A10, A11, A12, "
                                 "A13, A14, A15, A16, A17, A18, A19, A20 and 5 more"));
+}
+
+// Export offers the pair's auctions as a check box, which starts as the person left it.
+TEST_F(DealListFiles, ExportRemembersWithAuctions) {
+    CBiddingList list;
+    ImportSeed1(list);
+    CAuction& auction = *DealAt(list, 0).GetAuction();
+    auction.AppendPlaceholders(DealAt(list, 0).GetDealer());
+    for (int code : {IDC_1N, IDC_PASS, IDC_PASS, IDC_PASS}) {
+        auction.AppendCall(code);
+    }
+    const struct {
+        bool checked;     // the person's choice
+        int offered;      // the box as the dialog showed it
+        bool hasAuction;  // in the file written
+    } exports[] = {{true, 0, true}, {false, 1, false}, {false, 0, false}};
+    for (const auto& e : exports) {
+        const std::string path = TempPath("with.pbn");
+        prompts.QueueFileName(path);
+        prompts.QueueOption(e.checked);
+        list.Export();
+        EXPECT_EQ(prompts.OptionsOffered().back(), e.offered);
+        EXPECT_EQ(ReadFileBytes(path).find("[Auction \"") != std::string::npos, e.hasAuction);
+        EXPECT_EQ(GetProfileInt("Export", "WithAuctions", -1), e.checked ? 1 : 0);
+    }
 }
 
 TEST_F(DealListFiles, AFailedExportSaysSoAndKeepsTheOldFile) {

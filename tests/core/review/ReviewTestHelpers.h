@@ -1,25 +1,12 @@
 #pragma once
 
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "CoreTest.h"
 #include "core/bidding/CBiddingDeal.h"
-#include "core/bidding/CCall.h"
 #include "core/deals/CPbnGame.h"
-
-// The codes of blank-separated call words as lvtool bid takes them ("1S P 4S P P P").
-inline std::vector<int> CallCodes(const std::string& words) {
-    std::vector<int> codes;
-    std::istringstream stream(words);
-    std::string word;
-    while (stream >> word) {
-        codes.push_back(CCall::GetCallCode(word));
-    }
-    return codes;
-}
 
 // A test that makes bidding deals and keeps them for its duration.
 class ReviewTest : public CoreTest {

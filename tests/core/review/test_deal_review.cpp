@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "CFakeDoubleDummySolver.h"
+#include "CallWords.h"
 #include "ReviewTestHelpers.h"
 #include "core/bidding/CAuction.h"
 #include "core/bidding/CBiddingDeal.h"
+#include "core/bidding/CReferenceAuction.h"
 #include "core/review/DealReview.h"
 
 namespace {
@@ -93,4 +95,37 @@ TEST_F(DealReviewTest, ReviewDealsAnalysesInOneBatch) {
     EXPECT_EQ(reviews[0].auction.score, 450);
     EXPECT_EQ(reviews[1].auction.score, 200);
     EXPECT_EQ(reviews[1].auction.imps, -6);
+}
+
+// The file's own auction is reviewed like the pair's, and the review says where the pair left it.
+TEST_F(DealReviewTest, TheReferenceAuctionAndWhereThePairLeftIt) {
+    const struct {
+        const char* pair;
+        const char* reference;
+        int leftAt;
+    } cases[] = {
+        {"1S P 4S P P P", "N:1S P 2S P P P", 2},
+        {"1S P 2S P P P", "N:1S P 2S P P P", -1},
+        {"1S P", "N:1S P 2S P P P", -1},  // not there yet
+        {"1H P 2H P P P", "N:1S P 2S P P P", 0},
+        {"1S 2H 2S P P P", "N:1S P 2S", 1},
+        // A reference that starts with another seat than the dealer differs at once.
+        {"1S P 2S P P P", "E:P 1S P 2S P P P", 0},
+    };
+    for (const auto& c : cases) {
+        CBiddingDeal& deal = MakeBidDeal(c.pair);
+        deal.SetReferenceAuction(CReferenceAuction::FromFieldText(c.reference));
+        const DealReview review = ReviewDeal(deal, Analysis(420));
+        ASSERT_TRUE(review.reference.has_value()) << c.reference;
+        EXPECT_EQ(review.leftReferenceAt, c.leftAt) << c.pair << " / " << c.reference;
+    }
+    CBiddingDeal& deal = MakeBidDeal("1S P 4S P P P");
+    deal.SetReferenceAuction(CReferenceAuction::FromFieldText("N:1S P 2S P P P"));
+    const DealReview review = ReviewDeal(deal, Analysis(420));
+    EXPECT_EQ(review.reference->calls, "1S P 2S P P P");
+    EXPECT_EQ(review.reference->contract.GetText(), "2S");
+    EXPECT_EQ(review.reference->contract.declarer, SEAT_NORTH);
+    EXPECT_EQ(review.reference->declarerTricks, 10);
+    EXPECT_EQ(review.reference->score, 170);
+    EXPECT_EQ(review.reference->imps, -6);
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/bidding/BiddingIds.h"
+#include "core/bidding/Contract.h"
 #include "core/deals/Seats.h"
-#include "core/review/Contract.h"
 #include "core/review/Scoring.h"
 
 namespace {

@@ -217,6 +217,40 @@ private slots:
         QVERIFY(!shell.Enabled(ID_IMPORT) && !shell.Enabled(ID_EXPORT));
     }
 
+    // After an Insert, the window manager's next activation of the main window leaves the
+    // document the user worked in at the front.
+    void InsertKeepsTheActiveDocument() {
+        ShellFixture shell;
+        shell.Start({shell.WriteDocument("one.lv", kTwoSessions),
+                     shell.WriteDocument("two.lv", kTwoSessions)});
+        CLorvaneMainFrame& frame = shell.Frame();
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        CLorvaneChildFrame* worked = frame.ActiveChild();
+        QCOMPARE(worked->GetDocument()->GetTitle(), QStringLiteral("two.lv"));
+        shell.prompts.QueueFileName(Example("east-opens.pbn").toStdString());
+        QVERIFY(shell.Drive(ID_INSERT_BIDDING_SESSION, [&](QDialog* dialog) {
+            auto* wizard = qobject_cast<QWizard*>(dialog);
+            Control<QPushButton>(wizard, 1065)->click();
+            Type(wizard, 1186, "Ann");
+            Type(wizard, 1187, "Bob");
+            wizard->button(QWizard::FinishButton)->click();
+        }));
+        QCOMPARE(worked->GetDocument()->Doc().GetDesktop()->GetChildCount(), 3);
+        // The window comes back with the new session's label being edited; going away ends
+        // that edit.
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QVERIFY(worked->GetView()->LabelEditor() != nullptr);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QCOMPARE(frame.ActiveChild(), worked);
+    }
+
     // An import says what came of it: the count in the status bar, or a message when the
     // file held no deal or deals without cards.
     void ImportTellsWhatItFound_data() {
@@ -306,8 +340,8 @@ private slots:
         ShellFixture shell;
         shell.Start({Example("Sample.lv")});
         QVERIFY(shell.prompts.Messages().empty());
-        QCOMPARE(shell.Desktop()->GetChildCount(), 3);
-        for (int i = 0; i < 3; ++i) {
+        QCOMPARE(shell.Desktop()->GetChildCount(), 4);
+        for (int i = 0; i < 4; ++i) {
             auto* session = dynamic_cast<CBiddingList*>(shell.Desktop()->GetChildAt(i));
             auto* deal = dynamic_cast<CBiddingDeal*>(session->GetChildAt(0));
             QVERIFY(session->GetChildCount() == 8 && session->GetNorthName() == "Ann");

@@ -1,5 +1,6 @@
 #include <QImage>
 #include <QTest>
+#include <algorithm>
 
 #include "gui/images/PictureIds.h"
 #include "gui/images/Pictures.h"
@@ -96,6 +97,30 @@ private slots:
                 QCOMPARE(Count(Image(id), IsRed, kLabelArea) > 4, red);
             }
             QCOMPARE(Count(Image(faces.disabled), IsRed), 0);
+        }
+    }
+
+    // A bid's suit symbol fills most of the face's height, at 100 % and at 200 %, so that a
+    // club and a spade are told apart at a glance.
+    void BidSymbolsAreLargeEnough() {
+        for (qreal ratio : {1.0, 2.0}) {
+            for (int strain = 0; strain < 4; ++strain) {
+                const QImage face = Image(BidFaces(strain).normal, ratio);
+                int top = face.height(), bottom = -1;
+                for (int y = 0; y < face.height(); ++y) {
+                    for (int x = face.width() / 2; x < face.width() - 2 * ratio; ++x) {
+                        if (IsBlack(face.pixel(x, y)) || IsRed(face.pixel(x, y))) {
+                            top = std::min(top, y);
+                            bottom = std::max(bottom, y);
+                        }
+                    }
+                }
+                QVERIFY2(bottom - top + 1 >= 8 * ratio,
+                         qPrintable(QStringLiteral("strain %1 at %2: %3 pixels high")
+                                        .arg(strain)
+                                        .arg(ratio)
+                                        .arg(bottom - top + 1)));
+            }
         }
     }
 

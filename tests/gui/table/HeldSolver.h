@@ -34,6 +34,11 @@ public:
         m_changed.notify_all();
     }
     void Free() { Release(INT_MAX / 2); }
+    // How many deals wait to be let through.
+    int Waiting() {
+        std::lock_guard lock(m_mutex);
+        return m_waiting;
+    }
 
     bool SolveBatch(const std::vector<DealCards>& deals, std::vector<TrickTable>& tables,
                     std::string&) override {
@@ -61,11 +66,14 @@ public:
 private:
     void Wait() {
         std::unique_lock lock(m_mutex);
+        ++m_waiting;
         m_changed.wait(lock, [this] { return m_permits > 0; });
+        --m_waiting;
         --m_permits;
     }
 
     std::mutex m_mutex;
     std::condition_variable m_changed;
     int m_permits = INT_MAX / 2;
+    int m_waiting = 0;
 };

@@ -1,6 +1,7 @@
 // Writes pictures of the bidding dialog for the README, on the sample document's first deal
 // with South selected: the start of the deal, the middle of the auction with a note and a
-// comment, and the finished auction with its review; then the review of the first session.
+// comment, and the finished auction with its review; then a deal of the lesson session,
+// whose file carries the teacher's auctions, and the review of that session.
 // Run under the offscreen platform or xvfb:
 //   table_screenshots OUTPUT_FOLDER [DOCUMENT]
 
@@ -12,6 +13,7 @@
 #include "CMemorySettingsStore.h"
 #include "CScriptedPrompts.h"
 #include "core/bidding/BiddingIds.h"
+#include "core/bidding/CAuction.h"
 #include "core/bidding/CBiddingDeal.h"
 #include "core/bidding/CBiddingList.h"
 #include "core/deals/Seats.h"
@@ -90,11 +92,29 @@ int main(int argc, char* argv[]) {
     Save(dialog, folder + "/bidding-complete.png");
     dialog.close();
 
-    auto* session = dynamic_cast<CBiddingList*>(doc.GetDesktop()->GetChildAt(0));
-    CSessionReviewDialog review(*session, analysis);
+    // The lesson session carries the teacher's auctions: South opens 1NT after North's pass
+    // and passes again where the teacher doubles East's 2H.
+    auto* lesson = dynamic_cast<CBiddingList*>(doc.GetDesktop()->GetChildAt(3));
+    if (lesson == nullptr) {
+        return 1;
+    }
+    auto* taught = dynamic_cast<CBiddingDeal*>(lesson->GetChildAt(0));
+    taught->SetStartPlayer(SEAT_SOUTH);
+    CBiddingDialog lessonDialog;
+    lessonDialog.LoadDeal(taught);
+    lessonDialog.show();
+    Press(lessonDialog, {IDC_PASS, IDC_1N});
+    while (!taught->GetAuction()->IsComplete(true)) {
+        Press(lessonDialog, {IDC_PASS});
+    }
+    WaitForAnalysis(analysis, *taught);
+    Save(lessonDialog, folder + "/bidding-lesson.png");
+    lessonDialog.close();
+
+    CSessionReviewDialog review(*lesson, analysis);
     review.show();
-    for (int i = 0; i < session->GetChildCount(); ++i) {
-        WaitForAnalysis(analysis, *dynamic_cast<CDeal*>(session->GetChildAt(i)));
+    for (int i = 0; i < lesson->GetChildCount(); ++i) {
+        WaitForAnalysis(analysis, *dynamic_cast<CDeal*>(lesson->GetChildAt(i)));
     }
     Save(review, folder + "/session-review.png");
     return 0;

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -193,10 +194,11 @@ private slots:
         CBiddingDialog other;
         other.LoadDeal(t.Deal());
         other.show();
-        auto* north = qobject_cast<QLabel*>(other.Control(IDC_NORTH_TEXT));
-        QVERIFY2(north->text().startsWith(QStringLiteral("Ann has peeked at South's cards.")),
-                 qPrintable(north->text()));
-        QCOMPARE(north->palette().color(QPalette::WindowText), kRed);
+        auto* north = qobject_cast<QPlainTextEdit*>(other.Control(IDC_NORTH_TEXT));
+        QVERIFY2(
+            north->toPlainText().startsWith(QStringLiteral("Ann has peeked at South's cards.")),
+            qPrintable(north->toPlainText()));
+        QCOMPARE(north->palette().color(QPalette::Text), kRed);
         QVERIFY(other.Control(IDC_SOUTH_TEXT)->palette().color(QPalette::WindowText) != kRed);
     }
 
@@ -304,6 +306,59 @@ private slots:
         }
     }
 
+    // The table in words: a void reads as a dash, the deal and its contract in one line,
+    // and North's long text scrolls rather than being cut off.
+    void TheTableInWords() {
+        CDialogTest t(2, SEAT_NORTH);
+        QCOMPARE(t.Text(IDC_DEAL_SUMMARY), QStringLiteral("Dealer North, neither side vulnerable"));
+        t.Deal()->SetSeatText(SEAT_NORTH,
+                              std::string(40, 'x') + " and a long instruction, " +
+                                  "line after line, that East must answer " + std::string(200, 'y'),
+                              true);
+        t.Deal()->SetPeeked(SEAT_NORTH);
+        t.Deal()->SetStartPlayer(SEAT_NORTH);
+        {
+            CBiddingDialog other;
+            other.LoadDeal(t.Deal());
+            other.show();
+            QApplication::processEvents();
+            auto* north = qobject_cast<QPlainTextEdit*>(other.Control(IDC_NORTH_TEXT));
+            QVERIFY(north->toPlainText().contains("long instruction"));
+            QVERIFY(north->verticalScrollBar()->maximum() > 0);
+        }
+        for (int code : {IDC_1D, IDC_1S, IDC_2S, IDC_4S, IDC_PASS}) {
+            t.Click(code);
+        }
+        QCOMPARE(t.Text(IDC_DEAL_SUMMARY),
+                 QString::fromUtf8("Dealer North, neither side vulnerable. Contract 4♠ by South"));
+        const auto title = AnswerEditComment("", false, [](QDialog* dialog) {
+            QCOMPARE(dialog->windowTitle(), QString::fromUtf8("Edit Comment: 1♦ by North"));
+        });
+        QTest::mouseDClick(t.Grid().viewport(), Qt::LeftButton, {},
+                           t.Grid().visualRect(t.Grid().model()->index(0, 1)).center());
+        QCOMPARE(*title, QString());
+    }
+
+    // The dialog grows with its contents: at one and a half times its size every control
+    // and the text are one and a half times as large; it does not shrink below its default.
+    void TheDialogGrowsWithItsContents() {
+        CDialogTest t(1, SEAT_NORTH);
+        const QSize normal = t.dialog.size();
+        const QRect close = t.Control(IDC_CLOSE)->geometry();
+        const QSize button = t.Control(IDC_1C)->size();
+        const double points = t.Control(IDC_CLOSE)->font().pointSizeF();
+        t.dialog.resize(normal * 1.5);
+        QApplication::processEvents();
+        QVERIFY(std::abs(t.Control(IDC_CLOSE)->x() - close.x() * 1.5) <= 1);
+        QVERIFY(std::abs(t.Control(IDC_CLOSE)->width() - close.width() * 1.5) <= 1);
+        QVERIFY(std::abs(t.Control(IDC_1C)->width() - button.width() * 1.5) <= 1);
+        QCOMPARE(t.Control(IDC_CLOSE)->font().pointSizeF(), points * 1.5);
+        const QImage face = t.Control(IDC_1C)->grab().toImage();
+        QCOMPARE(face.size(), t.Control(IDC_1C)->size() * face.devicePixelRatio());
+        t.dialog.resize(normal / 2);
+        QCOMPARE(t.dialog.size(), normal);
+    }
+
     // The holdings cannot be edited: the focus moves on at once.
     void HoldingsPassTheFocusOn() {
         CDialogTest t(2, SEAT_NORTH);
@@ -398,11 +453,22 @@ private slots:
                           contents->mapTo(help, contents->rect().center()));
         QCOMPARE(help->Browser()->source().toString(), CHelpWindow::TopicUrl(IDH_CONTENTS));
 
-        const auto shown = AnswerEditComment(
-            "", false, [](QDialog* dialog) { QTest::keyClick(dialog, Qt::Key_F1); });
         t.Click(IDC_1D);
+        const auto shown = AnswerEditComment("", false, [help](QDialog* dialog) {
+            // A shortcut needs its window active, and the help window may take the activation
+            // back while the dialog comes up: press again until the dialog has it.
+            for (int i = 0; i < 20 && help->Browser()->source() !=
+                                          QUrl(CHelpWindow::TopicUrl(IDD_EDIT_COMMENT));
+                 ++i) {
+                dialog->activateWindow();
+                (void)QTest::qWaitForWindowActive(dialog);
+                QTest::keyClick(dialog, Qt::Key_F1);
+                QTest::qWait(50);
+            }
+        });
         QTest::mouseDClick(t.Grid().viewport(), Qt::LeftButton, {},
                            t.Grid().visualRect(t.Grid().model()->index(0, 1)).center());
+        QCOMPARE(*shown, QString());  // the dialog came, with an empty note
         QCOMPARE(help->Browser()->source().toString(), CHelpWindow::TopicUrl(IDD_EDIT_COMMENT));
         help->close();
     }

@@ -14,6 +14,7 @@
 #include "TableHelpers.h"
 #include "core/bidding/BiddingIds.h"
 #include "core/bidding/CAuction.h"
+#include "core/bidding/CReferenceAuction.h"
 #include "core/platform/GeneralOptions.h"
 #include "core/platform/Prompts.h"
 #include "core/platform/Settings.h"
@@ -158,6 +159,7 @@ private slots:
         t.solver->Hold();
         t.Open(-1);
         QCOMPARE(t.Shown(), State::Analysing);
+        QTRY_COMPARE(t.solver->Waiting(), 1);  // the solver is at work on the first deal
         t.Click(IDC_NEXT_DEAL);
         QCOMPARE(t.dialog->Table().GetDeal(), t.Deal(1));
         QCOMPARE(t.Shown(), State::Analysing);
@@ -179,6 +181,42 @@ private slots:
         t.Click(IDC_PREVIOUS_DEAL);
         QCOMPARE(t.Shown(), State::Ready);
         QVERIFY(t.Label("reviewReached").contains(QStringLiteral("1NT by North")));
+    }
+
+    // The file's auction shows beside the pair's: the call where they left it marked, its
+    // notes readable, its contract with its result; the session review counts it.
+    void ReferenceAuctionShowsWhereThePairLeftIt() {
+        CDialogReviewTest t(1);
+        auto reference = CReferenceAuction::FromFieldText("N:1N P 3N P P P");
+        QVERIFY(reference.has_value());
+        reference->AddNote(2, "Game values, no major");
+        t.Deal(0)->SetReferenceAuction(reference);
+        SetAuction(*t.Deal(0), {IDC_1N, IDC_PASS, IDC_PASS, IDC_PASS});
+        t.Open(-1);
+        QTRY_COMPARE(t.Shown(), State::Ready);
+        QVERIFY(t.Panel()
+                    ->findChild<QWidget*>(QStringLiteral("referenceAuction"))
+                    ->isVisibleTo(t.Panel()));
+        // West's placeholder, North's 1NT, East's Pass, then South's 3NT where the pair passed.
+        const QAbstractItemModel& grid =
+            *t.Panel()->findChild<QTableView*>(QStringLiteral("referenceAuction"))->model();
+        const QModelIndex departure = grid.index(0, SEAT_SOUTH);
+        QCOMPARE(departure.data().toString(), QStringLiteral("3NT"));
+        QCOMPARE(departure.data(Qt::BackgroundRole).value<QBrush>().color(), QColor(255, 226, 120));
+        QCOMPARE(departure.data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("Game values, no major"));
+        QVERIFY(!grid.index(0, SEAT_NORTH).data(Qt::BackgroundRole).isValid());
+        QVERIFY(t.Label("reviewReferenceNote").contains(QStringLiteral("Game values, no major")));
+        // North takes two tricks in no trumps with this solver.
+        QVERIFY2(t.Label("reviewReferenceResult").endsWith(QStringLiteral("by North, down 7")),
+                 qPrintable(t.Label("reviewReferenceResult")));
+
+        CSessionReviewDialog review(*t.session, *t.service);
+        QCOMPARE(review.Model().CellText(0, CSessionReviewModel::ColumnReference),
+                 QStringLiteral("3NT N"));
+        QVERIFY2(review.TotalsText().endsWith(
+                     QStringLiteral("the file's contract reached on 0 of 1 deals")),
+                 qPrintable(review.TotalsText()));
     }
 
     // A deal the solver cannot analyse shows why, in one line.

@@ -55,7 +55,7 @@ std::shared_ptr<QString> AnswerEditComment(const QString& typed, bool ok,
     auto tries = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [=] {
         auto* dialog = qobject_cast<CEditCommentDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr && ++*tries < 50) {
+        if (dialog == nullptr && ++*tries < 200) {
             return;  // a menu may come first
         }
         timer->stop();

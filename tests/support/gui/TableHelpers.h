@@ -22,7 +22,7 @@ CBiddingDeal* DealAt(CBiddingList& session, int index);
 // Answers the next Edit Comment dialog: first runs on it, then the text is typed over the old
 // one, then OK or Cancel.
 // The returned string gets the text the dialog showed, and stays "<no dialog>" if none came
-// within half a second.
+// within two seconds (a loaded machine is slow to open it).
 std::shared_ptr<QString> AnswerEditComment(const QString& typed, bool ok = true,
                                            const std::function<void(QDialog*)>& first = {});
 

@@ -1,4 +1,4 @@
-#include "core/review/Contract.h"
+#include "core/bidding/Contract.h"
 
 #include "core/bidding/BiddingIds.h"
 #include "core/bidding/CCall.h"

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "ReviewTestHelpers.h"
+#include "CallWords.h"
 #include "core/bidding/BiddingIds.h"
+#include "core/bidding/Contract.h"
 #include "core/deals/Seats.h"
-#include "core/review/Contract.h"
 
 TEST(Contract, FinalContractOfAuctions) {
     const struct {
