@@ -6,26 +6,26 @@
 #include "core/review/IDoubleDummySolver.h"
 #include "core/review/ReviewStrings.h"
 
-namespace {
-DealAnalysis Unanalysable(const std::string& reason) {
+DealAnalysis CDealAnalyser::Unanalysable(const std::string& reason) {
     DealAnalysis analysis;
     analysis.reason = reason;
     return analysis;
 }
 
-DealAnalysis SolverFailed(const std::string& error) {
+DealAnalysis CDealAnalyser::SolverFailed(const std::string& error) {
     return Unanalysable(FormatMessageText(LoadString(IDS_SOLVER_FAILED), {error}));
 }
-}  // namespace
 
-void CDealAnalyser::AddPar(CDeal& deal, DealAnalysis& analysis) {
+DealAnalysis CDealAnalyser::WithPar(IDoubleDummySolver& solver, const TrickTable& tricks,
+                                    int dealer, int vulnerability) {
+    DealAnalysis analysis;
+    analysis.tricks = tricks;
     std::string error;
-    if (!m_solver.FindPar(analysis.tricks, deal.GetDealer(), deal.GetVulnerability(), analysis.par,
-                          error)) {
-        analysis = SolverFailed(error);
-        return;
+    if (!solver.FindPar(tricks, dealer, vulnerability, analysis.par, error)) {
+        return SolverFailed(error);
     }
     analysis.analysable = true;
+    return analysis;
 }
 
 DealAnalysis CDealAnalyser::Analyse(CDeal& deal) {
@@ -34,12 +34,11 @@ DealAnalysis CDealAnalyser::Analyse(CDeal& deal) {
     if (!ReadDealCards(deal, cards, reason)) {
         return Unanalysable(reason);
     }
-    DealAnalysis analysis;
-    if (!m_solver.SolveOne(cards, analysis.tricks, reason)) {
+    TrickTable tricks{};
+    if (!m_solver.SolveOne(cards, tricks, reason)) {
         return SolverFailed(reason);
     }
-    AddPar(deal, analysis);
-    return analysis;
+    return WithPar(m_solver, tricks, deal.GetDealer(), deal.GetVulnerability());
 }
 
 bool CDealAnalyser::AnalyseAll(const std::vector<CDeal*>& deals, std::vector<DealAnalysis>& results,
@@ -60,8 +59,8 @@ bool CDealAnalyser::AnalyseAll(const std::vector<CDeal*>& deals, std::vector<Dea
                 analysis = SolverFailed(error);
                 continue;
             }
-            analysis.tricks = tables[i];
-            AddPar(*deals[waiting[i]], analysis);
+            CDeal& deal = *deals[waiting[i]];
+            analysis = WithPar(m_solver, tables[i], deal.GetDealer(), deal.GetVulnerability());
         }
         waiting.clear();
         batch.clear();

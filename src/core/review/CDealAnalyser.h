@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <string>
 #include <vector>
 
 #include "core/review/DoubleDummy.h"
@@ -22,8 +23,14 @@ public:
     bool AnalyseAll(const std::vector<CDeal*>& deals, std::vector<DealAnalysis>& results,
                     CStatusProgress* progress = nullptr, const std::atomic<bool>* cancel = nullptr);
 
-private:
-    void AddPar(CDeal& deal, DealAnalysis& analysis);
+    // An analysis that holds only the reason why there is none.
+    static DealAnalysis Unanalysable(const std::string& reason);
+    // An analysis whose solver failed, with the solver's error in its reason.
+    static DealAnalysis SolverFailed(const std::string& error);
+    // The analysis of solved tricks: the par added, or the solver's failure to find it.
+    static DealAnalysis WithPar(IDoubleDummySolver& solver, const TrickTable& tricks, int dealer,
+                                int vulnerability);
 
+private:
     IDoubleDummySolver& m_solver;
 };

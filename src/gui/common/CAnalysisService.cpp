@@ -3,22 +3,11 @@
 #include <algorithm>
 
 #include "core/deals/CDeal.h"
-#include "core/platform/Prompts.h"
+#include "core/review/CDealAnalyser.h"
 #include "core/review/IDoubleDummySolver.h"
-#include "core/review/ReviewStrings.h"
 
 namespace {
 CAnalysisService* g_installed = nullptr;
-
-DealAnalysis Unanalysable(const std::string& reason) {
-    DealAnalysis analysis;
-    analysis.reason = reason;
-    return analysis;
-}
-
-DealAnalysis SolverFailed(const std::string& error) {
-    return Unanalysable(FormatMessageText(LoadString(IDS_SOLVER_FAILED), {error}));
-}
 }  // namespace
 
 struct CAnalysisService::Job {
@@ -79,7 +68,7 @@ CAnalysisService::JobId CAnalysisService::Request(const std::vector<CDeal*>& dea
             continue;
         }
         if (!ReadDealCards(*deal, input.cards, reason)) {
-            answered.emplace_back(input.key, Unanalysable(reason));
+            answered.emplace_back(input.key, CDealAnalyser::Unanalysable(reason));
         } else {
             job->inputs.push_back(std::move(input));
         }
@@ -111,14 +100,7 @@ void CAnalysisService::Cancel(JobId job) {
 }
 
 DealAnalysis CAnalysisService::Solved(const Input& input, const TrickTable& tricks) {
-    DealAnalysis analysis;
-    analysis.tricks = tricks;
-    std::string error;
-    if (!m_solver->FindPar(tricks, input.dealer, input.vulnerability, analysis.par, error)) {
-        return SolverFailed(error);
-    }
-    analysis.analysable = true;
-    return analysis;
+    return CDealAnalyser::WithPar(*m_solver, tricks, input.dealer, input.vulnerability);
 }
 
 void CAnalysisService::RunJob(const std::shared_ptr<Job>& job) {
@@ -142,8 +124,8 @@ void CAnalysisService::RunJob(const std::shared_ptr<Job>& job) {
         std::vector<std::pair<std::string, DealAnalysis>> results;
         for (std::size_t i = first; i < end; ++i) {
             const Input& input = job->inputs[i];
-            results.emplace_back(input.key,
-                                 solved ? Solved(input, tables[i - first]) : SolverFailed(error));
+            results.emplace_back(input.key, solved ? Solved(input, tables[i - first])
+                                                   : CDealAnalyser::SolverFailed(error));
         }
         done += static_cast<int>(end - first);
         QMetaObject::invokeMethod(
