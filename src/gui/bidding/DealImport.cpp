@@ -37,12 +37,14 @@ bool ImportAndReport(CBiddingList& session, const std::string& path, const std::
     }
     if (IStatusDisplay* status = GetStatusDisplay()) {
         status->SetStatusText(
-            FormatMessageText(LoadString(IDS_DEALS_IMPORTED), {std::to_string(added), name}));
+            FormatMessageText(LoadString(added == 1 ? IDS_ONE_DEAL_IMPORTED : IDS_DEALS_IMPORTED),
+                              {std::to_string(added), name}));
     }
     if (const int empty = DealsWithoutCards(session, before); empty > 0) {
-        ShowMessage(
-            FormatMessageText(LoadString(IDS_DEALS_WITHOUT_CARDS), {std::to_string(empty), name}),
-            MessageIcon::Warning);
+        ShowMessage(FormatMessageText(LoadString(empty == 1 ? IDS_ONE_DEAL_WITHOUT_CARDS
+                                                            : IDS_DEALS_WITHOUT_CARDS),
+                                      {std::to_string(empty), name}),
+                    MessageIcon::Warning);
     }
     return true;
 }

@@ -266,9 +266,9 @@ private slots:
                                  << "" << 0;
         QTest::newRow("a deal without cards")
             << "[Board \"1\"]\n[Deal \"N:...\"]\n"
-            << "1 of the deals imported from in.pbn hold no cards at all: there is nothing to "
-               "bid on them."
-            << "1 deals imported from in.pbn." << 1;
+            << "One of the deals imported from in.pbn holds no cards at all: there is nothing "
+               "to bid on it."
+            << "1 deal imported from in.pbn." << 1;
     }
 
     void ImportTellsWhatItFound() {
