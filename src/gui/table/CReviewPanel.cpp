@@ -34,10 +34,11 @@ QString SignedHtml(int value) {
         .arg(QLatin1String(colour), SignedNumber(value));
 }
 
+// The result goes on a line of its own, so that a long contract never splits it.
 QString ContractWords(const ResultShown& result) {
     const QString made = MadeText(result);
     return ContractHtml(result.contract) +
-           (made.isEmpty() ? QString() : QStringLiteral(", ") + made);
+           (made.isEmpty() ? QString() : QStringLiteral("<br>") + made);
 }
 
 QFrame* Rule(QWidget* parent) {

@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(t.Tricks(SEAT_SOUTH, STRAIN_SPADES), QStringLiteral("<b>8</b>"));
         QCOMPARE(t.Tricks(SEAT_EAST, STRAIN_HEARTS),
                  QString::number(table[SEAT_EAST][STRAIN_HEARTS]));
-        QVERIFY2(t.Label("reviewReached").endsWith(QStringLiteral("by South, down 2")),
+        QVERIFY2(t.Label("reviewReached").endsWith(QStringLiteral("by South<br>down 2")),
                  qPrintable(t.Label("reviewReached")));
         QVERIFY(t.Label("reviewReachedScore").contains(QStringLiteral("\u2212100")));
         QVERIFY(t.Label("reviewParScore").contains(QStringLiteral("+140")));
@@ -208,7 +208,7 @@ private slots:
         QVERIFY(!grid.index(0, SEAT_NORTH).data(Qt::BackgroundRole).isValid());
         QVERIFY(t.Label("reviewReferenceNote").contains(QStringLiteral("Game values, no major")));
         // North takes two tricks in no trumps with this solver.
-        QVERIFY2(t.Label("reviewReferenceResult").endsWith(QStringLiteral("by North, down 7")),
+        QVERIFY2(t.Label("reviewReferenceResult").endsWith(QStringLiteral("by North<br>down 7")),
                  qPrintable(t.Label("reviewReferenceResult")));
 
         CSessionReviewDialog review(*t.session, *t.service);
