@@ -11,6 +11,7 @@
 class CAuction;
 class CBiddingList;
 class CPbnGame;
+class CPbnLine;
 class CTextLineReader;
 
 // What the bidding dialog shows of a deal.
@@ -100,6 +101,8 @@ private:
     bool IsHandEmpty(int seat) const;
     std::string HandLine(int seat) const;
     void TakeBridgeDaComment(int seat, const std::string& line);
+    // A seat tag's text, from the place that pbnInfo names, replaces that seat's text.
+    void TakePbnSeatText(const CPbnLine& line, int pbnInfo);
 
     std::string m_comment;
     std::array<std::string, kSeatCount> m_seatTexts;
