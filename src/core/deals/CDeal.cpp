@@ -131,10 +131,25 @@ void CDeal::AddCard(int seat, int cardNumber) {
 }
 
 namespace {
-// Orders the letters by rank value, ace first; letters of no rank come first. Stable, in
-// time linear in the text: a file can make a suit of any length. The letters of each rank
-// value, in their order, go after those of the lower values; scratch is only working space.
+// Suits of up to this many letters are sorted by insertion: fast for the few letters of a
+// real suit, and at once for a suit that is sorted already, as most files give them.
+constexpr std::size_t kInsertionSortLimit = 32;
+
+// Orders the letters by rank value, ace first; letters of no rank come first. Stable.
 void SortLetters(char* letters, std::size_t count, std::string& scratch) {
+    if (count <= kInsertionSortLimit) {
+        for (std::size_t i = 1; i < count; ++i) {
+            const char letter = letters[i];
+            std::size_t at = i;
+            for (; at > 0 && RankValueOf(letters[at - 1]) > RankValueOf(letter); --at) {
+                letters[at] = letters[at - 1];
+            }
+            letters[at] = letter;
+        }
+        return;
+    }
+    // A longer suit, which only a hostile file makes, in time linear in its length: the
+    // letters of each rank value, in their order, go after those of the lower values.
     std::array<std::size_t, kCardsPerSuit + 2> start{};  // start[v + 1]: letters of value v
     for (std::size_t i = 0; i < count; ++i) {
         ++start[static_cast<std::size_t>(RankValueOf(letters[i])) + 1];
