@@ -71,7 +71,9 @@ CItem::CItem(const std::string& name) {
 }
 
 CItem::~CItem() {
-    // Virtual calls here would reach only this class, so the list is cleared directly.
+    // Virtual calls here would reach only this class, so the list is cleared directly; the
+    // names of children about to go need no index.
+    m_nameIndex.reset();
     while (m_firstChild != nullptr) {
         CItem* child = m_firstChild;
         Unlink(child);
