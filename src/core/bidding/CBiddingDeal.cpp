@@ -72,6 +72,10 @@ CBiddingDeal::CBiddingDeal()
 
 CBiddingDeal::~CBiddingDeal() = default;
 
+void CBiddingDeal::SetReferenceAuction(std::optional<CReferenceAuction> reference) {
+    m_reference = reference ? std::make_unique<CReferenceAuction>(std::move(*reference)) : nullptr;
+}
+
 CBiddingList* CBiddingDeal::GetSession() const {
     return dynamic_cast<CBiddingList*>(GetParent());
 }
@@ -235,7 +239,7 @@ void CBiddingDeal::ReadField(long kind, int code, const std::string& text) {
             break;
         }
         case kReferenceAuctionCode:
-            m_reference = CReferenceAuction::FromFieldText(text);
+            SetReferenceAuction(CReferenceAuction::FromFieldText(text));
             break;
         case kReferenceNoteCode: {
             const std::string index = NextToken(rest);
@@ -461,8 +465,8 @@ void CBiddingDeal::TakePbnGame(CPbnGame* game) {
         }
     }
     if (auction != nullptr) {
-        m_reference =
-            CReferenceAuction::FromPbn(auction->GetTagValue(), auction->GetSection(), notes);
+        SetReferenceAuction(
+            CReferenceAuction::FromPbn(auction->GetTagValue(), auction->GetSection(), notes));
     }
 }
 

@@ -36,12 +36,8 @@ public:
 
     CAuction* GetAuction() const { return m_auction.get(); }
     // The auction the deal file carried for the deal; null when it carried none.
-    const CReferenceAuction* GetReferenceAuction() const {
-        return m_reference ? &*m_reference : nullptr;
-    }
-    void SetReferenceAuction(std::optional<CReferenceAuction> reference) {
-        m_reference = std::move(reference);
-    }
+    const CReferenceAuction* GetReferenceAuction() const { return m_reference.get(); }
+    void SetReferenceAuction(std::optional<CReferenceAuction> reference);
     // The session the deal stands in; null outside one.
     CBiddingList* GetSession() const;
 
@@ -109,6 +105,7 @@ private:
     std::array<int, kSeatCount> m_hidden{};
     std::array<int, kSeatCount> m_peeked{};
     std::unique_ptr<CAuction> m_auction;
-    std::optional<CReferenceAuction> m_reference;
+    // Apart from the deal: few deals carry one, and documents hold many deals.
+    std::unique_ptr<CReferenceAuction> m_reference;
     int m_startPlayer = -1;
 };
