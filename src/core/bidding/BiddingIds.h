@@ -44,11 +44,14 @@ constexpr int IDC_DOUBLE = 1179;
 constexpr int IDC_REDOUBLE = 1180;
 
 // Strains of calls, in the ranking order of bids (not the suit order of hands).
-constexpr int STRAIN_CLUBS = 0;
-constexpr int STRAIN_DIAMONDS = 1;
-constexpr int STRAIN_HEARTS = 2;
-constexpr int STRAIN_SPADES = 3;
-constexpr int STRAIN_NOTRUMP = 4;
+enum Strain : int {
+    STRAIN_NONE = -1,
+    STRAIN_CLUBS,
+    STRAIN_DIAMONDS,
+    STRAIN_HEARTS,
+    STRAIN_SPADES,
+    STRAIN_NOTRUMP,
+};
 constexpr int kStrainCount = 5;
 constexpr int kLevelCount = 7;
 constexpr int kBidCount = kLevelCount * kStrainCount;

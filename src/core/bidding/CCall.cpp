@@ -120,9 +120,10 @@ int CCall::GetCodeOfIndex(int index) {
     return index >= 0 && index < kCallCount ? kTables.codeOfIndex[index] : 0;
 }
 
-int CCall::GetStrainOf(int code) {
+Strain CCall::GetStrainOf(int code) {
     const int index = GetCallIndex(code);
-    return index >= 0 && index < kBidCount ? index % kStrainCount : -1;
+    return index >= 0 && index < kBidCount ? static_cast<Strain>(index % kStrainCount)
+                                           : STRAIN_NONE;
 }
 
 int CCall::GetLevelOf(int code) {

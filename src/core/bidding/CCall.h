@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "core/bidding/BiddingIds.h"
 #include "core/items/CItem.h"
 
 class CAuction;
@@ -40,7 +41,8 @@ public:
     static std::string GetCallText(int code);
     // The code of a call text (as GetCallText writes it); -1 for any other text.
     static int GetCallCode(const std::string& text);
-    static int GetStrainOf(int code);
+    // The strain of a bid; STRAIN_NONE for every other code.
+    static Strain GetStrainOf(int code);
     // 1 to 7 for a bid; 0 for every other code.
     static int GetLevelOf(int code);
     // The place of a call among the 38 (bids 0 to 34 from 1C up, then Pass, Double,

@@ -16,24 +16,24 @@ std::string Contract::GetText() const {
     return CCall::GetCallText(CCall::MakeCallCode(level, strain)) + std::string(doubling, 'X');
 }
 
-Contract FinalContract(const std::vector<int>& codes, int firstSeat) {
+Contract FinalContract(const std::vector<int>& codes, Seat firstSeat) {
     Contract contract;
     int passes = 0;
     int calls = 0;
     // The seat that first named each strain, per side (0 the side of seat 0 and 2).
-    int namedBy[2][kStrainCount];
+    Seat namedBy[2][kStrainCount];
     for (auto& side : namedBy) {
-        for (int& seat : side) {
-            seat = -1;
+        for (Seat& seat : side) {
+            seat = SEAT_NONE;
         }
     }
-    int bidder = -1;
+    Seat bidder = SEAT_NONE;
     for (std::size_t i = 0; i < codes.size(); ++i) {
         const int code = codes[i];
         if (code == IDC_PLACEHOLDER) {
             continue;
         }
-        const int seat = static_cast<int>((firstSeat + i) % kSeatCount);
+        const auto seat = static_cast<Seat>((firstSeat + i) % kSeatCount);
         ++calls;
         if (code == IDC_PASS) {
             ++passes;
@@ -49,13 +49,13 @@ Contract FinalContract(const std::vector<int>& codes, int firstSeat) {
             contract.strain = CCall::GetStrainOf(code);
             contract.doubling = 0;
             bidder = seat;
-            int& first = namedBy[seat % 2][contract.strain];
-            if (first < 0) {
+            Seat& first = namedBy[seat % 2][contract.strain];
+            if (first == SEAT_NONE) {
                 first = seat;
             }
         }
     }
-    if (bidder < 0) {
+    if (bidder == SEAT_NONE) {
         contract = Contract();
         contract.kind =
             calls >= 4 && passes == calls ? ContractKind::PassedOut : ContractKind::Incomplete;

@@ -3,6 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "core/bidding/BiddingIds.h"
+#include "core/deals/Seats.h"
+
 // How an auction ended.
 enum class ContractKind {
     Incomplete,  // the auction is not over: no contract yet
@@ -13,10 +16,10 @@ enum class ContractKind {
 // The final contract of an auction.
 struct Contract {
     ContractKind kind = ContractKind::Incomplete;
-    int level = 0;      // 1 to 7
-    int strain = -1;    // STRAIN_CLUBS to STRAIN_NOTRUMP
-    int doubling = 0;   // 0 undoubled, 1 doubled, 2 redoubled
-    int declarer = -1;  // the seat index
+    int level = 0;  // 1 to 7
+    Strain strain = STRAIN_NONE;
+    int doubling = 0;  // 0 undoubled, 1 doubled, 2 redoubled
+    Seat declarer = SEAT_NONE;
 
     bool IsBid() const { return kind == ContractKind::Bid; }
     // "4S", "3NX", "6HXX"; "P" when passed out; empty when the auction is incomplete.
@@ -26,4 +29,4 @@ struct Contract {
 // The contract of the calls, entry i called by seat (firstSeat + i) modulo 4. Codes of 0 are
 // placeholders: they take a seat's turn but are no call. The declarer is the first player of
 // the declaring side who named the final strain.
-Contract FinalContract(const std::vector<int>& codes, int firstSeat);
+Contract FinalContract(const std::vector<int>& codes, Seat firstSeat);

@@ -2,25 +2,27 @@
 
 #include <string>
 
+// Seats, suits and vulnerabilities are numbered as documents and deal files number them; the
+// readers and writers pass the numbers as ints, and the rules above them take the types.
+
 // Seats in calling order, clockwise; an auction's entry i belongs to seat i modulo 4.
-constexpr int SEAT_WEST = 0;
-constexpr int SEAT_NORTH = 1;
-constexpr int SEAT_EAST = 2;
-constexpr int SEAT_SOUTH = 3;
+enum Seat : int { SEAT_NONE = -1, SEAT_WEST, SEAT_NORTH, SEAT_EAST, SEAT_SOUTH };
 constexpr int kSeatCount = 4;
 
+constexpr bool IsNorthSouth(Seat seat) {
+    return seat == SEAT_NORTH || seat == SEAT_SOUTH;
+}
+
 // Suits of a hand, spades first (not the strain order of calls).
-constexpr int SUIT_SPADES = 0;
-constexpr int SUIT_HEARTS = 1;
-constexpr int SUIT_DIAMONDS = 2;
-constexpr int SUIT_CLUBS = 3;
+enum Suit : int { SUIT_SPADES, SUIT_HEARTS, SUIT_DIAMONDS, SUIT_CLUBS };
 constexpr int kSuitCount = 4;
 
-// Vulnerability codes.
-constexpr int VULNERABLE_NONE = 0;
-constexpr int VULNERABLE_NORTH_SOUTH = 1;
-constexpr int VULNERABLE_EAST_WEST = 2;
-constexpr int VULNERABLE_ALL = 3;
+enum Vulnerability : int {
+    VULNERABLE_NONE,
+    VULNERABLE_NORTH_SOUTH,
+    VULNERABLE_EAST_WEST,
+    VULNERABLE_ALL,
+};
 
 inline int NextSeat(int seat) {
     return (seat + 1) % kSeatCount;

@@ -2,29 +2,33 @@
 
 #include <span>
 
+#include "core/items/ItemIds.h"
 #include "core/items/StringTable.h"
 
 // Texts of the item tree and the document.
-constexpr unsigned IDS_LOAD_FAILED = 144;
-constexpr unsigned IDS_CANNOT_OPEN_DOCUMENT = 145;
-constexpr unsigned IDS_CANNOT_SAVE_FAILED_DOCUMENT = 146;
-constexpr unsigned IDS_DESKTOP = 61463;
-constexpr unsigned IDS_BIDDING_LIST = 61808;
-constexpr unsigned IDS_BIDDING_DEAL = 61809;
-constexpr unsigned IDS_AUCTION = 61824;
-constexpr unsigned IDS_CALL = 61825;
-constexpr unsigned IDS_PBN_GAME = 61840;
-constexpr unsigned IDS_PBN_LINE = 61841;
-// Naming rule messages and file errors.
-constexpr unsigned IDS_NAME_EMPTY = 61900;
-constexpr unsigned IDS_NAME_CLASH_RENAME = 61901;
-constexpr unsigned IDS_NAME_CLASH_MOVE = 61902;
-constexpr unsigned IDS_FILE_NOT_FOUND = 61903;
-constexpr unsigned IDS_FILE_READ_ERROR = 61904;
-constexpr unsigned IDS_FILE_WRITE_ERROR = 61905;
-constexpr unsigned IDS_OPENING_FILE = 61906;
-constexpr unsigned IDS_SAVING_FILE = 61907;
-constexpr unsigned IDS_NOT_A_DOCUMENT = 61920;
-constexpr unsigned IDS_DOCUMENT_TOO_LARGE = 61921;
+enum ItemsStringId : unsigned {
+    IDS_LOAD_FAILED = 60000,
+    IDS_CANNOT_OPEN_DOCUMENT,
+    IDS_CANNOT_SAVE_FAILED_DOCUMENT,
+    // Naming rule messages and file errors.
+    IDS_NAME_EMPTY,
+    IDS_NAME_CLASH_RENAME,
+    IDS_NAME_CLASH_MOVE,
+    IDS_FILE_NOT_FOUND,
+    IDS_FILE_READ_ERROR,
+    IDS_FILE_WRITE_ERROR,
+    IDS_OPENING_FILE,
+    IDS_SAVING_FILE,
+    IDS_NOT_A_DOCUMENT,
+    IDS_DOCUMENT_TOO_LARGE,
+    // The kinds' default names, by the kinds' ids.
+    IDS_DESKTOP = KIND_DESKTOP,
+    IDS_BIDDING_LIST = KIND_BIDDING_LIST,
+    IDS_BIDDING_DEAL = KIND_BIDDING_DEAL,
+    IDS_AUCTION = KIND_AUCTION,
+    IDS_CALL = KIND_CALL,
+    IDS_PBN_GAME = KIND_PBN_GAME,
+    IDS_PBN_LINE = KIND_PBN_LINE,
+};
 
 std::span<const StringResource> ItemsStringTable();

@@ -1,6 +1,7 @@
 #include "core/items/StringTable.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <vector>
 
 #include "core/items/ItemsStrings.h"
@@ -17,9 +18,15 @@ void RegisterStringTable(std::span<const StringResource> table) {
     const bool known = std::any_of(tables.begin(), tables.end(), [&](const auto& registered) {
         return registered.data() == table.data();
     });
-    if (!known) {
-        tables.push_back(table);
+    if (known) {
+        return;
     }
+    for (const StringResource& entry : table) {
+        if (!LoadString(entry.id).empty()) {
+            throw std::logic_error("two string tables share the id " + std::to_string(entry.id));
+        }
+    }
+    tables.push_back(table);
 }
 
 std::string LoadStringFrom(std::span<const StringResource> table, unsigned id) {

@@ -10,7 +10,9 @@ struct StringResource {
 };
 
 // Adds a subsystem's texts to the ones LoadString finds; a table added twice counts once.
-// The items' own texts are always there.
+// The items' own texts are always there. Each subsystem numbers its ids on from its own first
+// id, a hundred apart from the others'; a table that shares an id with another is a fault of
+// the program, and std::logic_error says which id.
 void RegisterStringTable(std::span<const StringResource> table);
 
 // The text with that id from any registered table; empty for id 0 or an unknown id.

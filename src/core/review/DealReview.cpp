@@ -47,8 +47,8 @@ int FirstDifference(const std::vector<int>& pair, const std::vector<int>& refere
 }
 }  // namespace
 
-AuctionReview ReviewAuction(const std::vector<int>& codes, int firstSeat,
-                            const DealAnalysis& analysis, int vulnerability) {
+AuctionReview ReviewAuction(const std::vector<int>& codes, Seat firstSeat,
+                            const DealAnalysis& analysis, Vulnerability vulnerability) {
     AuctionReview review;
     review.calls = CallWords(codes);
     review.contract = FinalContract(codes, firstSeat);
@@ -68,10 +68,11 @@ DealReview ReviewDeal(CBiddingDeal& deal, const DealAnalysis& analysis) {
     review.dealName = deal.GetName();
     review.analysis = analysis;
     const std::vector<int> codes = AuctionCodes(*deal.GetAuction());
-    review.auction = ReviewAuction(codes, SEAT_WEST, analysis, deal.GetVulnerability());
+    const auto vulnerability = static_cast<Vulnerability>(deal.GetVulnerability());
+    review.auction = ReviewAuction(codes, SEAT_WEST, analysis, vulnerability);
     if (const CReferenceAuction* reference = deal.GetReferenceAuction()) {
         const std::vector<int> entries = reference->GetEntries();
-        review.reference = ReviewAuction(entries, SEAT_WEST, analysis, deal.GetVulnerability());
+        review.reference = ReviewAuction(entries, SEAT_WEST, analysis, vulnerability);
         review.leftReferenceAt = FirstDifference(codes, entries);
     }
     return review;

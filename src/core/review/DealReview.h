@@ -40,8 +40,8 @@ struct DealReview {
 
 // Scores an auction against the analysis of its deal: entry i called by seat
 // (firstSeat + i) modulo 4, codes of 0 placeholders (as CAuction holds them, from West).
-AuctionReview ReviewAuction(const std::vector<int>& codes, int firstSeat,
-                            const DealAnalysis& analysis, int vulnerability);
+AuctionReview ReviewAuction(const std::vector<int>& codes, Seat firstSeat,
+                            const DealAnalysis& analysis, Vulnerability vulnerability);
 // The deal's review from its analysis.
 DealReview ReviewDeal(CBiddingDeal& deal, const DealAnalysis& analysis);
 // Analyses the deals in batches, then reviews each. False when cancelled between batches:

@@ -32,9 +32,9 @@ bool ReadDealCards(const CDeal& deal, DealCards& cards, std::string& reason) {
                 }
                 const int position = rankValue - 1;  // ace 0 to two 12
                 if (holder[suit][position] >= 0) {
-                    reason = FormatMessageText(LoadString(IDS_CARD_HELD_TWICE),
-                                               {LoadString(IDS_FIRST_RANK_NAME + position),
-                                                LoadString(IDS_FIRST_SUIT_NAME + suit)});
+                    reason = FormatMessageText(
+                        LoadString(IDS_CARD_HELD_TWICE),
+                        {LoadString(IDS_RANK_ACE + position), LoadString(IDS_SUIT_SPADES + suit)});
                     return false;
                 }
                 holder[suit][position] = seat;

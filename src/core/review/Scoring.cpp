@@ -75,20 +75,18 @@ int DuplicateScore(const Contract& contract, int tricks, bool vulnerable) {
     return -UndertrickPenalty(needed - tricks, vulnerable, contract.doubling);
 }
 
-bool IsSeatVulnerable(int seat, int vulnerability) {
-    const bool northSouth = seat == SEAT_NORTH || seat == SEAT_SOUTH;
+bool IsSeatVulnerable(Seat seat, Vulnerability vulnerability) {
     return vulnerability == VULNERABLE_ALL ||
-           vulnerability == (northSouth ? VULNERABLE_NORTH_SOUTH : VULNERABLE_EAST_WEST);
+           vulnerability == (IsNorthSouth(seat) ? VULNERABLE_NORTH_SOUTH : VULNERABLE_EAST_WEST);
 }
 
-int NorthSouthScore(const Contract& contract, int tricks, int vulnerability) {
+int NorthSouthScore(const Contract& contract, int tricks, Vulnerability vulnerability) {
     if (!contract.IsBid()) {
         return 0;
     }
     const int score =
         DuplicateScore(contract, tricks, IsSeatVulnerable(contract.declarer, vulnerability));
-    const bool northSouth = contract.declarer == SEAT_NORTH || contract.declarer == SEAT_SOUTH;
-    return northSouth ? score : -score;
+    return IsNorthSouth(contract.declarer) ? score : -score;
 }
 
 int ImpsOf(int difference) {

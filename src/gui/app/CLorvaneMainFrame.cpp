@@ -294,6 +294,33 @@ bool CLorvaneMainFrame::CloseAllDocuments() {
     return true;
 }
 
+void CLorvaneMainFrame::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && !m_destroying) {
+        if (isActiveWindow()) {
+            ReturnToWorkedDocument();
+        } else {
+            m_workedChild = ActiveChild();
+        }
+    }
+    QMainWindow::changeEvent(event);
+}
+
+// Coming back, Qt gives the focus to the widget the frame last remembered, or to the first
+// one in the Tab chain when that is gone: either may lie in another document, which would
+// then come to the front. The document the user left keeps the focus instead.
+void CLorvaneMainFrame::ReturnToWorkedDocument() {
+    if (m_workedChild == nullptr || m_workedChild->isAncestorOf(focusWidget())) {
+        return;
+    }
+    QWidget* target = m_workedChild->focusWidget();
+    if (target == nullptr) {
+        target = m_workedChild->GetView();
+    }
+    if (target->isVisible()) {
+        target->setFocus(Qt::ActiveWindowFocusReason);
+    }
+}
+
 void CLorvaneMainFrame::closeEvent(QCloseEvent* event) {
     if (!CloseAllDocuments()) {
         event->ignore();

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 class IApplication;
@@ -47,6 +48,7 @@ public:
     void UpdateRecentFileActions();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -63,6 +65,7 @@ private:
     void UpdateDocumentMenus();
     void ShowContextMenu(unsigned menuId, QPoint globalPos);
     void ShowHelp(unsigned context);
+    void ReturnToWorkedDocument();
 
     IApplication& m_app;
     QMdiArea* m_mdiArea;
@@ -77,4 +80,6 @@ private:
     QList<QMenu*> m_documentMenus;
     QLabel* m_lockLabels[3] = {nullptr, nullptr, nullptr};
     bool m_destroying = false;
+    // The document window that was active when the frame was last left for another window.
+    QPointer<CLorvaneChildFrame> m_workedChild;
 };

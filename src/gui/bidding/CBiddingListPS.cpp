@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QWizard>
+#include <algorithm>
 
 #include "core/bidding/BiddingIds.h"
 #include "core/bidding/BiddingStrings.h"
@@ -46,9 +47,9 @@ CBiddingListPS::CBiddingListPS(int mode, QWidget* parent)
     }
     dialog->setObjectName(QStringLiteral("biddingListSheet"));
     // Pages that the mode leaves out go with the dialog.
-    for (CPropertyPage* page :
-         {static_cast<CPropertyPage*>(m_deal), static_cast<CPropertyPage*>(m_general),
-          static_cast<CPropertyPage*>(m_fileType)}) {
+    for (CBiddingListPage* page :
+         {static_cast<CBiddingListPage*>(m_deal), static_cast<CBiddingListPage*>(m_general),
+          static_cast<CBiddingListPage*>(m_fileType)}) {
         page->setParent(dialog);
         page->hide();
     }
@@ -62,43 +63,33 @@ QDialog* CBiddingListPS::Dialog() const {
     return m_wizard != nullptr ? static_cast<QDialog*>(m_wizard) : m_sheet.data();
 }
 
-bool CBiddingListPS::HasDealPage() const {
-    return m_mode == PROPERTIES_MODE_INSERT;
-}
-
-bool CBiddingListPS::HasFileTypePage() const {
-    return m_mode == PROPERTIES_MODE_OPTIONS;
+std::vector<CBiddingListPage*> CBiddingListPS::Pages() const {
+    std::vector<CBiddingListPage*> pages;
+    if (m_mode == PROPERTIES_MODE_INSERT) {
+        pages.push_back(m_deal);
+    }
+    pages.push_back(m_general);
+    if (m_mode == PROPERTIES_MODE_OPTIONS) {
+        pages.push_back(m_fileType);
+    }
+    return pages;
 }
 
 void CBiddingListPS::LoadFromSession(CBiddingList* session) {
-    auto add = [this](CPropertyPage* page) {
+    for (CBiddingListPage* page : Pages()) {
+        page->Load(this, session);
         if (m_wizard != nullptr) {
             m_wizard->addPage(page);
         } else {
             m_sheet->AddPage(page);
         }
-    };
-    if (HasDealPage()) {
-        m_deal->Load(this, session);
-        add(m_deal);
-    }
-    m_general->Load(this, session);
-    add(m_general);
-    if (HasFileTypePage()) {
-        m_fileType->Load(this, session);
-        add(m_fileType);
     }
 }
 
 bool CBiddingListPS::StoreToSession(CBiddingList* session) {
-    if (HasDealPage() && !m_deal->Store(session)) {
-        return false;
-    }
-    m_general->Store(session);
-    if (HasFileTypePage()) {
-        m_fileType->Store(session);
-    }
-    return true;
+    const std::vector<CBiddingListPage*> pages = Pages();
+    return std::all_of(pages.begin(), pages.end(),
+                       [session](CBiddingListPage* page) { return page->Store(session); });
 }
 
 void CBiddingListPS::EnableFinish(bool enable) {

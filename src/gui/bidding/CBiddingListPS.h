@@ -2,8 +2,10 @@
 
 #include <QObject>
 #include <QPointer>
+#include <vector>
 
 class CBiddingList;
+class CBiddingListPage;
 class CBiddingListPSDeal;
 class CBiddingListPSFileType;
 class CBiddingListPSGeneral;
@@ -40,8 +42,8 @@ public:
     CBiddingListPSFileType* FileTypePage() const { return m_fileType; }
 
 private:
-    bool HasDealPage() const;
-    bool HasFileTypePage() const;
+    // The pages of the mode, in page order.
+    std::vector<CBiddingListPage*> Pages() const;
 
     int m_mode;
     QPointer<QWizard> m_wizard;

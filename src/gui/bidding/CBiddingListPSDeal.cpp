@@ -32,7 +32,7 @@ QGroupBox* NoteBox(const QString& title, const QString& text, QWidget* parent) {
 
 // The note points to the help on generating and importing deals, so that is the page's topic.
 CBiddingListPSDeal::CBiddingListPSDeal(QWidget* parent)
-    : CPropertyPage(QStringLiteral("Deal"), IDH_GENERATING_DEALS, parent) {
+    : CBiddingListPage(QStringLiteral("Deal"), IDH_GENERATING_DEALS, parent) {
     setObjectName(QStringLiteral("dealPage"));
     auto* deal = new QGroupBox(QStringLiteral("Deal"), this);
     auto* label = new QLabel(QStringLiteral("&Import file:"), deal);
@@ -65,23 +65,17 @@ CBiddingListPSDeal::CBiddingListPSDeal(QWidget* parent)
     connect(m_browse, &QPushButton::clicked, this, &CBiddingListPSDeal::OnBrowse);
 }
 
-void CBiddingListPSDeal::Load(CBiddingListPS* sheet, CBiddingList* session) {
-    m_sheet = sheet;
-    m_session = session;
-    UpdateData(false);
-}
-
 bool CBiddingListPSDeal::Store(CBiddingList* session) {
     return m_importFile.empty() || ImportNamedFile(*session, m_importFile);
 }
 
 bool CBiddingListPSDeal::OnKillActive() {
     UpdateData(true);
-    if (m_importFile.empty() || m_session == nullptr) {
+    if (m_importFile.empty() || Session() == nullptr) {
         return true;
     }
     std::string ext;
-    const std::string path = m_session->CompleteImportPath(m_importFile, ext);
+    const std::string path = Session()->CompleteImportPath(m_importFile, ext);
     if (QFileInfo::exists(QString::fromStdString(path))) {
         return true;
     }
@@ -100,13 +94,6 @@ bool CBiddingListPSDeal::UpdateData(bool saveAndValidate) {
     return true;
 }
 
-void CBiddingListPSDeal::OnSetActive() {
-    UpdateData(true);
-    if (m_sheet != nullptr) {
-        m_sheet->EnableFinish(true);
-    }
-}
-
 void CBiddingListPSDeal::OnBrowse() {
     // A deal of the session's kind knows the file dialog, with its filters by the default
     // file type; it never enters the document.
@@ -118,7 +105,7 @@ void CBiddingListPSDeal::OnBrowse() {
     UpdateData(true);
     m_importFile = path;
     UpdateData(false);
-    if (m_sheet != nullptr) {
-        m_sheet->PressNext();
+    if (Sheet() != nullptr) {
+        Sheet()->PressNext();
     }
 }

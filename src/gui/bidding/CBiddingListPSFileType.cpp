@@ -8,7 +8,7 @@
 #include "gui/bidding/RadioGroup.h"
 
 CBiddingListPSFileType::CBiddingListPSFileType(QWidget* parent)
-    : CPropertyPage(QStringLiteral("File Type"), IDD_BIDDING_LIST_FILE_TYPE, parent) {
+    : CBiddingListPage(QStringLiteral("File Type"), IDD_BIDDING_LIST_FILE_TYPE, parent) {
     setObjectName(QStringLiteral("fileTypePage"));
     m_fileTypeGroup = new CRadioGroup(QStringLiteral("Default file type"),
                                       {{IDC_FILE_TYPE_BRIDGE_DA, "&Bridge D/A"},
@@ -27,16 +27,15 @@ CBiddingListPSFileType::CBiddingListPSFileType(QWidget* parent)
     layout->addStretch();
 }
 
-void CBiddingListPSFileType::Load(CBiddingListPS* sheet, CBiddingList* session) {
-    m_sheet = sheet;
-    m_fileType = session->GetFileType();
-    m_pbnInfo = session->GetPbnInfo();
-    UpdateData(false);
+void CBiddingListPSFileType::LoadFields(const CBiddingList& session) {
+    m_fileType = session.GetFileType();
+    m_pbnInfo = session.GetPbnInfo();
 }
 
-void CBiddingListPSFileType::Store(CBiddingList* session) const {
+bool CBiddingListPSFileType::Store(CBiddingList* session) {
     session->SetFileType(m_fileType);
     session->SetPbnInfo(m_pbnInfo);
+    return true;
 }
 
 bool CBiddingListPSFileType::UpdateData(bool saveAndValidate) {
@@ -48,11 +47,4 @@ bool CBiddingListPSFileType::UpdateData(bool saveAndValidate) {
         m_pbnInfoGroup->SetValue(m_pbnInfo);
     }
     return true;
-}
-
-void CBiddingListPSFileType::OnSetActive() {
-    UpdateData(true);
-    if (m_sheet != nullptr) {
-        m_sheet->EnableFinish(true);
-    }
 }

@@ -21,7 +21,7 @@ QLineEdit* MakeEdit(int controlId, QWidget* parent) {
 }  // namespace
 
 CBiddingListPSGeneral::CBiddingListPSGeneral(QWidget* parent)
-    : CPropertyPage(QStringLiteral("General"), IDD_BIDDING_LIST_GENERAL, parent) {
+    : CBiddingListPage(QStringLiteral("General"), IDD_BIDDING_LIST_GENERAL, parent) {
     setObjectName(QStringLiteral("generalPage"));
     auto* general = new QGroupBox(QStringLiteral("General"), this);
     auto* generalLayout = new QFormLayout(general);
@@ -51,23 +51,20 @@ CBiddingListPSGeneral::CBiddingListPSGeneral(QWidget* parent)
     connect(m_southEdit, &QLineEdit::textChanged, this, &CBiddingListPSGeneral::UpdateFinish);
 }
 
-void CBiddingListPSGeneral::Load(CBiddingListPS* sheet, CBiddingList* session) {
-    m_sheet = sheet;
-    m_session = session;
-    const int mode = sheet->GetMode();
-    m_name = mode == PROPERTIES_MODE_PROPERTIES ? session->GetName() : session->GetNewName();
-    m_startBiddingValue = session->GetStartBidding();
-    m_north = session->GetNorthName();
-    m_south = session->GetSouthName();
+void CBiddingListPSGeneral::LoadFields(const CBiddingList& session) {
+    const int mode = Sheet()->GetMode();
+    m_name = mode == PROPERTIES_MODE_PROPERTIES ? session.GetName() : session.GetNewName();
+    m_startBiddingValue = session.GetStartBidding();
+    m_north = session.GetNorthName();
+    m_south = session.GetSouthName();
     // Options edit the defaults of new sessions, which have no name of their own; a session's
     // start-bidding choice only matters when it is inserted.
     m_nameEdit->setEnabled(mode == PROPERTIES_MODE_PROPERTIES || mode == PROPERTIES_MODE_INSERT);
     m_startBidding->SetButtonsEnabled(mode != PROPERTIES_MODE_PROPERTIES);
-    UpdateData(false);
 }
 
-void CBiddingListPSGeneral::Store(CBiddingList* session) {
-    if (m_sheet->GetMode() == PROPERTIES_MODE_PROPERTIES) {
+bool CBiddingListPSGeneral::Store(CBiddingList* session) {
+    if (Sheet()->GetMode() == PROPERTIES_MODE_PROPERTIES) {
         session->SetName(m_name);
     } else {
         session->SetNewName(m_name);
@@ -75,6 +72,7 @@ void CBiddingListPSGeneral::Store(CBiddingList* session) {
     session->SetStartBidding(m_startBiddingValue);
     session->SetNorthName(m_north);
     session->SetSouthName(m_south);
+    return true;
 }
 
 bool CBiddingListPSGeneral::UpdateData(bool saveAndValidate) {
@@ -98,9 +96,10 @@ bool CBiddingListPSGeneral::OnKillActive() {
     UpdateData(true);
     // A session renamed here keeps to the naming rule of the tree: a name that is empty or
     // that a sibling has is refused with the tree's message, and the sheet stays open.
-    if (m_sheet != nullptr && m_sheet->GetMode() == PROPERTIES_MODE_PROPERTIES &&
-        m_session != nullptr && m_name != m_session->GetName() &&
-        !m_session->IsNameValid(m_name, m_session->GetTreeParent(), 1)) {
+    CBiddingList* session = Session();
+    if (Sheet() != nullptr && Sheet()->GetMode() == PROPERTIES_MODE_PROPERTIES &&
+        session != nullptr && m_name != session->GetName() &&
+        !session->IsNameValid(m_name, session->GetTreeParent(), 1)) {
         m_nameEdit->setFocus();
         m_nameEdit->selectAll();
         return false;
@@ -113,10 +112,10 @@ void CBiddingListPSGeneral::OnSetActive() {
 }
 
 void CBiddingListPSGeneral::UpdateFinish() {
-    if (m_sheet == nullptr) {
+    if (Sheet() == nullptr) {
         return;
     }
     UpdateData(true);
-    m_sheet->EnableFinish(m_sheet->GetMode() == PROPERTIES_MODE_OPTIONS ||
+    Sheet()->EnableFinish(Sheet()->GetMode() == PROPERTIES_MODE_OPTIONS ||
                           (!m_north.empty() && !m_south.empty()));
 }

@@ -2,23 +2,20 @@
 
 #include <string>
 
-#include "gui/common/CPropertyPage.h"
+#include "gui/bidding/CBiddingListPage.h"
 
-class CBiddingList;
-class CBiddingListPS;
 class CRadioGroup;
 class QLineEdit;
 
 // The General page of the bidding session sheet: the session's name, whether bidding starts
 // at once, and the two participants.
-class CBiddingListPSGeneral : public CPropertyPage {
+class CBiddingListPSGeneral : public CBiddingListPage {
     Q_OBJECT
 
 public:
     explicit CBiddingListPSGeneral(QWidget* parent = nullptr);
 
-    void Load(CBiddingListPS* sheet, CBiddingList* session);
-    void Store(CBiddingList* session);
+    bool Store(CBiddingList* session) override;
     bool UpdateData(bool saveAndValidate) override;
     bool OnKillActive() override;
     void OnSetActive() override;
@@ -30,13 +27,14 @@ public:
     QLineEdit* SouthEdit() const { return m_southEdit; }
     CRadioGroup* StartBiddingGroup() const { return m_startBidding; }
 
+protected:
+    void LoadFields(const CBiddingList& session) override;
+
 private:
     std::string m_north;
     std::string m_south;
     std::string m_name;
     int m_startBiddingValue = -1;
-    CBiddingListPS* m_sheet = nullptr;
-    CBiddingList* m_session = nullptr;
 
     QLineEdit* m_nameEdit;
     CRadioGroup* m_startBidding;

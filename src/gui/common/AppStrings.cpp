@@ -1,10 +1,9 @@
 #include "gui/common/AppStrings.h"
 
-#include "core/items/StringTable.h"
-#include "gui/common/QtText.h"
+#include "gui/common/TextTable.h"
 
 namespace {
-const StringResource kStrings[] = {
+const StringResource kTexts[] = {
     {IDS_APP_TITLE, "Lorvane"},
     {IDS_IDLE_MESSAGE, "Ready"},
     {IDS_GENERAL_OPTIONS, "General Options"},
@@ -41,10 +40,5 @@ const StringResource kStrings[] = {
 }  // namespace
 
 QString AppString(unsigned id) {
-    for (const StringResource& entry : kStrings) {
-        if (entry.id == id) {
-            return QString::fromUtf8(entry.text);
-        }
-    }
-    return FromBytes(LoadString(id));
+    return TextFromTable(kTexts, id);
 }

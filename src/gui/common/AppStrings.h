@@ -2,32 +2,33 @@
 
 #include <QString>
 
-// Texts of the Qt program: captions, questions and the status bar. Ids with a number given by
-// the system keep it; the others are numbered from 62400.
-constexpr unsigned IDS_APP_TITLE = 57344;
-constexpr unsigned IDS_IDLE_MESSAGE = 57345;
-constexpr unsigned IDS_GENERAL_OPTIONS = 62464;
-constexpr unsigned IDS_DEFENSIVE_ACTIONS_CAPTION = 62465;
-constexpr unsigned IDS_ASK_TO_SAVE = 62400;
-constexpr unsigned IDS_DEFAULT_DOCUMENT_NAME = 62401;
-constexpr unsigned IDS_DOCUMENT_FILTER = 62402;
-constexpr unsigned IDS_DOCUMENT_EXTENSION = 62403;
-constexpr unsigned IDS_ABOUT_CAPTION = 62404;
-constexpr unsigned IDS_ABOUT_TEXT = 62405;
-constexpr unsigned IDS_ABOUT_LINES = 62406;
-constexpr unsigned IDS_HELP_CAPTION = 62407;
-constexpr unsigned IDS_INDICATOR_CAPS = 62408;
-constexpr unsigned IDS_INDICATOR_NUM = 62409;
-constexpr unsigned IDS_INDICATOR_SCROLL = 62410;
-constexpr unsigned IDS_GENERAL_PAGE = 62411;
-constexpr unsigned IDS_VULNERABILITY_IN_COLOUR = 62412;
-constexpr unsigned IDS_NO_PRINTER = 62413;
-constexpr unsigned IDS_PRINT_PAGE = 62414;
-constexpr unsigned IDS_OPEN_FILTER = 62415;
-constexpr unsigned IDS_HELP_MISSING = 62416;
-constexpr unsigned IDS_OPEN_DEAL_FILE = 62417;
-constexpr unsigned IDS_NO_LOG_BOOK = 62418;
-constexpr unsigned IDS_SHOW_REVIEW = 62419;
+// Texts of the Qt program: captions, questions and the status bar.
+enum AppStringId : unsigned {
+    IDS_APP_TITLE = 60600,
+    IDS_IDLE_MESSAGE,
+    IDS_GENERAL_OPTIONS,
+    IDS_DEFENSIVE_ACTIONS_CAPTION,
+    IDS_ASK_TO_SAVE,
+    IDS_DEFAULT_DOCUMENT_NAME,
+    IDS_DOCUMENT_FILTER,
+    IDS_DOCUMENT_EXTENSION,
+    IDS_ABOUT_CAPTION,
+    IDS_ABOUT_TEXT,
+    IDS_ABOUT_LINES,
+    IDS_HELP_CAPTION,
+    IDS_INDICATOR_CAPS,
+    IDS_INDICATOR_NUM,
+    IDS_INDICATOR_SCROLL,
+    IDS_GENERAL_PAGE,
+    IDS_VULNERABILITY_IN_COLOUR,
+    IDS_NO_PRINTER,
+    IDS_PRINT_PAGE,
+    IDS_OPEN_FILTER,
+    IDS_HELP_MISSING,
+    IDS_OPEN_DEAL_FILE,
+    IDS_NO_LOG_BOOK,
+    IDS_SHOW_REVIEW,
+};
 
-// The text with that id, from this table or else from the core's string table.
+// The text with that id, from this table or else from any other registered one.
 QString AppString(unsigned id);

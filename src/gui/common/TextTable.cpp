@@ -1,10 +1,8 @@
 #include "gui/common/TextTable.h"
 
+#include "gui/common/QtText.h"
+
 QString TextFromTable(std::span<const StringResource> table, unsigned id) {
-    for (const StringResource& entry : table) {
-        if (entry.id == id) {
-            return QString::fromUtf8(entry.text);
-        }
-    }
-    return {};
+    RegisterStringTable(table);
+    return FromBytes(LoadString(id));
 }

@@ -2,32 +2,34 @@
 
 #include <QString>
 
-// Texts of the session review window. Numbered from 62750.
-constexpr unsigned IDS_SESSION_REVIEW_TITLE = 62750;
-constexpr unsigned IDS_SESSION_REVIEW_PROGRESS = 62751;
-constexpr unsigned IDS_SESSION_REVIEW_COPY = 62752;
-constexpr unsigned IDS_SESSION_REVIEW_PRINT = 62753;
-constexpr unsigned IDS_SESSION_REVIEW_PREVIEW = 62754;
-constexpr unsigned IDS_SESSION_REVIEW_CLOSE = 62755;
-constexpr unsigned IDS_SESSION_REVIEW_TOTAL = 62756;
-constexpr unsigned IDS_SESSION_REVIEW_REACHED = 62757;
-constexpr unsigned IDS_SESSION_REVIEW_INCOMPLETE = 62758;
-constexpr unsigned IDS_SESSION_REVIEW_ANALYSING = 62759;
-constexpr unsigned IDS_SESSION_REVIEW_OPEN_AS = 62760;
-constexpr unsigned IDS_SESSION_REVIEW_ALL_HANDS = 62761;
-constexpr unsigned IDS_SESSION_REVIEW_NO_SOLVER = 62762;
-constexpr unsigned IDS_SESSION_REVIEW_TOTAL_ONE = 62763;
-// The column headings, in the order of the model's columns.
-constexpr unsigned IDS_COLUMN_BOARD = 62770;
-constexpr unsigned IDS_COLUMN_DEALER = 62771;
-constexpr unsigned IDS_COLUMN_AUCTION = 62772;
-constexpr unsigned IDS_COLUMN_CONTRACT = 62773;
-constexpr unsigned IDS_COLUMN_TRICKS = 62774;
-constexpr unsigned IDS_COLUMN_SCORE = 62775;
-constexpr unsigned IDS_COLUMN_PAR = 62776;
-constexpr unsigned IDS_COLUMN_IMPS = 62777;
-constexpr unsigned IDS_COLUMN_REFERENCE = 62778;
-constexpr unsigned IDS_COLUMN_REFERENCE_IMPS = 62779;
+// Texts of the session review window.
+enum SessionReviewTextId : unsigned {
+    IDS_SESSION_REVIEW_TITLE = 60900,
+    IDS_SESSION_REVIEW_PROGRESS,
+    IDS_SESSION_REVIEW_COPY,
+    IDS_SESSION_REVIEW_PRINT,
+    IDS_SESSION_REVIEW_PREVIEW,
+    IDS_SESSION_REVIEW_CLOSE,
+    IDS_SESSION_REVIEW_TOTAL,
+    IDS_SESSION_REVIEW_REACHED,
+    IDS_SESSION_REVIEW_INCOMPLETE,
+    IDS_SESSION_REVIEW_ANALYSING,
+    IDS_SESSION_REVIEW_OPEN_AS,
+    IDS_SESSION_REVIEW_ALL_HANDS,
+    IDS_SESSION_REVIEW_NO_SOLVER,
+    IDS_SESSION_REVIEW_TOTAL_ONE,
+    // The column headings, in the order of the model's columns.
+    IDS_COLUMN_BOARD,
+    IDS_COLUMN_DEALER,
+    IDS_COLUMN_AUCTION,
+    IDS_COLUMN_CONTRACT,
+    IDS_COLUMN_TRICKS,
+    IDS_COLUMN_SCORE,
+    IDS_COLUMN_PAR,
+    IDS_COLUMN_IMPS,
+    IDS_COLUMN_REFERENCE,
+    IDS_COLUMN_REFERENCE_IMPS,
+};
 
-// The text with that id; empty for an id this table does not have.
+// The text with that id, from this table or else from any other registered one.
 QString SessionReviewText(unsigned id);

@@ -53,7 +53,7 @@ std::vector<ControlPlace> MakeLayout() {
         {IDC_CLOSE, K::Button, 376, 7, 50, 14, IDS_CLOSE},
         {IDC_AUTO_BID, K::Button, 376, 26, 50, 14, IDS_AUTO_BID},
         {IDC_HIDE, K::Button, 376, 43, 50, 14, IDS_HIDE},
-        {IDC_LOG_BOOK, K::Button, 376, 60, 50, 14, IDS_LOG_BOOK},
+        {IDC_LOG_BOOK, K::Button, 376, 60, 50, 14, IDS_LOG_BOOK_BUTTON},
         {IDC_COPY, K::Button, 376, 77, 50, 14, IDS_COPY},
         {IDC_SELECT_NORTH, K::Button, 376, 96, 50, 14, IDS_SELECT_NORTH},
         {IDC_SELECT_SOUTH, K::Button, 376, 113, 50, 14, IDS_SELECT_SOUTH},

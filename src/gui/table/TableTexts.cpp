@@ -1,16 +1,10 @@
 #include "gui/table/TableTexts.h"
 
-#include "core/items/StringTable.h"
-#include "gui/common/QtText.h"
+#include "gui/common/TextTable.h"
 
 namespace {
 
-struct Text {
-    unsigned id;
-    const char* text;
-};
-
-const Text kTexts[] = {
+const StringResource kTexts[] = {
     {IDS_EDIT_NOTE_MENU, "Edit Comment"},
     {IDS_CLOSE, "Close"},
     {IDS_HELP_BUTTON, "&Help"},
@@ -18,7 +12,7 @@ const Text kTexts[] = {
     {IDS_SELECT_SOUTH, "Select &South"},
     {IDS_AUTO_BID, "&Auto Bid"},
     {IDS_HIDE, "&Hide"},
-    {IDS_LOG_BOOK, "&Log-book"},
+    {IDS_LOG_BOOK_BUTTON, "&Log-book"},
     {IDS_COPY, "&Copy"},
     {IDS_EDIT_COMMENT_TITLE, "Edit Comment"},
     {IDS_OK, "OK"},
@@ -29,10 +23,5 @@ const Text kTexts[] = {
 }  // namespace
 
 QString TableText(unsigned id) {
-    for (const Text& entry : kTexts) {
-        if (entry.id == id) {
-            return QString::fromUtf8(entry.text);
-        }
-    }
-    return FromBytes(LoadString(id));
+    return TextFromTable(kTexts, id);
 }

@@ -139,9 +139,10 @@ TEST_F(BiddingListTest, SelectAndViewAllOpenTheFirstDealThePlayerMaySee) {
                 DealAt(session, i)->SetHidden(SEAT_SOUTH);
         }
         CFakeLauncher launcher;
-        for (const auto& [id, opens, player] : {std::tuple(ID_SELECT_NORTH, c.north, SEAT_NORTH),
-                                                std::tuple(ID_SELECT_SOUTH, c.south, SEAT_SOUTH),
-                                                std::tuple(ID_VIEW_ALL, c.viewAll, -1)}) {
+        for (const auto& [id, opens, player] :
+             {std::tuple(ID_SELECT_NORTH, c.north, int{SEAT_NORTH}),
+              std::tuple(ID_SELECT_SOUTH, c.south, int{SEAT_SOUTH}),
+              std::tuple(ID_VIEW_ALL, c.viewAll, -1)}) {
             EXPECT_EQ(session->OnCommand(nullptr, id), opens >= 0) << c.hiddenFor << " " << id;
             if (opens >= 0) {
                 EXPECT_TRUE(session->OnCommand(&tree, id));

@@ -8,9 +8,9 @@
 TEST(Contract, FinalContractOfAuctions) {
     const struct {
         const char* calls;
-        int firstSeat;
+        Seat firstSeat;
         const char* text;
-        int declarer;
+        Seat declarer;
     } cases[] = {
         // The opener's side names the strain first: the opener declares.
         {"1S P 4S P P P", SEAT_NORTH, "4S", SEAT_NORTH},
@@ -24,12 +24,12 @@ TEST(Contract, FinalContractOfAuctions) {
         {"1H D 2H P P P", SEAT_NORTH, "2H", SEAT_NORTH},
         {"1D D P P RD P P P", SEAT_WEST, "1DXX", SEAT_WEST},
         {"P P P 1N P 3N P P P", SEAT_NORTH, "3N", SEAT_WEST},
-        {"P P P P", SEAT_SOUTH, "P", -1},
+        {"P P P P", SEAT_SOUTH, "P", SEAT_NONE},
         // Incomplete auctions have no contract.
-        {"", SEAT_NORTH, "", -1},
-        {"P P P", SEAT_NORTH, "", -1},
-        {"1S P 4S P P", SEAT_NORTH, "", -1},
-        {"1S D", SEAT_NORTH, "", -1},
+        {"", SEAT_NORTH, "", SEAT_NONE},
+        {"P P P", SEAT_NORTH, "", SEAT_NONE},
+        {"1S P 4S P P", SEAT_NORTH, "", SEAT_NONE},
+        {"1S D", SEAT_NORTH, "", SEAT_NONE},
     };
     for (const auto& c : cases) {
         const Contract contract = FinalContract(CallCodes(c.calls), c.firstSeat);

@@ -6,7 +6,7 @@
 #include "core/review/Scoring.h"
 
 namespace {
-Contract MakeContract(int level, int strain, int doubling = 0, int declarer = SEAT_NORTH) {
+Contract MakeContract(int level, Strain strain, int doubling = 0, Seat declarer = SEAT_NORTH) {
     Contract contract;
     contract.kind = ContractKind::Bid;
     contract.level = level;
@@ -55,7 +55,9 @@ TEST(Scoring, NoTrumpContractsMadeExactly) {
 // redoubled contract.
 TEST(Scoring, BonusesAndOvertricks) {
     const struct {
-        int level, strain, doubling, tricks;
+        int level;
+        Strain strain;
+        int doubling, tricks;
         bool vulnerable;
         int score;
     } cases[] = {

@@ -216,7 +216,7 @@ TEST_F(TableTest, TakingBackAfterTheEndHidesTheHandsAgainAndMarksThePeek) {
 
     // Nobody selected, or the auction not complete: nobody peeks.
     for (const auto& [player, presses] :
-         {std::pair(-1, "P P back"), std::pair(SEAT_SOUTH, "1S back")}) {
+         {std::pair(-1, "P P back"), std::pair(int{SEAT_SOUTH}, "1S back")}) {
         MakeDeals(1);
         CTestDialog dialog(Deal(0), player);
         PressAll(dialog.table, presses);

@@ -59,6 +59,42 @@ private slots:
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
+    // Whatever happened to the window's keyboard focus while the user was in another program,
+    // coming back shows the document that was active when the user left.
+    void ComingBackKeepsTheDocumentWorkedIn_data() {
+        QTest::addColumn<QString>("whileAway");
+        QTest::newRow("nothing") << "";
+        QTest::newRow("the focused widget went") << "cleared";
+        QTest::newRow("the focus moved to the other document") << "other";
+    }
+
+    void ComingBackKeepsTheDocumentWorkedIn() {
+        QFETCH(QString, whileAway);
+        ShellFixture shell;
+        shell.Start({shell.WriteDocument("one.lv", kEmptyDocument),
+                     shell.WriteDocument("two.lv", kEmptyDocument)});
+        CLorvaneMainFrame& frame = shell.Frame();
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        CLorvaneChildFrame* worked = frame.ActiveChild();
+        CLorvaneChildFrame* other = frame.Children().first();
+        QVERIFY(worked != other);
+
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        if (whileAway == "cleared") {
+            worked->GetView()->clearFocus();
+        } else if (whileAway == "other") {
+            other->GetView()->setFocus();
+        }
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QCOMPARE(frame.ActiveChild(), worked);
+        QVERIFY(worked->isAncestorOf(QApplication::focusWidget()));
+    }
+
     void AFileThatCannotBeOpenedEndsStartUp() {
         for (const QString name : {"missing.lv", "folder.lv"}) {
             ShellFixture shell;
