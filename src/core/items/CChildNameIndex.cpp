@@ -1,5 +1,9 @@
 #include "core/items/CChildNameIndex.h"
 
+#include <bit>
+#include <functional>
+#include <string_view>
+
 #include "core/platform/Decimal.h"
 
 namespace {
@@ -64,4 +68,23 @@ void CChildNameIndex::NoteSuffixTaken(const std::string& base, int suffix) {
     if (suffix == first && suffix < 2147483647) {
         first = suffix + 1;
     }
+}
+
+// At most half the slots are ever taken, so a probe soon meets an empty one.
+CDistinctNames::CDistinctNames(std::size_t count)
+    : m_slots(std::bit_ceil(2 * count + 1)), m_mask(m_slots.size() - 1) {}
+
+bool CDistinctNames::Insert(const std::string& name) {
+    if (name.empty()) {
+        return false;
+    }
+    std::size_t slot = std::hash<std::string_view>()(name) & m_mask;
+    while (m_slots[slot] != nullptr) {
+        if (*m_slots[slot] == name) {
+            return false;
+        }
+        slot = (slot + 1) & m_mask;
+    }
+    m_slots[slot] = &name;
+    return true;
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 // How many children of one item carry each name, so that the unique-name rule does not
 // compare every pair of siblings. It also remembers, per base name, the lowest number n for
@@ -19,4 +20,19 @@ public:
 private:
     std::unordered_map<std::string, int> m_counts;
     std::unordered_map<std::string, int> m_firstFreeSuffix;
+};
+
+// Whether the names of a list are all different and none is empty, found in one look along
+// the list without copying a name: a table of pointers to the names themselves.
+class CDistinctNames {
+public:
+    // For at most count names.
+    explicit CDistinctNames(std::size_t count);
+    // False when the name is empty or equal to one inserted before. The name must stay where
+    // it is while the set lives.
+    bool Insert(const std::string& name);
+
+private:
+    std::vector<const std::string*> m_slots;
+    std::size_t m_mask;
 };

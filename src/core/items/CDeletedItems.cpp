@@ -35,8 +35,9 @@ CTreeItem* CDeletedItems::Undo() {
         CTreeItem* item = removed->item.release();
         item->InsertInto(removed->parent, removed->index, true);
         item->InsertIntoTree(removed->parent);
-        if (CItemTree* tree = item->GetTree()) {
-            tree->PlaceNode(item->GetNode(), removed->index);
+        // Without a node it takes its place when its parent makes its children's nodes.
+        if (item->GetNode() != nullptr) {
+            item->GetTree()->PlaceNode(item->GetNode(), removed->index);
         }
         first = item;
     }

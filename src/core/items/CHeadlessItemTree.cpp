@@ -11,6 +11,7 @@ struct CHeadlessItemTree::TreeNode {
     TreeNode* parent = nullptr;
     std::vector<TreeNode*> children;
     bool expanded = false;
+    bool childIndicator = false;
 };
 
 CHeadlessItemTree::CHeadlessItemTree(CLorvaneDoc* document)
@@ -72,6 +73,10 @@ bool CHeadlessItemTree::ExpandNode(Node node, bool expand) {
     return true;
 }
 
+void CHeadlessItemTree::ShowChildIndicator(Node node, bool show) {
+    static_cast<TreeNode*>(node)->childIndicator = show;
+}
+
 void CHeadlessItemTree::SelectNode(Node node) {
     m_selected = static_cast<TreeNode*>(node);
 }
@@ -115,6 +120,10 @@ CTreeItem* CHeadlessItemTree::GetSelectedItem() const {
 
 bool CHeadlessItemTree::IsNodeExpanded(Node node) const {
     return static_cast<const TreeNode*>(node)->expanded;
+}
+
+bool CHeadlessItemTree::HasChildIndicator(Node node) const {
+    return static_cast<const TreeNode*>(node)->childIndicator;
 }
 
 std::vector<CTreeItem*> CHeadlessItemTree::GetChildItems(Node node) const {

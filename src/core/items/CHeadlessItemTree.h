@@ -18,6 +18,7 @@ public:
     void PlaceNode(Node node, int index) override;
     void DeleteNode(Node node) override;
     bool ExpandNode(Node node, bool expand) override;
+    void ShowChildIndicator(Node node, bool show) override;
     void SelectNode(Node node) override;
     void EditNodeLabel(Node node) override;
     void RedrawNode(Node node) override;
@@ -30,6 +31,7 @@ public:
     CTreeItem* GetItem(Node node) const;
     CTreeItem* GetSelectedItem() const;
     bool IsNodeExpanded(Node node) const;
+    bool HasChildIndicator(Node node) const;
     int GetNodeCount() const { return m_nodeCount; }
     // The items of a node's child nodes, in node order (the root nodes for null).
     std::vector<CTreeItem*> GetChildItems(Node node) const;

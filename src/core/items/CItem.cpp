@@ -71,6 +71,7 @@ CItem::CItem(const std::string& name) {
 }
 
 CItem::~CItem() {
+    m_nameIndex.reset();  // nobody asks for names any more: it need not follow each child out
     // Virtual calls here would reach only this class, so the list is cleared directly.
     while (m_firstChild != nullptr) {
         CItem* child = m_firstChild;
@@ -481,4 +482,14 @@ int CItem::FirstFreeSuffix(const std::string& base) const {
 
 void CItem::NoteSuffixTaken(const std::string& base, int suffix) {
     NameIndex().NoteSuffixTaken(base, suffix);
+}
+
+bool CItem::HasDistinctChildNames() const {
+    CDistinctNames names(static_cast<std::size_t>(m_childCount));
+    for (const CItem* child = m_firstChild; child != nullptr; child = child->m_nextSibling) {
+        if (!names.Insert(child->m_name)) {
+            return false;
+        }
+    }
+    return true;
 }

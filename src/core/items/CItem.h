@@ -90,6 +90,8 @@ public:
     // Lowest n >= 2 for which "base (n)" may still be free among the children.
     int FirstFreeSuffix(const std::string& base) const;
     void NoteSuffixTaken(const std::string& base, int suffix);
+    // Whether no two children share a name and none has an empty one.
+    bool HasDistinctChildNames() const;
 
 protected:
     // The archive and progress of the load or save under way; null outside one.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class CTreeItem;
 
@@ -14,6 +15,13 @@ public:
 
     // A new node holding item, as the last child of parent (null: a root node).
     virtual Node InsertNode(Node parent, CTreeItem* item) = 0;
+    // New nodes for the items, in that order, after the last child of parent: nodes[i] holds
+    // items[i]. A host that can add many nodes at once cheaper than one by one overrides it.
+    virtual void InsertNodes(Node parent, const std::vector<CTreeItem*>& items,
+                             std::vector<Node>& nodes);
+    // Whether the node offers to expand although its children have no nodes yet (they get
+    // them when it first expands).
+    virtual void ShowChildIndicator(Node node, bool show) = 0;
     // Moves the node to that place among its sibling nodes (the last place when beyond).
     virtual void PlaceNode(Node node, int index) = 0;
     // Deletes the node and every node below it.

@@ -3,6 +3,15 @@
 #include "core/items/ItemsStrings.h"
 #include "core/platform/Prompts.h"
 
+void CItemTree::InsertNodes(Node parent, const std::vector<CTreeItem*>& items,
+                            std::vector<Node>& nodes) {
+    nodes.clear();
+    nodes.reserve(items.size());
+    for (CTreeItem* item : items) {
+        nodes.push_back(InsertNode(parent, item));
+    }
+}
+
 void CItemTree::SetExpanded(CTreeItem* item, bool expanded) {
     item->SetExpandedFlag(expanded);
 }
@@ -29,6 +38,13 @@ CTreeItem* CTreeItem::GetTreeParent() const {
 }
 
 void CTreeItem::InsertIntoTree(CTreeItem* parent) {
+    EnterTree(parent, false);
+    if (parent != nullptr) {
+        parent->UpdateChildIndicator();
+    }
+}
+
+void CTreeItem::EnterTree(CTreeItem* parent, bool nameKnownUnique) {
     if (parent != nullptr) {
         if (GetParent() == nullptr) {
             AppendTo(parent, true);
@@ -37,26 +53,101 @@ void CTreeItem::InsertIntoTree(CTreeItem* parent) {
             return;
         }
         m_tree = parent->m_tree;
-        m_node = m_tree->InsertNode(parent->m_node, this);
+        if (parent->m_childNodesMade) {
+            m_node = m_tree->InsertNode(parent->m_node, this);
+            AddImages(nullptr);
+        }
     } else {
         if (m_tree == nullptr) {
             return;
         }
         m_node = m_tree->InsertNode(nullptr, this);
+        AddImages(nullptr);
     }
-    m_tree->AddBitmap(m_image);
-    m_tree->AddBitmap(m_expandedImage);
-    MakeNameUnique(parent);
+    if (!nameKnownUnique) {
+        MakeNameUnique(parent);
+    }
     if (IsShowingChildren()) {
+        // A loaded document's names are unique already: one look along a large list then
+        // spares every child the question of its own.
+        const bool childNamesUnique = HasDistinctChildNames();
         POSITION pos;
         GetHeadChildPosition(pos);
         while (pos) {
             if (auto* child = dynamic_cast<CTreeItem*>(GetNextChild(pos))) {
-                child->InsertIntoTree(this);
+                child->EnterTree(this, childNamesUnique);
             }
         }
     }
+    UpdateChildIndicator();
     SetModified();
+}
+
+CItemTree::Node CTreeItem::MakeNode() {
+    if (m_node == nullptr && m_tree != nullptr) {
+        if (CTreeItem* parent = GetTreeParent()) {
+            parent->MakeNode();
+            parent->MakeChildNodes();
+        }
+    }
+    return m_node;
+}
+
+void CTreeItem::MakeChildNodes() {
+    if (m_childNodesMade || m_tree == nullptr || m_node == nullptr || !IsShowingChildren()) {
+        return;
+    }
+    m_childNodesMade = true;
+    std::vector<CTreeItem*> children;
+    children.reserve(static_cast<std::size_t>(GetChildCount()));
+    POSITION pos;
+    GetHeadChildPosition(pos);
+    while (pos) {
+        if (auto* child = dynamic_cast<CTreeItem*>(GetNextChild(pos))) {
+            children.push_back(child);
+        }
+    }
+    std::vector<CItemTree::Node> nodes;
+    m_tree->InsertNodes(m_node, children, nodes);
+    const CTreeItem* previous = nullptr;
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        children[i]->m_node = nodes[i];
+        children[i]->AddImages(previous);
+        if (children[i]->HasShownChildren()) {
+            children[i]->UpdateChildIndicator();
+        }
+        previous = children[i];
+    }
+    UpdateChildIndicator();
+}
+
+// Siblings mostly share their pictures, so a run of them asks the host once.
+void CTreeItem::AddImages(const CTreeItem* previous) {
+    if (previous == nullptr || previous->m_image != m_image ||
+        previous->m_expandedImage != m_expandedImage) {
+        m_tree->AddBitmap(m_image);
+        m_tree->AddBitmap(m_expandedImage);
+    }
+}
+
+bool CTreeItem::HasShownChildren() const {
+    if (!IsShowingChildren()) {
+        return false;
+    }
+    POSITION pos;
+    GetHeadChildPosition(pos);
+    while (pos) {
+        if (dynamic_cast<const CTreeItem*>(GetNextChild(pos)) != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void CTreeItem::UpdateChildIndicator() {
+    if (m_tree != nullptr && m_node != nullptr) {
+        m_tree->ShowChildIndicator(m_node, !m_childNodesMade && HasShownChildren());
+    }
 }
 
 // Names the item "base (2)", "base (3)" ... until no sibling has its name. The parent
@@ -90,22 +181,29 @@ void CTreeItem::AddToTree(CTreeItem* parent, bool editLabel) {
 }
 
 void CTreeItem::RemoveFromTree() {
+    CTreeItem* parent = GetTreeParent();
     if (m_tree != nullptr) {
-        if (!m_tree->ExpandNode(m_node, false) && !m_tree->ExpandNode(m_node, true)) {
-            if (CTreeItem* parent = GetTreeParent()) {
-                parent->Expand(false, false);
-            }
+        const bool hasChildNodes = m_node != nullptr && (m_tree->ExpandNode(m_node, false) ||
+                                                         m_tree->ExpandNode(m_node, true));
+        // A leaf can neither collapse nor expand, so its parent is collapsed.
+        if (!hasChildNodes && !HasShownChildren() && parent != nullptr) {
+            parent->Expand(false, false);
         }
-        m_tree->DeleteNode(m_node);
+        if (m_node != nullptr) {
+            m_tree->DeleteNode(m_node);
+        }
         ForgetNodes();
     }
     Detach();
+    if (parent != nullptr) {
+        parent->UpdateChildIndicator();
+    }
 }
 
-// The host deleted the nodes of the whole subtree.
 void CTreeItem::ForgetNodes() {
     m_tree = nullptr;
     m_node = nullptr;
+    m_childNodesMade = false;
     POSITION pos;
     GetHeadChildPosition(pos);
     while (pos) {
@@ -174,6 +272,7 @@ bool CTreeItem::OnDoubleClick(CItemTree*) {
 
 void CTreeItem::Expand(bool expand, bool recurse) {
     if (expand) {
+        MakeNode();
         for (CTreeItem* ancestor = GetTreeParent(); ancestor != nullptr;
              ancestor = ancestor->GetTreeParent()) {
             if (ancestor->m_node != nullptr) {
@@ -181,6 +280,7 @@ void CTreeItem::Expand(bool expand, bool recurse) {
                 break;
             }
         }
+        MakeChildNodes();
     }
     auto forEachChild = [this](auto action) {
         POSITION pos;
@@ -212,13 +312,13 @@ void CTreeItem::Expand(bool expand, bool recurse) {
 
 void CTreeItem::Select() {
     if (m_tree != nullptr) {
-        m_tree->SelectNode(m_node);
+        m_tree->SelectNode(MakeNode());
     }
 }
 
 void CTreeItem::EditLabel() {
     if (m_tree != nullptr) {
-        m_tree->EditNodeLabel(m_node);
+        m_tree->EditNodeLabel(MakeNode());
     }
 }
 
@@ -291,4 +391,30 @@ int CTreeItem::CompareChildren(const CTreeItem& a, const CTreeItem& b, const CIt
     }
     const int byName = a.GetName().compare(b.GetName());
     return byName < 0 ? -1 : (byName > 0 ? 1 : 0);
+}
+
+bool CTreeItem::AreInOrder(int count, const std::function<const CTreeItem*(int)>& childAt,
+                           const CItem& parent) {
+    if (!parent.IsSortingChildren()) {
+        return true;
+    }
+    const CTreeItem* previous = nullptr;
+    long previousKey = 0;
+    long previousKey2 = 0;
+    for (int i = 0; i < count; ++i) {
+        const CTreeItem* child = childAt(i);
+        const long key = child->GetSortKey();
+        const long key2 = child->GetSortKey2();
+        if (previous != nullptr &&
+            (key < previousKey ||
+             (key == previousKey &&
+              (key2 < previousKey2 ||
+               (key2 == previousKey2 && child->GetName() < previous->GetName()))))) {
+            return false;
+        }
+        previous = child;
+        previousKey = key;
+        previousKey2 = key2;
+    }
+    return true;
 }

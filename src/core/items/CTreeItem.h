@@ -1,10 +1,15 @@
 #pragma once
 
+#include <functional>
+
 #include "core/items/CItem.h"
 #include "core/items/CItemTree.h"
 
 // An item shown as a node of the document's tree: the node's life, the rules that say which
 // commands and edits the item allows, the command hooks, and unique names among siblings.
+// Every item of a shown document belongs to the tree, but its node is made only when it is
+// needed: the children of a node get theirs all at once, when it is first expanded or one of
+// them is selected or edited. A large session that stays collapsed costs no nodes.
 class CTreeItem : public CItem {
 public:
     CTreeItem(unsigned defaultNameId, int kind, unsigned image, unsigned expandedImage,
@@ -48,10 +53,22 @@ public:
     // The order of siblings in the tree: sort key, second sort key, then name, unless the
     // parent does not sort its children.
     static int CompareChildren(const CTreeItem& a, const CTreeItem& b, const CItem& parent);
+    // Whether count children of parent, the i-th given by childAt(i), stand in that order
+    // already. Each child's sort keys are asked once.
+    static bool AreInOrder(int count, const std::function<const CTreeItem*(int)>& childAt,
+                           const CItem& parent);
 
     CItemTree* GetTree() const { return m_tree; }
     void SetTree(CItemTree* tree) { m_tree = tree; }
+    // Null while the parent has not made its children's nodes.
     CItemTree::Node GetNode() const { return m_node; }
+    // The node, made first (with its ancestors' and siblings') when it is not there yet;
+    // null outside a tree.
+    CItemTree::Node MakeNode();
+    // Gives every child its node, in the order of the child list, unless they have them.
+    void MakeChildNodes();
+    // The host deleted the nodes of the whole subtree, or the tree is going away.
+    void ForgetNodes();
     bool IsExpanded() const { return m_expanded; }
     void SetExpandedFlag(bool expanded) { m_expanded = expanded; }
     CTreeItem* GetTreeParent() const;
@@ -66,13 +83,19 @@ public:
     void SetCanDrag(bool can) { m_canDrag = can; }
 
 private:
+    // nameKnownUnique: the item's name was found unique among its siblings beforehand.
+    void EnterTree(CTreeItem* parent, bool nameKnownUnique);
     void MakeNameUnique(CTreeItem* parent);
-    void ForgetNodes();
+    void AddImages(const CTreeItem* previous);
+    // Whether the item has children that get nodes of their own.
+    bool HasShownChildren() const;
+    void UpdateChildIndicator();
 
     CItemTree* m_tree = nullptr;
     CItemTree::Node m_node = nullptr;
     bool m_showingChildren = true;
     bool m_expanded = false;
+    bool m_childNodesMade = false;
     unsigned m_image;
     unsigned m_expandedImage;
     bool m_canRename = true;

@@ -71,11 +71,6 @@ void ForEachChild(CTreeItem* parent, const std::function<void(CTreeItem&)>& acti
         }
     }
 }
-
-void ForgetTree(CTreeItem& item) {
-    item.SetTree(nullptr);
-    ForEachChild(&item, ForgetTree);
-}
 }  // namespace
 
 CLorvaneView::CLorvaneView(CGuiDocument* document, QWidget* parent)
@@ -120,7 +115,7 @@ CLorvaneView::~CLorvaneView() {
 // The document outlives its nodes by a moment; its items must not reach this tree then.
 void CLorvaneView::DetachItems() {
     if (m_document != nullptr && m_document->Doc().GetDesktop() != nullptr) {
-        ForgetTree(*m_document->Doc().GetDesktop());
+        m_document->Doc().GetDesktop()->ForgetNodes();
     }
 }
 
@@ -422,7 +417,7 @@ QTreeWidgetItem* CLorvaneView::NodeAt(QPoint viewportPos, bool* onButton) const 
         return node;
     }
     const QRect button(label.left() - indentation(), label.top(), indentation(), label.height());
-    if (node->childCount() > 0 && button.contains(viewportPos)) {
+    if (CQtItemTree::HasExpandButton(node) && button.contains(viewportPos)) {
         if (onButton != nullptr) {
             *onButton = true;
         }

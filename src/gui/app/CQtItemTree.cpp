@@ -34,6 +34,30 @@ CItemTree::Node CQtItemTree::InsertNode(Node parent, CTreeItem* item) {
     return node;
 }
 
+void CQtItemTree::InsertNodes(Node parent, const std::vector<CTreeItem*>& items,
+                              std::vector<Node>& nodes) {
+    QList<QTreeWidgetItem*> made;
+    made.reserve(static_cast<qsizetype>(items.size()));
+    nodes.clear();
+    nodes.reserve(items.size());
+    for (CTreeItem* item : items) {
+        auto* node = new CTreeNode(*this, item);
+        made.append(node);
+        nodes.push_back(node);
+    }
+    // One insertion tells the view once, where adding them one by one would tell it each time.
+    if (parent != nullptr) {
+        AsNode(parent)->addChildren(made);
+    } else {
+        m_view.addTopLevelItems(made);
+    }
+}
+
+void CQtItemTree::ShowChildIndicator(Node node, bool show) {
+    AsNode(node)->setChildIndicatorPolicy(show ? QTreeWidgetItem::ShowIndicator
+                                               : QTreeWidgetItem::DontShowIndicatorWhenChildless);
+}
+
 void CQtItemTree::PlaceNode(Node node, int index) {
     CTreeNode* treeNode = AsNode(node);
     QTreeWidgetItem* parent = treeNode->parent();
@@ -106,10 +130,8 @@ void CQtItemTree::SortChildren(CTreeItem* item) {
     }
     // The sort is stable, so children already in order stay as they are: one look along them
     // spares the sort of a large session, whose deals mostly come in board order.
-    bool ordered = true;
-    for (int i = 1; ordered && i < node->childCount(); ++i) {
-        ordered = !(*node->child(i) < *node->child(i - 1));
-    }
+    const bool ordered = CTreeItem::AreInOrder(
+        node->childCount(), [node](int i) { return GetItem(node->child(i)); }, *item);
     if (!ordered) {
         node->sortChildren(0, Qt::AscendingOrder);
     }
@@ -138,6 +160,10 @@ CTreeItem* CQtItemTree::GetItem(const QTreeWidgetItem* node) {
 
 QTreeWidgetItem* CQtItemTree::NodeOf(const CTreeItem* item) {
     return item != nullptr ? AsNode(item->GetNode()) : nullptr;
+}
+
+bool CQtItemTree::HasExpandButton(const QTreeWidgetItem* node) {
+    return node->childCount() > 0 || node->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator;
 }
 
 CTreeItem* CQtItemTree::GetSelectedItem() const {
@@ -206,6 +232,8 @@ void CQtItemTree::OnNodeExpanded(QTreeWidgetItem* node, bool expanded) {
         return;
     }
     if (expanded) {
+        // Qt expanded a node whose children have no nodes yet (a key or a double click).
+        item->MakeChildNodes();
         SortChildren(item);
     }
     SetExpanded(item, expanded);

@@ -23,6 +23,9 @@ public:
     CQtItemTree& operator=(const CQtItemTree&) = delete;
 
     Node InsertNode(Node parent, CTreeItem* item) override;
+    void InsertNodes(Node parent, const std::vector<CTreeItem*>& items,
+                     std::vector<Node>& nodes) override;
+    void ShowChildIndicator(Node node, bool show) override;
     void PlaceNode(Node node, int index) override;
     void DeleteNode(Node node) override;
     bool ExpandNode(Node node, bool expand) override;
@@ -38,6 +41,8 @@ public:
     CTreeItem* GetSelectedItem() const;
     static CTreeItem* GetItem(const QTreeWidgetItem* node);
     static QTreeWidgetItem* NodeOf(const CTreeItem* item);
+    // Whether the node shows an expand button: it has child nodes or children still without.
+    static bool HasExpandButton(const QTreeWidgetItem* node);
     // The item of the parent node; null for a root node.
     CTreeItem* GetParentItem(const CTreeItem* item) const;
     const CTreeImageMap& ImageMap() const { return m_imageMap; }

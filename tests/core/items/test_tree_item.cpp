@@ -27,12 +27,13 @@ std::vector<std::string> ChildNames(const CItem& parent) {
 }
 }  // namespace
 
-// A Desktop shown in a recording tree.
+// An expanded Desktop shown in a recording tree, as a document shows it.
 class TreeItemTest : public CoreTest {
 protected:
     TreeItemTest() {
         root.SetTree(&host);
         root.InsertIntoTree(nullptr);
+        root.Expand(true, false);
     }
     CNode* Add(const std::string& name, CTreeItem* parent = nullptr, long sortKey = 0) {
         auto* node = new CNode(name, sortKey);
@@ -200,7 +201,129 @@ TEST_F(TreeItemTest, DeletedItemsComeBackWhereTheyWere) {
     EXPECT_EQ(restored->GetName(), "B");
     EXPECT_EQ(ChildNames(root), steps[2]);
     EXPECT_EQ(NodeNames(host, root), steps[2]);
+    EXPECT_TRUE(NodeNames(host, *restored).empty());  // until B expands
+    restored->Expand(true, false);
     EXPECT_EQ(NodeNames(host, *restored), (std::vector<std::string>{"B1", "B2"}));
     EXPECT_FALSE(deleted.CanUndo());
     EXPECT_EQ(deleted.Undo(), nullptr);
+}
+
+// A document's large session stays without child nodes until it is needed: each way in makes
+// them all, in the order of the child list, and every other change leaves them unmade.
+TEST_F(TreeItemTest, ChildNodesAreMadeWhenFirstNeeded) {
+    enum class Way { Expand, Select, EditLabel, AddToTree, Nothing };
+    const struct {
+        const char* name;
+        Way way;
+        bool made;
+    } cases[] = {
+        {"expand", Way::Expand, true},
+        {"select a child", Way::Select, true},
+        {"edit a child's name", Way::EditLabel, true},
+        {"add with the name to edit", Way::AddToTree, true},
+        {"nothing", Way::Nothing, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        // As a document loads it: the session is complete before it enters the tree.
+        auto* session = new CNode("session " + std::string(c.name));
+        for (const char* name : {"D3", "D1", "D2"}) {
+            (new CNode(name))->InsertIntoTree(session);
+        }
+        const int nodesBefore = host.GetNodeCount();
+        session->InsertIntoTree(&root);
+        EXPECT_EQ(host.GetNodeCount(), nodesBefore + 1);
+        EXPECT_TRUE(host.HasChildIndicator(session->GetNode()));
+
+        CTreeItem* child = static_cast<CTreeItem*>(session->GetChildAt(1));
+        switch (c.way) {
+            case Way::Expand:
+                session->Expand(true, false);
+                break;
+            case Way::Select:
+                child->Select();
+                EXPECT_EQ(host.GetSelectedItem(), child);
+                break;
+            case Way::EditLabel:
+                child->EditLabel();
+                break;
+            case Way::AddToTree:
+                (new CNode("D1"))->AddToTree(session, true);
+                EXPECT_EQ(host.GetSelectedItem()->GetName(), "D1 (2)");
+                break;
+            case Way::Nothing:
+                break;
+        }
+        EXPECT_EQ(child->GetNode() != nullptr, c.made);
+        EXPECT_EQ(host.HasChildIndicator(session->GetNode()), !c.made);
+        if (c.made) {
+            EXPECT_EQ(NodeNames(host, *session).size(),
+                      static_cast<std::size_t>(session->GetChildCount()));
+        }
+    }
+}
+
+// Deleting, undoing, moving in and adding a child keep the nodes unmade, and the expand
+// button right; the first expansion then shows every child where it belongs.
+TEST_F(TreeItemTest, ChangesToACollapsedSessionWaitForItsNodes) {
+    auto* session = new CNode("session");
+    for (const char* name : {"D1", "D2", "D3"}) {
+        (new CNode(name))->InsertIntoTree(session);
+    }
+    session->InsertIntoTree(&root);
+    CNode* elsewhere = Add("elsewhere");
+    CNode* moved = Add("D1", elsewhere);
+    elsewhere->Expand(true, false);
+    const int nodes = host.GetNodeCount();
+
+    CDeletedItems deleted;
+    deleted.Delete(session, {static_cast<CTreeItem*>(session->GetChildAt(1))});
+    Add("D2", session);                              // takes the name the deleted one had
+    EXPECT_EQ(deleted.Undo()->GetName(), "D2 (2)");  // back between D1 and D3
+    EXPECT_EQ(ChildNames(*session), (std::vector<std::string>{"D1", "D2 (2)", "D3", "D2"}));
+
+    // As a drop does it.
+    moved->SetName(std::string("D4"));
+    moved->MoveTo(session, -1);
+    moved->MoveInTree(session);
+    EXPECT_EQ(moved->GetNode(), nullptr);
+    EXPECT_EQ(host.GetNodeCount(), nodes - 1);  // only the moved one's node went
+    EXPECT_TRUE(host.HasChildIndicator(session->GetNode()));
+    EXPECT_FALSE(session->IsExpanded());
+
+    session->Expand(true, false);
+    EXPECT_EQ(NodeNames(host, *session),
+              (std::vector<std::string>{"D1", "D2", "D2 (2)", "D3", "D4"}));
+
+    // The last child going takes the expand button with it.
+    auto* empty = new CNode("empty");
+    (new CNode("only"))->InsertIntoTree(empty);
+    empty->InsertIntoTree(&root);
+    EXPECT_TRUE(host.HasChildIndicator(empty->GetNode()));
+    empty->DeleteChild(static_cast<CTreeItem*>(empty->GetChildAt(0)));
+    EXPECT_FALSE(host.HasChildIndicator(empty->GetNode()));
+}
+
+// Entering the tree, a list whose names are all different keeps them; otherwise the names
+// are made unique one child after another, in list order, as they always were.
+TEST_F(TreeItemTest, NamesAreUniqueOnceTheListEntersTheTree) {
+    const struct {
+        std::vector<std::string> names;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {{"A", "B", "A (2)"}, {"A", "B", "A (2)"}},
+        {{"A", "A", "", "B"}, {"A (2)", "A", " (2)", "B"}},
+        {{"A", "A (2)", "A"}, {"A (3)", "A (2)", "A"}},
+        {{"", ""}, {" (2)", " (3)"}},
+        {{}, {}},
+    };
+    for (const auto& c : cases) {
+        auto* session = new CNode("s");
+        for (const std::string& name : c.names) {
+            (new CNode(name))->InsertIntoTree(session);
+        }
+        session->InsertIntoTree(&root);
+        EXPECT_EQ(ChildNames(*session), c.expected);
+        root.DeleteChild(session);
+    }
 }

@@ -47,9 +47,11 @@ struct TreeSetup {
         }
         return view().LabelEditor();
     }
-    // The names of the child nodes, in the tree's order.
+    // The names of the child nodes, in the tree's order; they are made first, as expanding
+    // the parent would.
     QString children(CTreeItem* parent) {
         QStringList names;
+        parent->MakeChildNodes();
         QTreeWidgetItem* node = CQtItemTree::NodeOf(parent);
         for (int i = 0; i < node->childCount(); ++i) {
             names << QString::fromStdString(CQtItemTree::GetItem(node->child(i))->GetName());
@@ -316,6 +318,60 @@ private slots:
         QCOMPARE(tree.children(tree.b), QStringLiteral("A0 B1 B2"));
         QTest::mouseClick(viewport, Qt::LeftButton, {}, button);
         QVERIFY(!tree.b->IsExpanded() && !CQtItemTree::NodeOf(tree.b)->isExpanded());
+    }
+
+    // A session that comes into the tree with its children, as a document opens, shows an
+    // expand button but has no child nodes yet; whatever needs one of them makes them all.
+    void ChildNodesComeWhenNeeded_data() {
+        QTest::addColumn<QString>("way");
+        for (const char* way : {"expand button", "right arrow key", "select", "rename", "delete"}) {
+            QTest::newRow(way) << QString::fromLatin1(way);
+        }
+    }
+
+    void ChildNodesComeWhenNeeded() {
+        QFETCH(QString, way);
+        TreeSetup tree;
+        auto* session = new CFakeItem("S");
+        for (const char* name : {"S1", "S2", "S3"}) {
+            (new CFakeItem(name))->InsertIntoTree(session);
+        }
+        session->InsertIntoTree(tree.desktop);
+        QTreeWidgetItem* node = CQtItemTree::NodeOf(session);
+        QVERIFY(CQtItemTree::HasExpandButton(node) && node->childCount() == 0);
+        auto* child = static_cast<CTreeItem*>(session->GetChildAt(1));
+
+        if (way == "expand button") {
+            const QRect label = tree.view().NodeLabelRect(node);
+            QTest::mouseClick(tree.view().viewport(), Qt::LeftButton, {},
+                              {label.left() - tree.view().indentation() / 2, label.center().y()});
+            QVERIFY(session->IsExpanded() && node->isExpanded());
+        } else if (way == "right arrow key") {
+            tree.select(session);
+            QTest::keyClick(&tree.view(), Qt::Key_Right);
+            QVERIFY(session->IsExpanded() && node->isExpanded());
+        } else if (way == "select") {
+            tree.select(child);
+            QCOMPARE(tree.view().currentItem(), CQtItemTree::NodeOf(child));
+        } else if (way == "rename") {
+            QTest::keyClick(tree.startRename(child, "S1"), Qt::Key_Return);
+            QTest::qWait(0);
+            QCOMPARE(QString::fromStdString(tree.shell.LastMessage()),
+                     QStringLiteral("Cannot rename S2.\n\nAn item named S1 already exists."));
+            tree.view().LabelEditor()->setText("S9");
+            QTest::keyClick(tree.view().LabelEditor(), Qt::Key_Return);
+            QTest::qWait(0);
+            QCOMPARE(CQtItemTree::NodeOf(child)->text(0), QStringLiteral("S9"));
+        } else if (way == "delete") {
+            tree.select(child);
+            QTest::keyClick(&tree.view(), Qt::Key_Delete);
+            QCOMPARE(tree.children(session), QStringLiteral("S1 S3"));
+            tree.shell.Action(ID_EDIT_UNDO)->trigger();
+            QCOMPARE(tree.view().GetSelectedItem(), child);
+        }
+        QCOMPARE(tree.children(session),
+                 way == "rename" ? QStringLiteral("S1 S9 S3") : QStringLiteral("S1 S2 S3"));
+        QVERIFY(!CQtItemTree::HasExpandButton(node) || node->childCount() == 3);
     }
 
     void CopyPrintAndHelp() {

@@ -188,7 +188,8 @@ private slots:
         }
         CBiddingList* inserted = setup.Session(2);
         QCOMPARE(inserted->GetSouthName(), std::string("Bob"));
-        QCOMPARE(CQtItemTree::NodeOf(inserted)->childCount(), deals);
+        QCOMPARE(inserted->GetChildCount(), deals);
+        QCOMPARE(CQtItemTree::HasExpandButton(CQtItemTree::NodeOf(inserted)), deals > 0);
         QCOMPARE(setup.shell.View().GetSelectedItem(), inserted);
         // Ready to be renamed, unless the bidding table took over.
         QCOMPARE(setup.shell.View().Tree().GetEditedItem(), opened.isEmpty() ? inserted : nullptr);
