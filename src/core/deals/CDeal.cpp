@@ -191,31 +191,37 @@ bool CDeal::HasNoCards() const {
 }
 
 void CDeal::CompleteEmptyHand() {
+    // One pass over the comma-joined suits, field by field (seat by seat, suit by suit).
     bool held[kCardCount + 1] = {};
-    int emptySeat = -1;
-    for (int seat = 0; seat < kSeatCount; ++seat) {
-        bool empty = true;
-        for (int suit = 0; suit < kSuitCount; ++suit) {
-            const std::string text = GetSuitText(seat, suit);
-            empty = empty && text.empty();
-            for (std::size_t pos = 0; pos < text.size(); ++pos) {
-                if (GetRankValue(text, pos) != 0) {
-                    held[GetCardNumber(suit, text, pos)] = true;
-                }
+    std::array<bool, kSeatCount> empty;
+    empty.fill(true);
+    int field = 0;
+    for (const char letter : m_cards) {
+        if (letter == ',') {
+            if (++field == kSeatCount * kSuitCount) {
+                break;  // a deal has no more suits
             }
+            continue;
         }
-        if (empty) {
-            emptySeat = seat;
+        empty[static_cast<std::size_t>(field / kSuitCount)] = false;
+        if (RankValueOf(letter) != 0) {
+            held[(field % kSuitCount) * kCardsPerSuit + RankValueOf(letter)] = true;
         }
     }
-    if (emptySeat < 0) {
+    const auto emptySeat = std::find(empty.rbegin(), empty.rend(), true);
+    if (emptySeat == empty.rend()) {
         return;
     }
+    // The cards nobody holds, each suit's in rank order, as AddCard would give them one by one.
+    const int seat = static_cast<int>(empty.rend() - emptySeat) - 1;
+    SuitTexts missing;
     for (int card = 1; card <= kCardCount; ++card) {
         if (!held[card]) {
-            AddCard(emptySeat, card);
+            missing[static_cast<std::size_t>(seat * kSuitCount + SuitOfCard(card))] +=
+                CardLetter(card);
         }
     }
+    AppendSuitTexts(missing);
 }
 
 void CDeal::ReadHands(long code, const std::string& text) {

@@ -90,6 +90,9 @@ TEST(Deal, SortingAndCompletingTheEmptyHand) {
         {"W:... N:A.x.. E:K... S:...",
          "W:... N:A.x.. E:K... S:QJT98765432.AKQJT98765432.AKQJT98765432.AKQJT98765432"},
         {"W:A... N:K... E:Q... S:J...", "W:A... N:K... E:Q... S:J..."},
+        // A letter of no rank makes a hand no longer empty, and holds no card.
+        {"W:x... N:AKQJT98765432.AKQJT98765432.AKQJT98765432.AKQJT9876543 E:... S:...",
+         "W:x... N:AKQJT98765432.AKQJT98765432.AKQJT98765432.AKQJT9876543 E:... S:...2"},
     };
     for (const auto& c : cases) {
         SetHands(deal, c.before);
