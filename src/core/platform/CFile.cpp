@@ -14,7 +14,6 @@
 #include "core/platform/FileSystem.h"
 
 namespace {
-constexpr std::size_t kBufferSize = 1 << 16;
 constexpr int kMaxLinkHops = 40;
 constexpr char kTempMark[] = ".saving-";
 
@@ -127,7 +126,7 @@ std::size_t CFile::Read(char* data, std::size_t count) {
     return done;
 }
 
-bool CFile::Write(std::string_view bytes) {
+bool CFile::WriteThrough(std::string_view bytes) {
     if (!m_writing || m_failed) {
         return false;
     }

@@ -48,8 +48,16 @@ public:
     void Skip(std::size_t count) { m_readPos += count; }
     // Up to count bytes; fewer only at the end of the file.
     std::size_t Read(char* data, std::size_t count);
-    // False once a write has failed; later writes are dropped.
-    bool Write(std::string_view bytes);
+    // False once a write has failed; later writes are dropped. Most writes only add to the
+    // buffer, and do so here, without a call.
+    bool Write(std::string_view bytes) {
+        if (!m_writing || m_failed || m_buffer.size() + bytes.size() >= kBufferSize) {
+            return WriteThrough(bytes);
+        }
+        m_buffer.append(bytes);
+        m_length += static_cast<long long>(bytes.size());
+        return true;
+    }
 
     long long GetPosition() const;
     long long GetLength() const { return m_length; }
@@ -71,7 +79,11 @@ public:
     const std::string& Contents() const { return m_buffer; }
 
 private:
+    static constexpr std::size_t kBufferSize = std::size_t{1} << 16;
+
     CFile(std::FILE* file, std::string path, bool writing);
+    // Write's own work, flushing the buffer when it is full.
+    bool WriteThrough(std::string_view bytes);
     bool Refill();
     bool FlushBuffer();
     void Fail();
