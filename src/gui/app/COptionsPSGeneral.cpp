@@ -20,14 +20,14 @@ COptionsPSGeneral::COptionsPSGeneral(QWidget* parent)
 }
 
 void COptionsPSGeneral::Load() {
-    m_value = LoadVulnerabilityInColour();
-    m_reviewValue = LoadReviewShown();
+    m_value = VulnerabilityInColour().Load();
+    m_reviewValue = ReviewShown().Load();
     UpdateData(false);
 }
 
 void COptionsPSGeneral::Save() {
-    SaveVulnerabilityInColour(m_value);
-    SaveReviewShown(m_reviewValue);
+    VulnerabilityInColour().Save(m_value);
+    ReviewShown().Save(m_reviewValue);
 }
 
 bool COptionsPSGeneral::UpdateData(bool saveAndValidate) {
