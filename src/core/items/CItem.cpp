@@ -53,7 +53,6 @@ std::string_view LineHeader(char (&header)[48], int kind, int code, int a, int b
 CItem::CItem(unsigned defaultNameId, int kind) {
     SetKind(kind);
     SetParent(nullptr);
-    SetPosition(POSITION());
     SetSortKey(0);
     SetSortKey2(0);
     SetSortingChildren(true);
@@ -63,7 +62,6 @@ CItem::CItem(unsigned defaultNameId, int kind) {
 CItem::CItem(const std::string& name) {
     SetKind(0);
     SetParent(nullptr);
-    SetPosition(POSITION());
     SetSortKey(0);
     SetSortKey2(0);
     SetSortingChildren(true);
@@ -236,10 +234,6 @@ int CItem::GetKind() const {
     return m_kind;
 }
 
-POSITION CItem::GetPosition() const {
-    return m_position;
-}
-
 int CItem::GetIndex() const {
     if (m_listOwner == nullptr) {
         return -1;
@@ -284,10 +278,6 @@ void CItem::SetName(const std::string& name) {
 
 void CItem::SetKind(int kind) {
     m_kind = kind;
-}
-
-void CItem::SetPosition(POSITION position) {
-    m_position = position;
 }
 
 void CItem::SetSortKey(long key) {
@@ -353,7 +343,6 @@ void CItem::AppendTo(CItem* parent, bool link) {
     parent->LinkBefore(this, nullptr);
     if (link) {
         SetParent(parent);
-        SetPosition(POSITION(this));
     }
 }
 
@@ -366,7 +355,6 @@ void CItem::InsertInto(CItem* parent, int index, bool link) {
     parent->LinkBefore(this, next);
     if (link) {
         SetParent(parent);
-        SetPosition(POSITION(this));
     }
 }
 
@@ -375,7 +363,6 @@ void CItem::Detach() {
         m_listOwner->Unlink(this);
     }
     SetParent(nullptr);
-    SetPosition(POSITION());
 }
 
 void CItem::MoveTo(CItem* parent, int index) {

@@ -19,9 +19,9 @@ void CItemTree::SetExpanded(CTreeItem* item, bool expanded) {
 CTreeItem::CTreeItem(unsigned defaultNameId, int kind, unsigned image, unsigned expandedImage,
                      unsigned contextMenu)
     : CItem(defaultNameId, kind),
-      m_image(image),
-      m_expandedImage(expandedImage),
-      m_contextMenu(contextMenu) {}
+      m_image(static_cast<std::uint16_t>(image)),
+      m_expandedImage(static_cast<std::uint16_t>(expandedImage)),
+      m_contextMenu(static_cast<std::uint16_t>(contextMenu)) {}
 
 void CTreeItem::SetModified() {
     if (m_tree != nullptr) {
@@ -355,8 +355,8 @@ unsigned CTreeItem::GetImage() const {
 }
 
 void CTreeItem::SetImages(unsigned image, unsigned expandedImage) {
-    m_image = image;
-    m_expandedImage = expandedImage;
+    m_image = static_cast<std::uint16_t>(image);
+    m_expandedImage = static_cast<std::uint16_t>(expandedImage);
 }
 
 bool CTreeItem::HasContextMenu() const {

@@ -11,7 +11,7 @@ class CTreeNode : public QTreeWidgetItem {
 public:
     static constexpr int kType = QTreeWidgetItem::UserType + 1;
 
-    CTreeNode(CQtItemTree& tree, CTreeItem* item);
+    explicit CTreeNode(CTreeItem* item);
 
     CTreeItem* Item() const { return m_item; }
     QVariant data(int column, int role) const override;
@@ -21,6 +21,9 @@ public:
     void Changed() { emitDataChanged(); }
 
 private:
-    CQtItemTree& m_tree;
+    // The controller of the view that shows the node (null outside one); a large session has
+    // many nodes, so they do not keep it themselves.
+    const CQtItemTree* Tree() const;
+
     CTreeItem* m_item;
 };
