@@ -226,6 +226,10 @@ CItem* CItem::GetParent() const {
     return m_parent;
 }
 
+CTreeItem* CItem::AsTreeItem() {
+    return nullptr;
+}
+
 std::string CItem::GetName() const {
     return m_name;
 }

@@ -74,7 +74,7 @@ void CTreeItem::EnterTree(CTreeItem* parent, bool nameKnownUnique) {
         POSITION pos;
         GetHeadChildPosition(pos);
         while (pos) {
-            if (auto* child = dynamic_cast<CTreeItem*>(GetNextChild(pos))) {
+            if (auto* child = GetNextChild(pos)->AsTreeItem()) {
                 child->EnterTree(this, childNamesUnique);
             }
         }
@@ -103,7 +103,7 @@ void CTreeItem::MakeChildNodes() {
     POSITION pos;
     GetHeadChildPosition(pos);
     while (pos) {
-        if (auto* child = dynamic_cast<CTreeItem*>(GetNextChild(pos))) {
+        if (auto* child = GetNextChild(pos)->AsTreeItem()) {
             children.push_back(child);
         }
     }
@@ -131,13 +131,13 @@ void CTreeItem::AddImages(const CTreeItem* previous) {
 }
 
 bool CTreeItem::HasShownChildren() const {
-    if (!IsShowingChildren()) {
+    if (GetChildCount() == 0 || !IsShowingChildren()) {
         return false;
     }
     POSITION pos;
     GetHeadChildPosition(pos);
     while (pos) {
-        if (dynamic_cast<const CTreeItem*>(GetNextChild(pos)) != nullptr) {
+        if (GetNextChild(pos)->AsTreeItem() != nullptr) {
             return true;
         }
     }
@@ -207,7 +207,7 @@ void CTreeItem::ForgetNodes() {
     POSITION pos;
     GetHeadChildPosition(pos);
     while (pos) {
-        if (auto* child = dynamic_cast<CTreeItem*>(GetNextChild(pos))) {
+        if (auto* child = GetNextChild(pos)->AsTreeItem()) {
             child->ForgetNodes();
         }
     }
@@ -286,7 +286,7 @@ void CTreeItem::Expand(bool expand, bool recurse) {
         POSITION pos;
         GetHeadChildPosition(pos);
         while (pos) {
-            if (auto* child = dynamic_cast<CTreeItem*>(GetNextChild(pos))) {
+            if (auto* child = GetNextChild(pos)->AsTreeItem()) {
                 action(*child);
             }
         }

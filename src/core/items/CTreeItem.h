@@ -16,6 +16,7 @@ public:
     CTreeItem(unsigned defaultNameId, int kind, unsigned image, unsigned expandedImage,
               unsigned contextMenu);
 
+    CTreeItem* AsTreeItem() override { return this; }
     virtual void SetModified();
     virtual bool IsShowingChildren() const;
     virtual void InsertIntoTree(CTreeItem* parent);
