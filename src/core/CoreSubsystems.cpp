@@ -1,6 +1,5 @@
-// Every program that links the core compiles this file in (it is a source of the
-// lorvane_core interface), so each subsystem has registered its texts and the sessions'
-// factory before main runs. Lower subsystems never name higher ones; only this file, above
+// Every program that links the core links this file's object in (lorvane_core_registration),
+// so each subsystem has registered its texts and the sessions' factory before main runs. Lower subsystems never name higher ones; only this file, above
 // them all, knows them all.
 #include "core/bidding/BiddingStrings.h"
 #include "core/bidding/CBiddingList.h"

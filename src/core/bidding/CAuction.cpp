@@ -31,6 +31,15 @@ int CAuction::GetCallCode(int index) const {
     return call != nullptr ? call->GetCode() : IDC_PLACEHOLDER;
 }
 
+std::vector<int> CAuction::GetCallCodes() const {
+    std::vector<int> codes;
+    codes.reserve(static_cast<std::size_t>(GetCallCount()));
+    for (int index = 0; index < GetCallCount(); ++index) {
+        codes.push_back(GetCallCode(index));
+    }
+    return codes;
+}
+
 CCall* CAuction::AppendCall(int code) {
     auto* call = new CCall(code);
     call->AppendTo(this, true);

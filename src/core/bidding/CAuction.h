@@ -2,6 +2,7 @@
 
 #include <bitset>
 #include <string>
+#include <vector>
 
 #include "core/bidding/BiddingIds.h"
 #include "core/items/CItem.h"
@@ -48,6 +49,8 @@ public:
     CCall* GetCall(int index) const;
     // The code of entry index; 0 when there is no such entry.
     int GetCallCode(int index) const;
+    // The codes of every entry, from West's first (placeholders 0).
+    std::vector<int> GetCallCodes() const;
 
     void ReadField(long kind, int code, const std::string& text) override;
     // The calls four to a row under the seat names, then the numbered notes.

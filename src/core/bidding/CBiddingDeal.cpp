@@ -72,6 +72,10 @@ CBiddingDeal::CBiddingDeal()
 
 CBiddingDeal::~CBiddingDeal() = default;
 
+void CBiddingDeal::SetReferenceAuction(std::optional<CReferenceAuction> reference) {
+    m_reference = reference ? std::make_unique<CReferenceAuction>(std::move(*reference)) : nullptr;
+}
+
 CBiddingList* CBiddingDeal::GetSession() const {
     return dynamic_cast<CBiddingList*>(GetParent());
 }
@@ -235,7 +239,7 @@ void CBiddingDeal::ReadField(long kind, int code, const std::string& text) {
             break;
         }
         case kReferenceAuctionCode:
-            m_reference = CReferenceAuction::FromFieldText(text);
+            SetReferenceAuction(CReferenceAuction::FromFieldText(text));
             break;
         case kReferenceNoteCode: {
             const std::string index = NextToken(rest);
@@ -430,7 +434,6 @@ bool CBiddingDeal::GetPbnAuction(Pbn::Auction& auction) {
 }
 
 void CBiddingDeal::TakePbnGame(CPbnGame* game) {
-    static const char* const kSeatTags[kSeatCount] = {"West", "North", "East", "South"};
     const int pbnInfo = CBiddingList::DefaultPbnInfo();
     const CPbnLine* auction = nullptr;
     std::map<std::string, std::string> notes;  // by number
@@ -438,40 +441,51 @@ void CBiddingDeal::TakePbnGame(CPbnGame* game) {
     game->GetHeadChildPosition(pos);
     while (pos) {
         const CPbnLine* line = game->GetLine(pos);
-        if (line->GetTagName() == "Event" && !line->GetTagValue().empty()) {
-            SetEvent(line->GetTagValue());
-        }
-        if (line->GetTagName() == "Auction") {
-            auction = line;
-        } else if (line->GetTagName() == "Note") {
-            // "N:text"; the first note of a number counts.
-            const std::string& value = line->GetTagValue();
-            const std::size_t colon = value.find(':');
-            if (colon != std::string::npos) {
-                notes.emplace(value.substr(0, colon), value.substr(colon + 1));
+        switch (line->GetTag()) {
+            case CPbnLine::kEventTag:
+                if (!line->GetTagValue().empty()) {
+                    SetEvent(line->GetTagValue());
+                }
+                break;
+            case CPbnLine::kAuctionTag:
+                auction = line;
+                break;
+            case CPbnLine::kNoteTag: {
+                // "N:text"; the first note of a number counts.
+                const std::string& value = line->GetTagValue();
+                const std::size_t colon = value.find(':');
+                if (colon != std::string::npos) {
+                    notes.emplace(value.substr(0, colon), value.substr(colon + 1));
+                }
+                break;
             }
-        }
-        for (int seat = 0; seat < kSeatCount; ++seat) {
-            if (line->GetTagName() != kSeatTags[seat]) {
-                continue;
-            }
-            switch (pbnInfo) {
-                case PBN_INFO_LINE_COMMENT:
-                    SetSeatText(seat, line->GetLineComment(), true);
-                    break;
-                case PBN_INFO_BRACE_COMMENT:
-                    SetSeatText(seat, line->GetBraceComment(), true);
-                    break;
-                case PBN_INFO_TAG_VALUE:
-                    SetSeatText(seat, line->GetTagValue(), true);
-                    break;
-                default:
-                    break;
-            }
+            default:
+                TakePbnSeatText(*line, pbnInfo);
+                break;
         }
     }
     if (auction != nullptr) {
-        m_reference =
-            CReferenceAuction::FromPbn(auction->GetTagValue(), auction->GetSection(), notes);
+        SetReferenceAuction(
+            CReferenceAuction::FromPbn(auction->GetTagValue(), auction->GetSection(), notes));
+    }
+}
+
+void CBiddingDeal::TakePbnSeatText(const CPbnLine& line, int pbnInfo) {
+    const int seat = line.GetTagSeat();
+    if (seat < 0) {
+        return;
+    }
+    switch (pbnInfo) {
+        case PBN_INFO_LINE_COMMENT:
+            SetSeatText(seat, line.GetLineComment(), true);
+            break;
+        case PBN_INFO_BRACE_COMMENT:
+            SetSeatText(seat, line.GetBraceComment(), true);
+            break;
+        case PBN_INFO_TAG_VALUE:
+            SetSeatText(seat, line.GetTagValue(), true);
+            break;
+        default:
+            break;
     }
 }

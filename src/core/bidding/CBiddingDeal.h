@@ -11,6 +11,7 @@
 class CAuction;
 class CBiddingList;
 class CPbnGame;
+class CPbnLine;
 class CTextLineReader;
 
 // What the bidding dialog shows of a deal.
@@ -35,12 +36,8 @@ public:
 
     CAuction* GetAuction() const { return m_auction.get(); }
     // The auction the deal file carried for the deal; null when it carried none.
-    const CReferenceAuction* GetReferenceAuction() const {
-        return m_reference ? &*m_reference : nullptr;
-    }
-    void SetReferenceAuction(std::optional<CReferenceAuction> reference) {
-        m_reference = std::move(reference);
-    }
+    const CReferenceAuction* GetReferenceAuction() const { return m_reference.get(); }
+    void SetReferenceAuction(std::optional<CReferenceAuction> reference);
     // The session the deal stands in; null outside one.
     CBiddingList* GetSession() const;
 
@@ -100,12 +97,15 @@ private:
     bool IsHandEmpty(int seat) const;
     std::string HandLine(int seat) const;
     void TakeBridgeDaComment(int seat, const std::string& line);
+    // A seat tag's text, from the place that pbnInfo names, replaces that seat's text.
+    void TakePbnSeatText(const CPbnLine& line, int pbnInfo);
 
     std::string m_comment;
     std::array<std::string, kSeatCount> m_seatTexts;
     std::array<int, kSeatCount> m_hidden{};
     std::array<int, kSeatCount> m_peeked{};
     std::unique_ptr<CAuction> m_auction;
-    std::optional<CReferenceAuction> m_reference;
+    // Apart from the deal: few deals carry one, and documents hold many deals.
+    std::unique_ptr<CReferenceAuction> m_reference;
     int m_startPlayer = -1;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <utility>
 
 #include "core/bidding/BiddingIds.h"
 #include "core/bidding/CAuction.h"
@@ -21,27 +22,6 @@ std::string Upper(std::string text) {
     }
     return text;
 }
-
-// The calls so far in an auction of their own, for the rules of what may follow.
-class CLegalCalls {
-public:
-    explicit CLegalCalls(int firstSeat) : m_auction(nullptr) {
-        m_auction.AppendPlaceholders(firstSeat);
-    }
-    // Appends the call when it is legal next.
-    bool Append(int code) {
-        m_auction.UpdateLegalCalls(nullptr);
-        if (!m_auction.IsCallEnabled(code)) {
-            return false;
-        }
-        m_auction.AppendCall(code);
-        return true;
-    }
-    bool IsComplete() { return m_auction.IsComplete(true); }
-
-private:
-    CAuction m_auction;
-};
 
 // Takes the annotations stuck to the end of a token off it: "!", "?" and "$N".
 void StripAnnotations(std::string& token) {
@@ -116,6 +96,43 @@ std::vector<std::string> Tokens(const std::string& text) {
 }
 }  // namespace
 
+// The calls so far in an auction of their own, for the rules of what may follow.
+class CReferenceAuction::CLegalCalls {
+public:
+    explicit CLegalCalls(int firstSeat) : m_auction(nullptr) {
+        m_auction.AppendPlaceholders(firstSeat);
+    }
+    // Appends the call when it is legal next.
+    bool Append(int code) {
+        m_auction.UpdateLegalCalls(nullptr);
+        if (!m_auction.IsCallEnabled(code)) {
+            return false;
+        }
+        m_auction.AppendCall(code);
+        return true;
+    }
+    bool IsComplete() { return m_auction.IsComplete(true); }
+
+private:
+    CAuction m_auction;
+};
+
+bool CReferenceAuction::AppendLegal(CLegalCalls& legal, int code) {
+    if (code <= 0 || !legal.Append(code)) {
+        return false;
+    }
+    m_calls.push_back(code);
+    m_complete = legal.IsComplete();
+    return true;
+}
+
+std::optional<CReferenceAuction> CReferenceAuction::UnlessEmpty(CReferenceAuction&& reference) {
+    if (reference.m_calls.empty()) {
+        return std::nullopt;
+    }
+    return std::move(reference);
+}
+
 std::optional<CReferenceAuction> CReferenceAuction::FromPbn(
     const std::string& seatValue, const std::string& section,
     const std::map<std::string, std::string>& notes) {
@@ -147,22 +164,14 @@ std::optional<CReferenceAuction> CReferenceAuction::FromPbn(
             break;
         }
         if (Upper(token) == "AP") {
-            while (!legal.IsComplete() && legal.Append(IDC_PASS)) {
-                reference.m_calls.push_back(IDC_PASS);
+            // All pass: passes for as long as the auction is not complete.
+            while (!reference.m_complete && reference.AppendLegal(legal, IDC_PASS)) {
             }
-        } else {
-            const int code = PbnCallCode(token);
-            if (code < 0 || !legal.Append(code)) {
-                return std::nullopt;
-            }
-            reference.m_calls.push_back(code);
+        } else if (!reference.AppendLegal(legal, PbnCallCode(token))) {
+            return std::nullopt;
         }
-        reference.m_complete = legal.IsComplete();
     }
-    if (reference.m_calls.empty()) {
-        return std::nullopt;
-    }
-    return reference;
+    return UnlessEmpty(std::move(reference));
 }
 
 std::optional<CReferenceAuction> CReferenceAuction::FromFieldText(const std::string& text) {
@@ -174,17 +183,11 @@ std::optional<CReferenceAuction> CReferenceAuction::FromFieldText(const std::str
     CReferenceAuction reference(firstSeat);
     CLegalCalls legal(firstSeat);
     for (const std::string& word : Tokens(text.substr(colon + 1))) {
-        const int code = CCall::GetCallCode(word);
-        if (code <= 0 || reference.m_complete || !legal.Append(code)) {
+        if (reference.m_complete || !reference.AppendLegal(legal, CCall::GetCallCode(word))) {
             return std::nullopt;
         }
-        reference.m_calls.push_back(code);
-        reference.m_complete = legal.IsComplete();
     }
-    if (reference.m_calls.empty()) {
-        return std::nullopt;
-    }
-    return reference;
+    return UnlessEmpty(std::move(reference));
 }
 
 std::string CReferenceAuction::GetFieldText() const {

@@ -47,7 +47,13 @@ public:
     bool operator==(const CReferenceAuction&) const = default;
 
 private:
+    class CLegalCalls;
+
     explicit CReferenceAuction(int firstSeat) : m_firstSeat(firstSeat) {}
+    // Appends the call when it is one (a code above 0) and legal after the calls so far.
+    bool AppendLegal(CLegalCalls& legal, int code);
+    // The auction read, or nothing when it holds no call.
+    static std::optional<CReferenceAuction> UnlessEmpty(CReferenceAuction&& reference);
 
     int m_firstSeat;
     std::vector<int> m_calls;

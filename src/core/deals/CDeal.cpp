@@ -130,32 +130,58 @@ void CDeal::AddCard(int seat, int cardNumber) {
     SetSuitText(seat, SuitOfCard(cardNumber), std::string(1, CardLetter(cardNumber)), false);
 }
 
-void CDeal::SortSuit(int seat, int suit) {
-    if (!IsValidSeatAndSuit(seat, suit)) {
+namespace {
+// Suits of up to this many letters are sorted by insertion: fast for the few letters of a
+// real suit, and at once for a suit that is sorted already, as most files give them.
+constexpr std::size_t kInsertionSortLimit = 32;
+
+// Orders the letters by rank value, ace first; letters of no rank come first. Stable.
+void SortLetters(char* letters, std::size_t count, std::string& scratch) {
+    if (count <= kInsertionSortLimit) {
+        for (std::size_t i = 1; i < count; ++i) {
+            const char letter = letters[i];
+            std::size_t at = i;
+            for (; at > 0 && RankValueOf(letters[at - 1]) > RankValueOf(letter); --at) {
+                letters[at] = letters[at - 1];
+            }
+            letters[at] = letter;
+        }
         return;
     }
-    // Stable, in time linear in the text: a file can make a suit of any length. The letters
-    // of each rank value, in their order, go after those of the lower values.
-    const auto [first, last] = SuitRange(seat, suit);
-    const std::string_view hand(m_cards.data() + first, last - first);
+    // A longer suit, which only a hostile file makes, in time linear in its length: the
+    // letters of each rank value, in their order, go after those of the lower values.
     std::array<std::size_t, kCardsPerSuit + 2> start{};  // start[v + 1]: letters of value v
-    for (char letter : hand) {
-        ++start[static_cast<std::size_t>(RankValueOf(letter)) + 1];
+    for (std::size_t i = 0; i < count; ++i) {
+        ++start[static_cast<std::size_t>(RankValueOf(letters[i])) + 1];
     }
     for (std::size_t value = 1; value < start.size(); ++value) {
         start[value] += start[value - 1];
     }
-    std::string sorted(hand.size(), '\0');
-    for (char letter : hand) {
-        sorted[start[static_cast<std::size_t>(RankValueOf(letter))]++] = letter;
+    scratch.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        scratch[start[static_cast<std::size_t>(RankValueOf(letters[i]))]++] = letters[i];
     }
-    m_cards.replace(first, sorted.size(), sorted);
+    std::copy(scratch.begin(), scratch.end(), letters);
+}
+}  // namespace
+
+void CDeal::SortSuit(int seat, int suit) {
+    if (!IsValidSeatAndSuit(seat, suit)) {
+        return;
+    }
+    const auto [first, last] = SuitRange(seat, suit);
+    std::string scratch;
+    SortLetters(m_cards.data() + first, last - first, scratch);
 }
 
 void CDeal::SortHands() {
-    for (int seat = 0; seat < kSeatCount; ++seat) {
-        for (int suit = 0; suit < kSuitCount; ++suit) {
-            SortSuit(seat, suit);
+    // One pass over the comma-joined suits, each sorted where it stands.
+    std::string scratch;
+    std::size_t first = 0;
+    for (std::size_t at = 0; at <= m_cards.size(); ++at) {
+        if (at == m_cards.size() || m_cards[at] == ',') {
+            SortLetters(m_cards.data() + first, at - first, scratch);
+            first = at + 1;
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "core/deals/CNumberedItem.h"
 #include "core/deals/DealFileFormats.h"
@@ -51,6 +52,9 @@ public:
     void ReadHands(long code, const std::string& text);
     std::string GetEvent() const;
     void SetEvent(const std::string& event);
+    // The event, taken out of the deal: it only names the list that the deal is imported
+    // into, so a deal of a document keeps no copy.
+    std::string TakeEvent() { return std::exchange(m_event, std::string()); }
     // The seat's suits when view is 4 (all hands) or the seat itself, else empty texts.
     void GetVisibleHand(int seat, std::string& spades, std::string& hearts, std::string& diamonds,
                         std::string& clubs, int view) const;

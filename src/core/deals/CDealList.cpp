@@ -115,6 +115,7 @@ bool CDealList::ReadDealFile(const std::string& path, const IDealFileFormat& for
     }
     RecheckSettings();  // the deals read settings; another program may have changed them
     CStatusProgress progress(GetStatusDisplay(), LoadString(IDS_IMPORTING), file->GetLength(), 0);
+    std::string lastEvent;
     for (;;) {
         std::unique_ptr<CDeal> deal(CreateDeal());
         if (deal == nullptr || !format.ReadDeal(*file, *deal)) {
@@ -124,11 +125,14 @@ bool CDealList::ReadDealFile(const std::string& path, const IDealFileFormat& for
         deal->NameAfterLastChild(this);
         CDeal* added = deal.release();
         added->InsertIntoTree(this);
-        if (!added->GetEvent().empty()) {
-            const std::string name = TextOnOneLine(added->GetEvent());
+        // The last event names the list; an event like the one before changes nothing.
+        std::string event = added->TakeEvent();
+        if (!event.empty() && event != lastEvent) {
+            const std::string name = TextOnOneLine(event);
             if (name != GetName()) {
                 SetName(name);
             }
+            lastEvent = std::move(event);
         }
         progress.SetPos(file->GetPosition());
     }

@@ -28,19 +28,67 @@ bool IsWhiteSpace(char c) {
     return c == ' ' || c == 8 || c == '\r' || c == '\n';
 }
 
-bool IsSeatTag(const std::string& name) {
-    return name == "West" || name == "North" || name == "East" || name == "South";
-}
-
 // Whether a deal can take anything from the line (the Event and the seat tags).
 bool IsTakenFrom(const CPbnLine& line) {
     if (line.IsEscape()) {
         return false;
     }
-    if (line.GetTagName() == "Event") {
+    if (line.GetTag() == CPbnLine::kEventTag) {
         return !line.GetTagValue().empty();
     }
-    return IsSeatTag(line.GetTagName()) || line.GetTagName() == "Auction";
+    return line.GetTagSeat() >= 0 || line.GetTag() == CPbnLine::kAuctionTag;
+}
+
+// How many bytes at the start of bytes are not stops.
+template <typename Stops>
+std::size_t RunLength(std::string_view bytes, Stops stops) {
+    std::size_t length = 0;
+    while (length < bytes.size() && !stops(bytes[length])) {
+        ++length;
+    }
+    return length;
+}
+
+// In the states that gather a text, takes at once, from the file's buffer, the bytes that
+// the state would only append to the text: the byte by byte reading below then sees just
+// the bytes that end the text, escape in it, or may stand for a line end (a CR). These
+// states follow a byte that is not white space, so the blank-line flag is already clear.
+void TakeTextRun(CFile& file, State state, bool escaped, CPbnLine* current,
+                 std::string& collected) {
+    const std::string_view bytes = file.Buffered();
+    std::size_t length = 0;
+    switch (state) {
+        case kEscapeLine:
+            length = RunLength(bytes, [](char c) { return c == '\r' || c == '\n'; });
+            current->AppendEscapeText(bytes.substr(0, length));
+            break;
+        case kLineComment:
+            length = RunLength(bytes, [](char c) { return c == '\r' || c == '\n'; });
+            if (current != nullptr) {
+                current->AppendLineComment(bytes.substr(0, length));
+            }
+            break;
+        case kBraceComment:
+            length = RunLength(bytes, [](char c) { return c == '}' || c == '\r'; });
+            if (current != nullptr) {
+                current->AppendBraceComment(bytes.substr(0, length));
+            }
+            break;
+        case kTagName:
+            length = RunLength(bytes, [](char c) { return !IsNameCharacter(c); });
+            CPbnLine::AppendLimited(collected, bytes.substr(0, length));
+            break;
+        case kTagValue:
+            if (!escaped) {
+                length =
+                    RunLength(bytes, [](char c) { return c == '"' || c == '\\' || c == '\r'; });
+                CPbnLine::AppendLimited(collected, bytes.substr(0, length));
+            }
+            break;
+        default:
+            break;
+    }
+    file.Skip(length);
 }
 }  // namespace
 
@@ -69,17 +117,17 @@ bool CPbnGame::SettleLine(CPbnLine* line) {
         return false;
     }
     if (!line->IsEscape()) {
-        const std::string& name = line->GetTagName();
-        if (name == "Note" && m_auctionNotesFollow) {
+        if (line->GetTag() == CPbnLine::kNoteTag && m_auctionNotesFollow) {
             // Notes never override each other; the auction's limit bounds how many are kept.
             return m_auctionNoteCount++ < kMaxAuctionNotes;
         }
-        m_auctionNotesFollow = name == "Auction";
+        m_auctionNotesFollow = line->GetTag() == CPbnLine::kAuctionTag;
     }
     if (!IsTakenFrom(*line)) {
         return false;
     }
-    // A later Auction tag replaces the earlier one together with its notes.
+    // A later Auction tag replaces the earlier one together with its notes. Every kept line
+    // has a tag of its own, so lines of the same tag have the same name.
     const bool auction = m_auctionNotesFollow;
     if (auction) {
         m_auctionNoteCount = 0;
@@ -88,8 +136,8 @@ bool CPbnGame::SettleLine(CPbnLine* line) {
     GetHeadChildPosition(pos);
     while (pos) {
         CPbnLine* earlier = GetLine(pos);
-        if (earlier != line && (earlier->GetTagName() == line->GetTagName() ||
-                                (auction && earlier->GetTagName() == "Note"))) {
+        if (earlier != line && (earlier->GetTag() == line->GetTag() ||
+                                (auction && earlier->GetTag() == CPbnLine::kNoteTag))) {
             delete earlier;
         }
     }
@@ -118,7 +166,12 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
     // next tag (escape lines and comments do not end it).
     CPbnLine* section = nullptr;
 
-    for (int byte = file.ReadByte(); byte >= 0; byte = file.ReadByte()) {
+    for (;;) {
+        TakeTextRun(file, state, escaped, current, collected);
+        const int byte = file.ReadByte();
+        if (byte < 0) {
+            break;
+        }
         char c = static_cast<char>(byte);
         // A CR alone ends a line as LF does, so that files with CR line ends read as games;
         // in CR LF the LF does it.
@@ -159,7 +212,7 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
                 if (c == '\r' || c == '\n') {
                     state = kBetweenItems;
                 } else {
-                    current->AppendEscapeText(c);
+                    current->AppendEscapeText(std::string_view(&c, 1));
                 }
                 break;
             case kBraceComment:
@@ -167,14 +220,14 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
                 if (c == '}') {
                     state = kBetweenItems;
                 } else if (current != nullptr) {
-                    current->AppendBraceComment(c);
+                    current->AppendBraceComment(std::string_view(&c, 1));
                 }
                 break;
             case kLineComment:
                 if (c == '\r' || c == '\n') {
                     state = kBetweenItems;
                 } else if (current != nullptr) {
-                    current->AppendLineComment(c);
+                    current->AppendLineComment(std::string_view(&c, 1));
                 }
                 break;
             case kAfterBracket:
@@ -185,7 +238,7 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
                 break;
             case kTagName:
                 if (IsNameCharacter(c)) {
-                    CPbnLine::AppendLimited(collected, c);
+                    CPbnLine::AppendLimited(collected, std::string_view(&c, 1));
                 } else if (IsWhiteSpace(c)) {
                     current->SetTagName(collected);
                     if (current->KeepsSection()) {
@@ -209,14 +262,13 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
                 if (c == '\\' && !escaped) {
                     escaped = true;
                 } else if (c == '"' && !escaped) {
-                    current->SetTagValue(collected);
-                    collected.clear();
+                    current->TakeTagValue(collected);
                     state = kAfterValue;
-                    if (current->GetTagName() == "Deal") {
+                    if (current->GetTag() == CPbnLine::kDealTag) {
                         AddDealValue(current->GetTagValue(), m_dealCards);
                     }
                 } else {
-                    CPbnLine::AppendLimited(collected, c);
+                    CPbnLine::AppendLimited(collected, std::string_view(&c, 1));
                     escaped = false;
                 }
                 break;

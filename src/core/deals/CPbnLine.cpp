@@ -1,7 +1,12 @@
 #include "core/deals/CPbnLine.h"
 
+#include "core/deals/Seats.h"
 #include "core/items/ItemIds.h"
 #include "core/items/ItemsStrings.h"
+
+static_assert(CPbnLine::kNorthTag - CPbnLine::kWestTag == SEAT_NORTH &&
+              CPbnLine::kEastTag - CPbnLine::kWestTag == SEAT_EAST &&
+              CPbnLine::kSouthTag - CPbnLine::kWestTag == SEAT_SOUTH && SEAT_WEST == 0);
 
 CPbnLine::CPbnLine(bool escape) : CItem(IDS_PBN_LINE, KIND_PBN_LINE), m_escape(escape ? 1 : 0) {}
 
@@ -9,8 +14,35 @@ void CPbnLine::Reset(bool escape) {
     m_escapeText.clear();
     m_escape = escape ? 1 : 0;
     m_tagName.clear();
+    m_tag = kOtherTag;
     m_tagValue.clear();
     m_lineComment.clear();
     m_braceComment.clear();
     m_section.clear();
+}
+
+void CPbnLine::SetTagName(const std::string& name) {
+    m_tagName = name;
+    // By length first: most names of a game are none of these.
+    switch (name.size()) {
+        case 4:
+            m_tag = name == "Deal"   ? kDealTag
+                    : name == "Note" ? kNoteTag
+                    : name == "West" ? kWestTag
+                    : name == "East" ? kEastTag
+                                     : kOtherTag;
+            break;
+        case 5:
+            m_tag = name == "Event"   ? kEventTag
+                    : name == "North" ? kNorthTag
+                    : name == "South" ? kSouthTag
+                                      : kOtherTag;
+            break;
+        case 7:
+            m_tag = name == "Auction" ? kAuctionTag : kOtherTag;
+            break;
+        default:
+            m_tag = kOtherTag;
+            break;
+    }
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "core/items/CItem.h"
 
@@ -13,6 +14,20 @@ public:
     // quote or brace cannot exhaust memory; the bytes beyond are dropped.
     static constexpr std::size_t kMaxTextLength = std::size_t{1} << 20;
 
+    // The tags that a deal takes something from, known by name (exact, case-sensitive);
+    // every other name, and none, is kOtherTag. The seat tags are in seat order.
+    enum Tag {
+        kOtherTag,
+        kEventTag,
+        kDealTag,
+        kAuctionTag,
+        kNoteTag,
+        kWestTag,
+        kNorthTag,
+        kEastTag,
+        kSouthTag
+    };
+
     explicit CPbnLine(bool escape);
     // Empties the line for use as a new one.
     void Reset(bool escape);
@@ -20,6 +35,9 @@ public:
     bool IsEscape() const { return m_escape != 0; }
     const std::string& GetEscapeText() const { return m_escapeText; }
     const std::string& GetTagName() const { return m_tagName; }
+    Tag GetTag() const { return m_tag; }
+    // The seat of a seat tag; -1 for any other tag.
+    int GetTagSeat() const { return m_tag >= kWestTag ? m_tag - kWestTag : -1; }
     const std::string& GetTagValue() const { return m_tagValue; }
     // The ";" comments after the line, joined without separator.
     const std::string& GetLineComment() const { return m_lineComment; }
@@ -28,18 +46,22 @@ public:
     // The text after the tag pair up to the next line, comments left out: kept only for the
     // Auction tag, whose section it is.
     const std::string& GetSection() const { return m_section; }
-    bool KeepsSection() const { return m_tagName == "Auction"; }
+    bool KeepsSection() const { return m_tag == kAuctionTag; }
 
-    void AppendEscapeText(char c) { AppendLimited(m_escapeText, c); }
-    void AppendLineComment(char c) { AppendLimited(m_lineComment, c); }
-    void AppendBraceComment(char c) { AppendLimited(m_braceComment, c); }
-    void AppendSection(char c) { AppendLimited(m_section, c); }
-    void SetTagName(const std::string& name) { m_tagName = name; }
-    void SetTagValue(const std::string& value) { m_tagValue = value; }
+    void AppendEscapeText(std::string_view text) { AppendLimited(m_escapeText, text); }
+    void AppendLineComment(std::string_view text) { AppendLimited(m_lineComment, text); }
+    void AppendBraceComment(std::string_view text) { AppendLimited(m_braceComment, text); }
+    void AppendSection(char c) { AppendLimited(m_section, std::string_view(&c, 1)); }
+    void SetTagName(const std::string& name);
+    // Takes the value's bytes; value is left empty.
+    void TakeTagValue(std::string& value) {
+        m_tagValue.swap(value);
+        value.clear();
+    }
 
-    static void AppendLimited(std::string& text, char c) {
+    static void AppendLimited(std::string& text, std::string_view more) {
         if (text.size() < kMaxTextLength) {
-            text += c;
+            text.append(more.substr(0, kMaxTextLength - text.size()));
         }
     }
 
@@ -47,6 +69,7 @@ private:
     std::string m_escapeText;
     int m_escape;
     std::string m_tagName;
+    Tag m_tag = kOtherTag;
     std::string m_tagValue;
     std::string m_lineComment;
     std::string m_braceComment;

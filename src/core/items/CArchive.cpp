@@ -4,17 +4,14 @@
 
 #include "core/platform/CFile.h"
 
-namespace {
-// How many bytes come before the first CR or LF (all of them when there is none). A plain
-// loop: find_first_of looks up the two ends byte by byte.
-std::size_t LineLength(std::string_view bytes) {
+// A plain loop: find_first_of would look up the two ends byte by byte.
+std::size_t CArchive::LineLength(std::string_view bytes) {
     std::size_t length = 0;
     while (length < bytes.size() && bytes[length] != '\n' && bytes[length] != '\r') {
         ++length;
     }
     return length;
 }
-}  // namespace
 
 bool CArchive::ReadString(std::string& line) {
     line.clear();

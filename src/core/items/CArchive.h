@@ -26,6 +26,8 @@ public:
     void WriteString(std::string_view bytes);
     // One line from its parts, CR LF added.
     void WriteLine(std::string_view header, std::string_view text);
+    // How many bytes come before the first CR or LF (all of them when there is none).
+    static std::size_t LineLength(std::string_view bytes);
     // The lines read or written so far.
     long long GetLineCount() const { return m_lineCount; }
 

@@ -167,7 +167,7 @@ void CItem::WriteFields() {}
 
 void CItem::ReadField(long, int, const std::string&) {}
 
-void CItem::WriteLine(int code, const std::string& value, int a, int b) {
+void CItem::WriteLine(int code, std::string_view value, int a, int b) {
     if (m_archive == nullptr) {
         return;
     }
@@ -175,20 +175,16 @@ void CItem::WriteLine(int code, const std::string& value, int a, int b) {
     const std::string_view header = LineHeader(headerBytes, m_kind, code, a, b);
     // Every line end inside the value (CR LF, a lone LF, a lone CR) starts a new line, so
     // no value can break the line format. The value is taken as if it ended with CR LF.
-    const std::string_view text(value);
     std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        std::size_t next;
-        if (end == std::string_view::npos) {
-            end = text.size();
-            next = text.size() + 1;
-        } else {
-            next = end +
-                   ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+    while (start <= value.size()) {
+        const std::size_t end = start + CArchive::LineLength(value.substr(start));
+        std::size_t next = end + 1;
+        if (end < value.size() && value[end] == '\r' && next < value.size() &&
+            value[next] == '\n') {
+            ++next;
         }
-        const bool lastPiece = next > text.size();
-        const std::string_view piece = text.substr(start, end - start);
+        const bool lastPiece = next > value.size();
+        const std::string_view piece = value.substr(start, end - start);
         if (!(piece.empty() && lastPiece && code != kOpeningCode && code != kClosingCode)) {
             m_archive->WriteLine(header, piece);
         }
@@ -197,7 +193,9 @@ void CItem::WriteLine(int code, const std::string& value, int a, int b) {
 }
 
 void CItem::WriteLine(int code, long value, int a, int b) {
-    WriteLine(code, std::to_string(value), a, b);
+    char digits[24];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    WriteLine(code, std::string_view(digits, static_cast<std::size_t>(end - digits)), a, b);
 }
 
 std::string CItem::NextToken(std::string& rest) {

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 class CArchive;
 class CChildNameIndex;
@@ -78,7 +79,7 @@ public:
 
     // Writes a field line (or one line per piece of a multi-line value) of this item's kind.
     // a and b are written ahead of the value only when not negative, b only with a.
-    void WriteLine(int code, const std::string& value, int a = -1, int b = -1);
+    void WriteLine(int code, std::string_view value, int a = -1, int b = -1);
     void WriteLine(int code, long value, int a = -1, int b = -1);
     // Takes the text up to the first "," off rest (all of rest when it has none).
     std::string NextToken(std::string& rest);

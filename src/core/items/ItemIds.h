@@ -1,13 +1,16 @@
 #pragma once
 
-// Item kinds; each is also the id of the kind's default name in the string table.
-constexpr int KIND_DESKTOP = 61463;
-constexpr int KIND_BIDDING_LIST = 61808;
-constexpr int KIND_BIDDING_DEAL = 61809;
-constexpr int KIND_AUCTION = 61824;
-constexpr int KIND_CALL = 61825;
-constexpr int KIND_PBN_GAME = 61840;
-constexpr int KIND_PBN_LINE = 61841;
+// Item kinds, by the numbers documents store them under; each is also the id of the kind's
+// default name in the string table.
+enum ItemKind : int {
+    KIND_DESKTOP = 61463,
+    KIND_BIDDING_LIST = 61808,
+    KIND_BIDDING_DEAL = 61809,
+    KIND_AUCTION = 61824,
+    KIND_CALL = 61825,
+    KIND_PBN_GAME = 61840,
+    KIND_PBN_LINE = 61841,
+};
 
 // Tree pictures.
 constexpr unsigned IDB_DESKTOP = 151;

@@ -24,14 +24,6 @@ std::string CallWords(const std::vector<int>& codes) {
     return words;
 }
 
-std::vector<int> AuctionCodes(const CAuction& auction) {
-    std::vector<int> codes;
-    for (int index = 0; index < auction.GetCallCount(); ++index) {
-        codes.push_back(auction.GetCallCode(index));
-    }
-    return codes;
-}
-
 // The first entry at which both auctions hold something and differ, as a call index of the
 // pair's auction (from its first call); -1 when they agree as far as both go.
 int FirstDifference(const std::vector<int>& pair, const std::vector<int>& reference) {
@@ -67,7 +59,7 @@ DealReview ReviewDeal(CBiddingDeal& deal, const DealAnalysis& analysis) {
     DealReview review;
     review.dealName = deal.GetName();
     review.analysis = analysis;
-    const std::vector<int> codes = AuctionCodes(*deal.GetAuction());
+    const std::vector<int> codes = deal.GetAuction()->GetCallCodes();
     const auto vulnerability = static_cast<Vulnerability>(deal.GetVulnerability());
     review.auction = ReviewAuction(codes, SEAT_WEST, analysis, vulnerability);
     if (const CReferenceAuction* reference = deal.GetReferenceAuction()) {

@@ -508,9 +508,10 @@ void CBiddingTable::ShowFields() {
     m_view->SetControlRed(IDC_NORTH_TEXT, IsFieldRed(IDC_NORTH_TEXT));
     m_view->SetControlRed(IDC_SOUTH_TEXT, IsFieldRed(IDC_SOUTH_TEXT));
     if (m_deal != nullptr) {
-        m_view->SetControlText(
-            IDC_DEAL_SUMMARY,
-            DealSummary(m_deal->GetDealer(), m_deal->GetVulnerability(), *m_deal->GetAuction()));
+        m_view->SetControlText(IDC_DEAL_SUMMARY,
+                               DealSummary(static_cast<Seat>(m_deal->GetDealer()),
+                                           static_cast<Vulnerability>(m_deal->GetVulnerability()),
+                                           *m_deal->GetAuction()));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "core/bidding/BiddingIds.h"
 #include "core/bidding/CAuction.h"
 #include "core/bidding/CCall.h"
+#include "core/bidding/Contract.h"
 #include "core/deals/Seats.h"
 #include "core/platform/Prompts.h"
 #include "core/table/TableStrings.h"
@@ -12,13 +13,13 @@ namespace {
 constexpr const char* kStrainTexts[] = {"\xE2\x99\xA3", "\xE2\x99\xA6", "\xE2\x99\xA5",
                                         "\xE2\x99\xA0", "NT"};
 
-std::string SeatName(int seat) {
+std::string SeatName(Seat seat) {
     std::string name;
     GetSeatName(name, seat, 0);
     return name;
 }
 
-unsigned VulnerabilityTextId(int vulnerability) {
+unsigned VulnerabilityTextId(Vulnerability vulnerability) {
     switch (vulnerability) {
         case VULNERABLE_NORTH_SOUTH:
             return IDS_NORTH_SOUTH_VULNERABLE;
@@ -47,38 +48,17 @@ std::string ContractText(CAuction& auction) {
     if (!auction.IsComplete(true)) {
         return {};
     }
-    // Entries are counted from West, so an entry's seat is its index modulo four.
-    int last = -1;
-    int risk = 0;
-    for (int i = 0; i < auction.GetCallCount(); ++i) {
-        const int code = auction.GetCallCode(i);
-        if (CCall::GetLevelOf(code) != 0) {
-            last = i;
-            risk = 0;
-        } else if (code == IDC_DOUBLE || code == IDC_REDOUBLE) {
-            risk = code;
-        }
-    }
-    if (last < 0) {
+    const Contract contract = FinalContract(auction.GetCallCodes(), SEAT_WEST);
+    if (!contract.IsBid()) {
         return LoadString(IDS_PASSED_OUT);
     }
-    const int contract = auction.GetCallCode(last);
-    const int strain = CCall::GetStrainOf(contract);
-    int declarer = last % kSeatCount;
-    for (int i = last % 2; i < last; i += 2) {  // the declaring side's entries
-        if (CCall::GetLevelOf(auction.GetCallCode(i)) != 0 &&
-            CCall::GetStrainOf(auction.GetCallCode(i)) == strain) {
-            declarer = i % kSeatCount;
-            break;
-        }
-    }
-    const unsigned pattern = risk == IDC_DOUBLE     ? IDS_CONTRACT_DOUBLED
-                             : risk == IDC_REDOUBLE ? IDS_CONTRACT_REDOUBLED
-                                                    : IDS_CONTRACT;
-    return FormatMessageText(LoadString(pattern), {CallDisplayText(contract), SeatName(declarer)});
+    constexpr unsigned kPatterns[] = {IDS_CONTRACT, IDS_CONTRACT_DOUBLED, IDS_CONTRACT_REDOUBLED};
+    return FormatMessageText(LoadString(kPatterns[contract.doubling]),
+                             {CallDisplayText(CCall::MakeCallCode(contract.level, contract.strain)),
+                              SeatName(contract.declarer)});
 }
 
-std::string DealSummary(int dealer, int vulnerability, CAuction& auction) {
+std::string DealSummary(Seat dealer, Vulnerability vulnerability, CAuction& auction) {
     std::string summary =
         FormatMessageText(LoadString(IDS_DEALER_AND_VULNERABILITY),
                           {SeatName(dealer), LoadString(VulnerabilityTextId(vulnerability))});

@@ -1,9 +1,7 @@
 #pragma once
 
-// Dialog 187, the bidding table, and its controls. The bidding box's call buttons have the
-// call codes as their ids (1138 ... 1175, Pass 1176, Double 1179, Redouble 1180).
-constexpr unsigned IDD_BIDDING = 187;
-
+// The controls of the bidding table's dialog. The bidding box's call buttons have the call
+// codes as their ids (1138 ... 1175, Pass 1176, Double 1179, Redouble 1180).
 constexpr unsigned IDC_CLOSE = 1;
 constexpr unsigned IDC_HELP_BUTTON = 1077;
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "gui/common/CPropertyPage.h"
+#include "gui/common/HelpContexts.h"
 
 class QCheckBox;
 
-constexpr unsigned IDD_OPTIONS_GENERAL = 383;
 constexpr int IDC_SHOW_VULNERABILITY_IN_COLOUR = 1228;
 constexpr int IDC_SHOW_REVIEW = 1229;
 

@@ -1,10 +1,8 @@
 #pragma once
 
-// Dialog and control ids of the bidding session's property sheet.
-constexpr unsigned IDD_BIDDING_LIST_GENERAL = 252;
-constexpr unsigned IDD_BIDDING_LIST_DEAL = 257;
-constexpr unsigned IDD_BIDDING_LIST_FILE_TYPE = 393;
+#include "gui/common/HelpContexts.h"  // the sheet's pages
 
+// Control ids of the bidding session's property sheet.
 constexpr int IDC_SESSION_NAME = 1000;
 constexpr int IDC_IMPORT_FILE = 1003;
 constexpr int IDC_SELECT_NORTH_AT_START = 1005;

@@ -31,19 +31,18 @@ const Topic kTopics[] = {
     {KIND_BIDDING_DEAL, "deal.html"},
     {KIND_AUCTION, "deal.html"},
     {KIND_CALL, "deal.html"},
-    {100, "index.html"},                  // About box
-    {187, "bidding-table.html"},          // bidding dialog
-    {251, "edit-comment.html"},           // Edit Comment
-    {252, "bidding-session-sheet.html"},  // General page
-    {257, "bidding-session-sheet.html"},  // Deal page
-    {393, "bidding-session-sheet.html"},  // File Type page
-    {383, "general-options.html"},        // General Options
-    {387, "defensive-actions.html"},      // the six pages of the
-    {388, "defensive-actions.html"},      // Automatic Defensive Actions sheet
-    {389, "defensive-actions.html"},
-    {390, "defensive-actions.html"},
-    {391, "defensive-actions.html"},
-    {392, "defensive-actions.html"},
+    {IDD_BIDDING, "bidding-table.html"},
+    {IDD_EDIT_COMMENT, "edit-comment.html"},
+    {IDD_BIDDING_LIST_GENERAL, "bidding-session-sheet.html"},
+    {IDD_BIDDING_LIST_DEAL, "bidding-session-sheet.html"},
+    {IDD_BIDDING_LIST_FILE_TYPE, "bidding-session-sheet.html"},
+    {IDD_OPTIONS_GENERAL, "general-options.html"},
+    {IDD_DEFENCE_GENERAL, "defensive-actions.html"},
+    {IDD_DEFENCE_OPENING, "defensive-actions.html"},
+    {IDD_DEFENCE_OVERCALL, "defensive-actions.html"},
+    {IDD_DEFENCE_SUPPORT, "defensive-actions.html"},
+    {IDD_DEFENCE_DOUBLE, "defensive-actions.html"},
+    {IDD_DEFENCE_STRAIN, "defensive-actions.html"},
 };
 }  // namespace
 

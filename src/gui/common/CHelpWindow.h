@@ -4,12 +4,9 @@
 #include <QWidget>
 #include <functional>
 
-class QTextBrowser;
+#include "gui/common/HelpContexts.h"
 
-// Help contexts without a kind or dialog of their own.
-constexpr unsigned IDH_CONTENTS = 0;
-constexpr unsigned IDH_GENERATING_DEALS = 62430;
-constexpr unsigned IDH_COMMANDS = 62431;
+class QTextBrowser;
 
 // The program's help: bundled HTML pages in a window of their own. A help context is an item
 // kind (the help of a node) or a dialog's resource id (the help of that dialog or sheet).

@@ -2,7 +2,7 @@
 
 CAutomaticDefensiveActionPSDouble::CAutomaticDefensiveActionPSDouble()
     : CAutomaticDefensiveActionPage(
-          QStringLiteral("Double"), 391,
+          QStringLiteral("Double"), IDD_DEFENCE_DOUBLE,
           {{"Double",
             {},
             {{"East &doubles:", {{DefenceText::RHODoubles, 1252}}},

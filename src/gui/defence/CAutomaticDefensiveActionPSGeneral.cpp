@@ -2,7 +2,7 @@
 
 CAutomaticDefensiveActionPSGeneral::CAutomaticDefensiveActionPSGeneral()
     : CAutomaticDefensiveActionPage(
-          QStringLiteral("General"), 387,
+          QStringLiteral("General"), IDD_DEFENCE_GENERAL,
           {{"Defender names",
             {},
             {{"&East:", {{DefenceText::East, 1255}}}, {"&West:", {{DefenceText::West, 1254}}}}}}) {}

@@ -2,5 +2,5 @@
 
 CAutomaticDefensiveActionPSOpening::CAutomaticDefensiveActionPSOpening()
     : CAutomaticDefensiveActionPage(
-          QStringLiteral("Opening"), 388,
+          QStringLiteral("Opening"), IDD_DEFENCE_OPENING,
           {{"Opening", {}, {{"East &opens 1S:", {{DefenceText::RHOOpens, 1246}}}}}}) {}

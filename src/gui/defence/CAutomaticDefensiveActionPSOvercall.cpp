@@ -2,7 +2,7 @@
 
 CAutomaticDefensiveActionPSOvercall::CAutomaticDefensiveActionPSOvercall()
     : CAutomaticDefensiveActionPage(
-          QStringLiteral("Overcall"), 389,
+          QStringLiteral("Overcall"), IDD_DEFENCE_OVERCALL,
           {{"Overcall",
             {},
             {{"East &bids spades:", {{DefenceText::RHOOvercallsLowest, 1245}}},

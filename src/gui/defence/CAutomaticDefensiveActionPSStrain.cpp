@@ -2,7 +2,7 @@
 
 CAutomaticDefensiveActionPSStrain::CAutomaticDefensiveActionPSStrain()
     : CAutomaticDefensiveActionPage(
-          QStringLiteral("Strain"), 392,
+          QStringLiteral("Strain"), IDD_DEFENCE_STRAIN,
           {{"Strain names and abbreviations",
             {"Name", "Abbreviation"},
             {{"&Clubs:", {{DefenceText::Clubs, 1244}, {DefenceText::ClubsAbbr, 1249}}},

@@ -2,7 +2,7 @@
 
 CAutomaticDefensiveActionPSSupport::CAutomaticDefensiveActionPSSupport()
     : CAutomaticDefensiveActionPage(
-          QStringLiteral("Support"), 390,
+          QStringLiteral("Support"), IDD_DEFENCE_SUPPORT,
           {{"Support",
             {},
             {{"East &supports spades:", {{DefenceText::RHOSupportsLowest, 1249}}},

@@ -7,6 +7,7 @@
 
 #include "core/defence/CAutomaticDefensiveBidding.h"
 #include "gui/common/CPropertyPage.h"
+#include "gui/common/HelpContexts.h"
 
 // A page of the Automatic Defensive Actions sheet: labelled edits, each holding one of the
 // defensive-action texts, in framed groups. No validation: any text, also an empty one.

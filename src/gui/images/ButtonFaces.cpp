@@ -93,11 +93,8 @@ void PaintLabel(QPainter& painter, const QRectF& area, const ButtonLabel& label,
             const double left = c.x() - total / 2;
             const double tipX = right ? left + w : (bar ? left + 2.5 : left);
             const double baseX = right ? left : tipX + w;
-            QPainterPath triangle;
-            triangle.moveTo(baseX, c.y() - h / 2);
-            triangle.lineTo(tipX, c.y());
-            triangle.lineTo(baseX, c.y() + h / 2);
-            triangle.closeSubpath();
+            const QPainterPath triangle =
+                ClosedPolygon({{baseX, c.y() - h / 2}, {tipX, c.y()}, {baseX, c.y() + h / 2}});
             painter.setRenderHint(QPainter::Antialiasing);
             painter.setPen(Qt::NoPen);
             painter.setBrush(black);

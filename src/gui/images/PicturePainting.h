@@ -1,13 +1,24 @@
 #pragma once
 
 #include <QColor>
+#include <QPainterPath>
+#include <QPolygonF>
 #include <QRectF>
 #include <QSize>
+#include <initializer_list>
 
 class QPainter;
 
 // The painters behind Pictures.h. Each paints in logical pixels onto a transparent canvas
 // of the picture's size; the caller has already scaled the painter for the screen.
+
+// The closed outline through the corners, in order.
+inline QPainterPath ClosedPolygon(std::initializer_list<QPointF> corners) {
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QList<QPointF>(corners)));
+    path.closeSubpath();
+    return path;
+}
 
 // Colours shared by the pictures.
 inline const QColor kSuitRed{220, 0, 0};

@@ -54,13 +54,7 @@ QPainterPath ClubShape() {
 }
 
 QPainterPath DiamondShape() {
-    QPainterPath path;
-    path.moveTo(0.5, 0.0);
-    path.lineTo(0.88, 0.5);
-    path.lineTo(0.5, 1.0);
-    path.lineTo(0.12, 0.5);
-    path.closeSubpath();
-    return path;
+    return ClosedPolygon({{0.5, 0.0}, {0.88, 0.5}, {0.5, 1.0}, {0.12, 0.5}});
 }
 
 const QPainterPath& SuitShape(int strain) {

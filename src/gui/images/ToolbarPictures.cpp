@@ -48,13 +48,11 @@ void PaintCrossOut(QPainter& painter) {
 }
 
 void PaintPage(QPainter& painter, const QRectF& r) {
-    QPainterPath page;
-    page.moveTo(r.left(), r.top());
-    page.lineTo(r.right() - 3, r.top());
-    page.lineTo(r.right(), r.top() + 3);
-    page.lineTo(r.right(), r.bottom());
-    page.lineTo(r.left(), r.bottom());
-    page.closeSubpath();
+    const QPainterPath page = ClosedPolygon({r.topLeft(),
+                                             {r.right() - 3, r.top()},
+                                             {r.right(), r.top() + 3},
+                                             r.bottomRight(),
+                                             r.bottomLeft()});
     Outlined(painter, kPaper);
     painter.drawPath(page);
     painter.drawLine(QPointF(r.right() - 3, r.top()), QPointF(r.right() - 3, r.top() + 3));
@@ -71,12 +69,7 @@ void PaintTextLines(QPainter& painter, const QRectF& r) {
 void PaintOpen(QPainter& painter) {
     Outlined(painter, QColor(230, 190, 60));
     painter.drawRect(QRectF(1.5, 4.5, 11, 9));
-    QPainterPath flap;
-    flap.moveTo(3.5, 7.5);
-    flap.lineTo(15.5, 7.5);
-    flap.lineTo(12.5, 13.5);
-    flap.lineTo(1.5, 13.5);
-    flap.closeSubpath();
+    const QPainterPath flap = ClosedPolygon({{3.5, 7.5}, {15.5, 7.5}, {12.5, 13.5}, {1.5, 13.5}});
     Outlined(painter, QColor(250, 220, 110));
     painter.drawPath(flap);
     painter.fillRect(QRectF(2, 3, 4, 1.5), QColor(230, 190, 60));

@@ -7,8 +7,8 @@
 #include <QString>
 
 #include "core/table/TableIds.h"
+#include "gui/common/HelpContexts.h"  // the dialogs' own ids
 
-constexpr unsigned IDD_EDIT_COMMENT = 251;
 constexpr unsigned IDOK = 1;
 constexpr unsigned IDCANCEL = 2;
 

@@ -71,10 +71,14 @@ TEST(Deal, SortingAndCompletingTheEmptyHand) {
     const std::string longSorted = std::string(100000, 'x') + std::string(100000, 'A') +
                                    std::string(100000, 'T') + std::string(100000, '3') +
                                    std::string(100000, '2');
-    for (const auto& [before, after] : {std::pair<std::string, std::string>{"2TAK9", "AKT92"},
-                                        {"3x2A", "xA32"},
-                                        {"a2q1A", "aq1A2"},
-                                        {longSuit, longSorted}}) {
+    for (const auto& [before, after] :
+         {std::pair<std::string, std::string>{"2TAK9", "AKT92"},
+          {"3x2A", "xA32"},
+          {"a2q1A", "aq1A2"},
+          // The longest suit sorted one way, and one more.
+          {"2xT3A2xT3A2xT3A2xT3A2xT3A2xT3AyK", "xxxxxxyAAAAAAKTTTTTT333333222222"},
+          {"2xT3A2xT3A2xT3A2xT3A2xT3A2xT3AyKz", "xxxxxxyzAAAAAAKTTTTTT333333222222"},
+          {longSuit, longSorted}}) {
         deal.SetSuitText(SEAT_WEST, SUIT_CLUBS, before, true);
         deal.SortSuit(SEAT_WEST, SUIT_CLUBS);
         EXPECT_EQ(deal.GetSuitText(SEAT_WEST, SUIT_CLUBS), after) << before.substr(0, 20);

@@ -172,3 +172,37 @@ TEST(PbnWriter, FixedRosterWithCrLf) {
     EXPECT_NE(text.find("[Vulnerable \"All\"]\r\n[Deal \"W:KQ.A..T9 AKJ... ... 2.3.4.5\"]"),
               std::string::npos);
 }
+
+TEST_F(PbnSeatTexts, AFileReadsAsItsBytesDoWhereverItsBufferEnds) {
+    // Games of every length, so that the file's buffer ends inside names, values, comments
+    // and between CR and LF; every kind of line end.
+    std::string bytes;
+    const char* const ends[] = {"\n", "\r\n", "\r"};
+    for (int game = 0; game < 3000; ++game) {
+        const std::string eol = ends[game % 3];
+        const std::string text(static_cast<std::size_t>(game % 97),
+                               static_cast<char>('a' + game % 26));
+        bytes += "[Event \"e" + text + "\"]" + eol + "[North \"n\\\"" + text + "\"] ;" + text +
+                 eol + "{" + text + eol + text + "}" + eol + kDealA + eol + eol;
+    }
+    const std::string path = TempPath("games.pbn");
+    WriteFileBytes(path, bytes);
+    ASSERT_GT(bytes.size(), 4u << 16);
+
+    for (int pbnInfo = 0; pbnInfo < 3; ++pbnInfo) {
+        WriteProfileInt("CBiddingList", "PBNInfo", pbnInfo);
+        const auto inMemory = ReadDeals(bytes, "pbn");
+        ASSERT_EQ(inMemory.size(), 3000u);
+        auto file = CFile::OpenRead(path);
+        ASSERT_NE(file, nullptr);
+        for (const auto& expected : inMemory) {
+            CBiddingDeal deal;
+            ASSERT_TRUE(deal.ReadFromFile(*file, "pbn"));
+            EXPECT_EQ(HandsOf(deal), HandsOf(*expected));
+            EXPECT_EQ(SeatTextsOf(deal), SeatTextsOf(*expected));
+            EXPECT_EQ(deal.GetEvent(), expected->GetEvent());
+        }
+        CBiddingDeal after;
+        EXPECT_FALSE(after.ReadFromFile(*file, "pbn"));
+    }
+}

@@ -403,7 +403,7 @@ private slots:
                  QStringLiteral("qrc:/help/session.html"));
         CHelpWindow::Instance()->close();
         for (unsigned context : {61463u, 61808u, 61809u, 187u, 251u, 252u, 257u, 383u, 387u, 392u,
-                                 393u, IDH_GENERATING_DEALS}) {
+                                 393u, unsigned{IDH_GENERATING_DEALS}}) {
             const QString url = CHelpWindow::TopicUrl(context);
             QVERIFY2(QFile::exists(url.mid(3)) && !url.endsWith("index.html"), qPrintable(url));
         }
