@@ -17,28 +17,8 @@ void PrintError(const std::string& text) {
     std::fprintf(stderr, "lvtool: %s\n", line.c_str());
 }
 
-MessageAnswer CToolPrompts::ShowMessage(const std::string& text, MessageIcon,
+MessageAnswer CToolPrompts::ShowMessage(const std::string& text, MessageIcon icon,
                                         MessageButtons buttons) {
     PrintError(text);
-    switch (buttons) {
-        case MessageButtons::YesNo:
-            return MessageAnswer::No;
-        case MessageButtons::YesNoCancel:
-            return MessageAnswer::Cancel;  // nobody to ask: change nothing
-        case MessageButtons::Ok:
-            break;
-    }
-    return MessageAnswer::Ok;
-}
-
-bool CToolPrompts::ChooseOpenFile(const FileChoice&, std::string&) {
-    return false;
-}
-
-bool CToolPrompts::ChooseSaveFile(const FileChoice&, std::string&) {
-    return false;
-}
-
-bool CToolPrompts::SetClipboardText(const std::string&) {
-    return false;
+    return CNoPrompts::ShowMessage(text, icon, buttons);
 }

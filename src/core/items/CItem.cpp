@@ -20,19 +20,41 @@ constexpr int kClosingCode = 99;
 constexpr int kMaxNesting = 400;
 
 // Appends value in decimal as printf's "%0*i" would: the sign first, then zeros up to width.
+// Digit by digit: it writes every line's header, and the numbers are short.
 char* AppendDecimal(char* out, int value, int width = 0) {
-    char digits[16];
-    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    const char* first = digits;
+    char digits[10];  // last digit first
+    int count = 0;
+    // Unsigned, so that the most negative value has a magnitude too.
+    unsigned magnitude = static_cast<unsigned>(value);
     if (value < 0) {
+        magnitude = 0u - magnitude;
         *out++ = '-';
-        ++first;
         --width;
     }
-    for (int zeros = width - static_cast<int>(end - first); zeros > 0; --zeros) {
+    do {
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    for (int zeros = width - count; zeros > 0; --zeros) {
         *out++ = '0';
     }
-    return std::copy(first, end, out);
+    while (count > 0) {
+        *out++ = digits[--count];
+    }
+    return out;
+}
+
+// A number of a line's header: plain digits, as the writer puts them, are read at once;
+// anything else as DecimalValue reads it.
+int HeaderNumber(std::string_view text) {
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return DecimalValue(text);
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
 }
 
 // The line's start: kind and code zero-padded ("%05i%02i"), then "a," and b when given.
@@ -127,8 +149,8 @@ bool CItem::ReadItem(CArchive& ar) {
             m_progress->SetPos(file.GetPosition());
         }
         const std::string_view view(line);
-        const long kind = DecimalValue(view.substr(0, 5));
-        const int code = view.size() > 5 ? DecimalValue(view.substr(5, 2)) : 0;
+        const long kind = HeaderNumber(view.substr(0, 5));
+        const int code = view.size() > 5 ? HeaderNumber(view.substr(5, 2)) : 0;
         // The text is what follows kind and code; it stays in the line's own buffer.
         line.erase(0, std::min<std::size_t>(line.size(), 7));
         const std::string& text = line;

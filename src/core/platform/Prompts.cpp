@@ -2,6 +2,35 @@
 
 namespace {
 IPrompts* g_prompts = nullptr;
+
+IPrompts& ActivePrompts() {
+    static CNoPrompts nobody;
+    return g_prompts != nullptr ? *g_prompts : nobody;
+}
+}  // namespace
+
+MessageAnswer CNoPrompts::ShowMessage(const std::string&, MessageIcon, MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::YesNo:
+            return MessageAnswer::No;
+        case MessageButtons::YesNoCancel:
+            return MessageAnswer::Cancel;
+        case MessageButtons::Ok:
+            break;
+    }
+    return MessageAnswer::Ok;
+}
+
+bool CNoPrompts::ChooseOpenFile(const FileChoice&, std::string&) {
+    return false;
+}
+
+bool CNoPrompts::ChooseSaveFile(const FileChoice&, std::string&) {
+    return false;
+}
+
+bool CNoPrompts::SetClipboardText(const std::string&) {
+    return false;
 }
 
 void SetPrompts(IPrompts* prompts) {
@@ -13,26 +42,23 @@ IPrompts* GetPrompts() {
 }
 
 void ShowMessage(const std::string& text, MessageIcon icon) {
-    if (g_prompts != nullptr) {
-        g_prompts->ShowMessage(text, icon, MessageButtons::Ok);
-    }
+    ActivePrompts().ShowMessage(text, icon, MessageButtons::Ok);
 }
 
 bool AskYesNo(const std::string& text, MessageIcon icon) {
-    return g_prompts != nullptr &&
-           g_prompts->ShowMessage(text, icon, MessageButtons::YesNo) == MessageAnswer::Yes;
+    return ActivePrompts().ShowMessage(text, icon, MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
 bool ChooseOpenFile(const FileChoice& choice, std::string& path) {
-    return g_prompts != nullptr && g_prompts->ChooseOpenFile(choice, path);
+    return ActivePrompts().ChooseOpenFile(choice, path);
 }
 
 bool ChooseSaveFile(const FileChoice& choice, std::string& path) {
-    return g_prompts != nullptr && g_prompts->ChooseSaveFile(choice, path);
+    return ActivePrompts().ChooseSaveFile(choice, path);
 }
 
 bool SetClipboardText(const std::string& text) {
-    return g_prompts != nullptr && g_prompts->SetClipboardText(text);
+    return ActivePrompts().SetClipboardText(text);
 }
 
 std::string FormatMessageText(const std::string& pattern, const std::vector<std::string>& args) {

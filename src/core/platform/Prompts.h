@@ -33,11 +33,22 @@ public:
     virtual bool SetClipboardText(const std::string& text) = 0;
 };
 
+// Prompts with nobody to ask: messages vanish, questions are answered No (or Cancel, where
+// that is offered: change nothing), file choices are cancelled and the clipboard refuses.
+class CNoPrompts : public IPrompts {
+public:
+    MessageAnswer ShowMessage(const std::string& text, MessageIcon icon,
+                              MessageButtons buttons) override;
+    bool ChooseOpenFile(const FileChoice& choice, std::string& path) override;
+    bool ChooseSaveFile(const FileChoice& choice, std::string& path) override;
+    bool SetClipboardText(const std::string& text) override;
+};
+
 void SetPrompts(IPrompts* prompts);
+// The installed prompts; null when none are.
 IPrompts* GetPrompts();
 
-// Through the installed prompts; with none installed, messages vanish, questions are
-// answered No, file choices are cancelled and the clipboard refuses.
+// Through the installed prompts, or else through CNoPrompts.
 void ShowMessage(const std::string& text, MessageIcon icon);
 bool AskYesNo(const std::string& text, MessageIcon icon = MessageIcon::Question);
 bool ChooseOpenFile(const FileChoice& choice, std::string& path);

@@ -8,11 +8,10 @@
 
 COptionsPSGeneral::COptionsPSGeneral(QWidget* parent)
     : CPropertyPage(AppString(IDS_GENERAL_PAGE), IDD_OPTIONS_GENERAL, parent),
-      m_check(new QCheckBox(AppString(IDS_VULNERABILITY_IN_COLOUR), this)),
-      m_reviewCheck(new QCheckBox(AppString(IDS_SHOW_REVIEW), this)) {
+      m_check(NewPageControl<QCheckBox>(IDC_SHOW_VULNERABILITY_IN_COLOUR,
+                                        AppString(IDS_VULNERABILITY_IN_COLOUR), this)),
+      m_reviewCheck(NewPageControl<QCheckBox>(IDC_SHOW_REVIEW, AppString(IDS_SHOW_REVIEW), this)) {
     setObjectName(QStringLiteral("generalPage"));
-    m_check->setObjectName(QStringLiteral("control%1").arg(IDC_SHOW_VULNERABILITY_IN_COLOUR));
-    m_reviewCheck->setObjectName(QStringLiteral("control%1").arg(IDC_SHOW_REVIEW));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_check);
     layout->addWidget(m_reviewCheck);
@@ -20,14 +19,14 @@ COptionsPSGeneral::COptionsPSGeneral(QWidget* parent)
 }
 
 void COptionsPSGeneral::Load() {
-    m_value = LoadVulnerabilityInColour();
-    m_reviewValue = LoadReviewShown();
+    m_value = VulnerabilityInColour().Load();
+    m_reviewValue = ReviewShown().Load();
     UpdateData(false);
 }
 
 void COptionsPSGeneral::Save() {
-    SaveVulnerabilityInColour(m_value);
-    SaveReviewShown(m_reviewValue);
+    VulnerabilityInColour().Save(m_value);
+    ReviewShown().Save(m_reviewValue);
 }
 
 bool COptionsPSGeneral::UpdateData(bool saveAndValidate) {

@@ -10,7 +10,6 @@
 // Standard window commands that no item sees.
 constexpr unsigned ID_FILE_CLOSE = 57602;
 constexpr unsigned ID_FILE_SAVE_AS = 57604;
-constexpr unsigned ID_FILE_MRU_FILE1 = 57616;  // to 57619: the four recent files
 constexpr unsigned ID_WINDOW_CASCADE = 57650;
 constexpr unsigned ID_WINDOW_TILE_HORZ = 57651;
 constexpr unsigned ID_APP_EXIT = 57665;

@@ -36,11 +36,9 @@ CBiddingListPSDeal::CBiddingListPSDeal(QWidget* parent)
     setObjectName(QStringLiteral("dealPage"));
     auto* deal = new QGroupBox(QStringLiteral("Deal"), this);
     auto* label = new QLabel(QStringLiteral("&Import file:"), deal);
-    m_importFileEdit = new QLineEdit(deal);
-    m_importFileEdit->setObjectName(QStringLiteral("control%1").arg(IDC_IMPORT_FILE));
+    m_importFileEdit = NewPageControl<QLineEdit>(IDC_IMPORT_FILE, deal);
     label->setBuddy(m_importFileEdit);
-    m_browse = new QPushButton(QStringLiteral("Br&owse..."), deal);
-    m_browse->setObjectName(QStringLiteral("control%1").arg(IDC_BROWSE));
+    m_browse = NewPageControl<QPushButton>(IDC_BROWSE, QStringLiteral("Br&owse..."), deal);
     m_browse->setAutoDefault(false);
     auto* row = new QHBoxLayout(deal);
     row->addWidget(label);

@@ -12,20 +12,12 @@
 #include "gui/bidding/RadioGroup.h"
 #include "gui/common/QtText.h"
 
-namespace {
-QLineEdit* MakeEdit(int controlId, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QStringLiteral("control%1").arg(controlId));
-    return edit;
-}
-}  // namespace
-
 CBiddingListPSGeneral::CBiddingListPSGeneral(QWidget* parent)
     : CBiddingListPage(QStringLiteral("General"), IDD_BIDDING_LIST_GENERAL, parent) {
     setObjectName(QStringLiteral("generalPage"));
     auto* general = new QGroupBox(QStringLiteral("General"), this);
     auto* generalLayout = new QFormLayout(general);
-    m_nameEdit = MakeEdit(IDC_SESSION_NAME, general);
+    m_nameEdit = NewPageControl<QLineEdit>(IDC_SESSION_NAME, general);
     generalLayout->addRow(QStringLiteral("&Bidding session name:"), m_nameEdit);
 
     m_startBidding = new CRadioGroup(QStringLiteral("Start bidding immediately"),
@@ -36,8 +28,8 @@ CBiddingListPSGeneral::CBiddingListPSGeneral(QWidget* parent)
 
     auto* participants = new QGroupBox(QStringLiteral("Participants"), this);
     auto* participantsLayout = new QFormLayout(participants);
-    m_northEdit = MakeEdit(IDC_NORTH_NAME, participants);
-    m_southEdit = MakeEdit(IDC_SOUTH_NAME, participants);
+    m_northEdit = NewPageControl<QLineEdit>(IDC_NORTH_NAME, participants);
+    m_southEdit = NewPageControl<QLineEdit>(IDC_SOUTH_NAME, participants);
     participantsLayout->addRow(QStringLiteral("&North:"), m_northEdit);
     participantsLayout->addRow(QStringLiteral("&South:"), m_southEdit);
 

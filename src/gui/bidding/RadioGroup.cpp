@@ -2,6 +2,8 @@
 
 #include <QVBoxLayout>
 
+#include "gui/common/CPropertyPage.h"
+
 CRadioGroup::CRadioGroup(const QString& title,
                          std::initializer_list<std::pair<int, const char*>> buttons,
                          QWidget* parent)
@@ -9,8 +11,7 @@ CRadioGroup::CRadioGroup(const QString& title,
     auto* layout = new QVBoxLayout(this);
     int position = 0;
     for (const auto& [controlId, text] : buttons) {
-        auto* button = new QRadioButton(QString::fromUtf8(text), this);
-        button->setObjectName(QStringLiteral("control%1").arg(controlId));
+        auto* button = NewPageControl<QRadioButton>(controlId, QString::fromUtf8(text), this);
         m_group->addButton(button, position++);
         layout->addWidget(button);
     }

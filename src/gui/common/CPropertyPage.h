@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWizardPage>
+#include <utility>
 
 // A page of a property sheet: a tab of a sheet, or a step of a wizard. Pages read their
 // fields from their controls and show them again explicitly, like dialog data exchange.
@@ -32,3 +33,12 @@ private:
     unsigned m_helpContext;
     bool m_complete = true;
 };
+
+// A new control of a page, named by its control id ("control1000") so that the sheets and
+// their tests find it.
+template <typename Control, typename... Args>
+Control* NewPageControl(int controlId, Args&&... args) {
+    auto* control = new Control(std::forward<Args>(args)...);
+    control->setObjectName(QStringLiteral("control%1").arg(controlId));
+    return control;
+}

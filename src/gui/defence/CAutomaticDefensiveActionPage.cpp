@@ -29,8 +29,7 @@ CAutomaticDefensiveActionPage::CAutomaticDefensiveActionPage(const QString& capt
             grid->addWidget(label, row, 0);
             int column = 1;
             for (const Field& field : line.fields) {
-                auto* edit = new QLineEdit(box);
-                edit->setObjectName(QStringLiteral("control%1").arg(field.controlId));
+                auto* edit = NewPageControl<QLineEdit>(field.controlId, box);
                 // Room for a template's default text; an abbreviation needs little.
                 const QString room = line.fields.size() > 1 && column == 2
                                          ? QStringLiteral("NTNT")

@@ -59,7 +59,7 @@ CBiddingDialog::~CBiddingDialog() = default;
 
 void CBiddingDialog::CreateControls() {
     const CDialogUnits units(font());
-    const bool review = IsReviewShown();
+    const bool review = ReviewShown().IsOn();
     // The dialog may grow; its contents grow with it (resizeEvent).
     resize(units.ToPixels(kBiddingDialogWidth + (review ? kReviewColumnWidth : 0),
                           kBiddingDialogHeight));
@@ -249,7 +249,7 @@ void CBiddingDialog::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(m_grid->geometry().adjusted(-1, -1, 0, 0));
     if (CBiddingDeal* deal = m_table->GetDeal()) {
-        PaintDialogPictures(painter, *this, *deal, IsVulnerabilityInColour(), Scale());
+        PaintDialogPictures(painter, *this, *deal, VulnerabilityInColour().IsOn(), Scale());
     }
 }
 

@@ -32,7 +32,7 @@ CTableReview::~CTableReview() {
 
 void CTableReview::Update(CBiddingDeal* deal) {
     CAnalysisService* service = CAnalysisService::Installed();
-    const bool complete = deal != nullptr && service != nullptr && IsReviewShown() &&
+    const bool complete = deal != nullptr && service != nullptr && ReviewShown().IsOn() &&
                           deal->GetAuction()->IsComplete(true);
     const std::string state = complete ? StateOf(*deal) : std::string();
     if (state == m_state) {

@@ -300,14 +300,14 @@ private slots:
         QFETCH(int, after);
         const char* key = review ? "ShowReview" : "ShowVulnerabilityInColour";
         const auto inForce = [review] {
-            return review ? IsReviewShown() : IsVulnerabilityInColour();
+            return (review ? ReviewShown() : VulnerabilityInColour()).IsOn();
         };
         ShellFixture shell;
         if (before >= 0) {
             WriteProfileInt("Options", key, before);
         }
         // Start-up must put the stored value in force.
-        (review ? SetReviewShown : SetVulnerabilityInColour)(before == 0 ? 1 : 0);
+        (review ? ReviewShown() : VulnerabilityInColour()).Set(before == 0 ? 1 : 0);
         shell.Start();
         QCOMPARE(inForce(), before != 0);
         QVERIFY(shell.Drive(ID_OPTIONS_GENERAL, [&](QDialog* sheet) {

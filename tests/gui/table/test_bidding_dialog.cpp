@@ -49,7 +49,7 @@ struct Seams {
     Seams() {
         SetSettingsStore(&settings);
         SetPrompts(&prompts);
-        SetVulnerabilityInColour(1);
+        VulnerabilityInColour().Set(1);
     }
     ~Seams() {
         SetSettingsStore(nullptr);
@@ -479,9 +479,9 @@ private slots:
         const QPoint centre = t.Control(IDC_COMPASS_FRAME)->geometry().center();
         const auto shown = [&] { return t.dialog.grab().toImage().pixelColor(centre); };
         QVERIFY(shown().green() > 120 && shown().red() < 80);  // the green cross
-        SetVulnerabilityInColour(0);
+        VulnerabilityInColour().Set(0);
         QCOMPARE(shown(), t.dialog.palette().window().color());  // plain: nothing at all
-        SetVulnerabilityInColour(1);
+        VulnerabilityInColour().Set(1);
     }
 
     // A bidding deal's Open runs the dialog modally and keeps the comment it ends with.

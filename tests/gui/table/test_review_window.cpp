@@ -52,7 +52,7 @@ struct CReviewTest {
     CReviewTest() {
         SetSettingsStore(&settings);
         SetPrompts(&prompts);
-        SetReviewShown(1);
+        ReviewShown().Set(1);
         auto held = std::make_unique<CHeldSolver>();
         solver = held.get();
         service = std::make_unique<CAnalysisService>(std::move(held));
@@ -240,7 +240,7 @@ private slots:
         const int withReview = t.dialog->width();
 
         CDialogReviewTest off(1);
-        SetReviewShown(0);
+        ReviewShown().Set(0);
         SetAuction(*off.Deal(0), {IDC_1N, IDC_PASS, IDC_PASS, IDC_PASS});
         off.Open(-1);
         QCOMPARE(off.Panel(), nullptr);
