@@ -52,6 +52,15 @@ void AppendHands(std::string& out, const CDeal& deal) {
         out.resize(start + kHandLength, ' ');
     }
 }
+
+// A record of one block; padding is the number of blanks after it.
+void WriteOneBlockRecord(CFile& file, const CDeal& deal,
+                         void (*appendBlock)(std::string&, const CDeal&), int padding) {
+    std::string record;
+    appendBlock(record, deal);
+    record.append(static_cast<std::size_t>(padding), ' ');
+    file.Write(record);
+}
 }  // namespace
 
 bool Duplimate::ReadCardNumberRecord(CFile& file, CDeal& deal, int recordLength) {
@@ -140,21 +149,12 @@ bool Duplimate::HoldsFullPack(const CDeal& deal) {
 }
 
 void Duplimate::WriteBriRecord(CFile& file, const CDeal& deal, bool pad) {
-    std::string record;
-    AppendCardNumbers(record, deal);
-    if (pad) {
-        record.append(kBriRecordLength - kCardBlockLength, ' ');
-    }
-    file.Write(record);
+    WriteOneBlockRecord(file, deal, AppendCardNumbers,
+                        pad ? kBriRecordLength - kCardBlockLength : 0);
 }
 
 void Duplimate::WriteDgeRecord(CFile& file, const CDeal& deal, bool pad) {
-    std::string record;
-    AppendHands(record, deal);
-    if (pad) {
-        record.append(kDgeRecordLength - kHandBlockLength, ' ');
-    }
-    file.Write(record);
+    WriteOneBlockRecord(file, deal, AppendHands, pad ? kDgeRecordLength - kHandBlockLength : 0);
 }
 
 void Duplimate::WriteDupRecord(CFile& file, const CDeal& deal, int dealCount) {

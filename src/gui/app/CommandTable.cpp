@@ -4,14 +4,14 @@
 
 namespace {
 const CommandInfo kCommands[] = {
-    {ID_FILE_NEW, "&New\tCtrl+N", "Create a new document\nNew", "Ctrl+N"},
-    {ID_FILE_OPEN, "&Open...\tCtrl+O", "Open an existing document\nOpen", "Ctrl+O"},
+    {ID_FILE_NEW, "&New", "Create a new document\nNew", "Ctrl+N"},
+    {ID_FILE_OPEN, "&Open...", "Open an existing document\nOpen", "Ctrl+O"},
     {ID_FILE_OPEN_LOG_BOOK, "Open &Log-book",
      "Open the log-book, where the bidding table logs deals\nOpen Log-book", ""},
     {ID_FILE_CLOSE, "&Close", "Close the active document\nClose", ""},
-    {ID_FILE_SAVE, "&Save\tCtrl+S", "Save the active document\nSave", "Ctrl+S"},
+    {ID_FILE_SAVE, "&Save", "Save the active document\nSave", "Ctrl+S"},
     {ID_FILE_SAVE_AS, "Save &As...", "Save the active document with a new name\nSave As", ""},
-    {ID_FILE_PRINT, "&Print...\tCtrl+P", "Print the selected item\nPrint", "Ctrl+P"},
+    {ID_FILE_PRINT, "&Print...", "Print the selected item\nPrint", "Ctrl+P"},
     {ID_FILE_PRINT_DIRECT, "Print &Directly",
      "Print the selected item on the printer set up\nPrint", ""},
     {ID_FILE_PRINT_PREVIEW, "Print Pre&view",
@@ -19,17 +19,17 @@ const CommandInfo kCommands[] = {
     {ID_FILE_PRINT_SETUP, "P&rint Setup...", "Change the printer and printing options\nPrint Setup",
      ""},
     {ID_APP_EXIT, "E&xit", "Quit the application; prompts to save documents\nExit", "Ctrl+Q"},
-    {ID_EDIT_UNDO, "&Undo\tCtrl+Z", "Undo the last action\nUndo", "Ctrl+Z;Alt+Backspace"},
-    {ID_EDIT_CUT, "Cu&t\tCtrl+X", "Copy the selected item as text to the Clipboard\nCut",
+    {ID_EDIT_UNDO, "&Undo", "Undo the last action\nUndo", "Ctrl+Z;Alt+Backspace"},
+    {ID_EDIT_CUT, "Cu&t", "Copy the selected item as text to the Clipboard\nCut",
      "Ctrl+X;Shift+Del"},
-    {ID_EDIT_COPY, "&Copy\tCtrl+C", "Copy the selected item as text to the Clipboard\nCopy",
+    {ID_EDIT_COPY, "&Copy", "Copy the selected item as text to the Clipboard\nCopy",
      "Ctrl+C;Ctrl+Ins"},
-    {ID_EDIT_PASTE, "&Paste\tCtrl+V", "Insert Clipboard contents\nPaste", "Ctrl+V;Shift+Ins"},
+    {ID_EDIT_PASTE, "&Paste", "Insert Clipboard contents\nPaste", "Ctrl+V;Shift+Ins"},
     {ID_EDIT_DELETE, "&Delete", "Delete the selected item\nDelete", ""},
     {ID_EDIT_CLEAR_ALL, "Clear &All", "Delete every item below the selected item\nClear All", ""},
     {ID_EDIT_RENAME, "Rena&me", "Rename the selected item\nRename", ""},
-    {ID_PROPERTIES, "&Properties\tAlt+Enter",
-     "Show the properties of the selected item\nProperties", "Alt+Return;Alt+Enter"},
+    {ID_PROPERTIES, "&Properties", "Show the properties of the selected item\nProperties",
+     "Alt+Return;Alt+Enter"},
     {ID_OPEN, "&Open", "Open the selected deal at the bidding table\nOpen", ""},
     {ID_INSERT_BIDDING_SESSION, "&Insert Bidding Session...",
      "Insert a bidding session and import its deals\nInsert Bidding Session", ""},
@@ -54,13 +54,12 @@ const CommandInfo kCommands[] = {
     {ID_VIEW_STATUS_BAR, "&Status Bar", "Show or hide the status bar\nToggle Status Bar", ""},
     {ID_WINDOW_CASCADE, "&Cascade", "Arrange windows so they overlap\nCascade Windows", ""},
     {ID_WINDOW_TILE_HORZ, "&Tile", "Arrange windows as non-overlapping tiles\nTile Windows", ""},
-    {ID_NEXT_PANE, "Ne&xt Window\tF6", "Switch to the next document window\nNext Window", "F6"},
-    {ID_PREV_PANE, "Pre&vious Window\tShift+F6",
-     "Switch to the previous document window\nPrevious Window", "Shift+F6"},
+    {ID_NEXT_PANE, "Ne&xt Window", "Switch to the next document window\nNext Window", "F6"},
+    {ID_PREV_PANE, "Pre&vious Window", "Switch to the previous document window\nPrevious Window",
+     "Shift+F6"},
     {ID_HELP_FINDER, "&Help Topics", "List the help topics\nHelp Topics", ""},
-    {ID_HELP, "&Help\tF1", "Show help on the selected item\nHelp", "F1"},
-    {ID_CONTEXT_HELP, "&What's This?\tShift+F1", "Show help on the next thing clicked\nHelp",
-     "Shift+F1"},
+    {ID_HELP, "&Help", "Show help on the selected item\nHelp", "F1"},
+    {ID_CONTEXT_HELP, "&What's This?", "Show help on the next thing clicked\nHelp", "Shift+F1"},
     {ID_APP_ABOUT, "&About Lorvane...",
      "Display program information, version number and copyright\nAbout", ""},
 };
@@ -106,7 +105,7 @@ const CommandInfo* FindCommand(unsigned id) {
 }
 
 QString CommandMenuText(const CommandInfo& info) {
-    return QString::fromUtf8(info.menuText).section(QLatin1Char('\t'), 0, 0);
+    return QString::fromUtf8(info.menuText);
 }
 
 QString CommandStatusTip(const CommandInfo& info) {

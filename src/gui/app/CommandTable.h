@@ -23,7 +23,7 @@ constexpr int kRecentFileCount = 4;
 // One command of the menus, the toolbar, the accelerators and the context menus.
 struct CommandInfo {
     unsigned id;
-    const char* menuText;  // "&Copy\tCtrl+C": the part after the tab names the first key
+    const char* menuText;  // "&Copy"; the menu shows the first key beside it
     const char* prompt;    // "status-bar text\ntool tip"
     const char* keys;      // every key of the command, separated by ";"
 };
@@ -31,7 +31,6 @@ struct CommandInfo {
 std::span<const CommandInfo> CommandTable();
 const CommandInfo* FindCommand(unsigned id);
 
-// The menu entry's text without the key after the tab.
 QString CommandMenuText(const CommandInfo& info);
 QString CommandStatusTip(const CommandInfo& info);
 QString CommandToolTip(const CommandInfo& info);

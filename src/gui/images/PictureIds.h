@@ -1,7 +1,8 @@
 #pragma once
 
 #include "core/bidding/BiddingIds.h"  // kBidCount
-#include "core/items/ItemIds.h"       // the tree pictures and the toolbar's command ids
+#include "core/deals/Seats.h"
+#include "core/items/ItemIds.h"  // the tree pictures and the toolbar's command ids
 
 // Bitmap ids of the bidding table's pictures. The toolbar's pictures are keyed by the
 // command ids of items/ItemIds.h.
@@ -21,6 +22,17 @@ constexpr unsigned IDB_VULNERABLE_ALL_PLAIN = 363;
 constexpr unsigned IDB_VULNERABLE_EW_PLAIN = 364;
 constexpr unsigned IDB_VULNERABLE_NONE_PLAIN = 365;
 constexpr unsigned IDB_VULNERABLE_NS_PLAIN = 366;
+
+// The suit symbols by suit, and the vulnerability pictures by vulnerability, plain and in
+// colour (as deals/Seats.h numbers suits and vulnerabilities).
+inline constexpr unsigned kSuitPictureIds[kSuitCount] = {IDB_SPADES, IDB_HEARTS, IDB_DIAMONDS,
+                                                         IDB_CLUBS};
+inline constexpr unsigned kVulnerabilityPictureIds[][2] = {
+    {IDB_VULNERABLE_NONE_PLAIN, IDB_VULNERABLE_NONE_COLOUR},
+    {IDB_VULNERABLE_NS_PLAIN, IDB_VULNERABLE_NS_COLOUR},
+    {IDB_VULNERABLE_EW_PLAIN, IDB_VULNERABLE_EW_COLOUR},
+    {IDB_VULNERABLE_ALL_PLAIN, IDB_VULNERABLE_ALL_COLOUR},
+};
 
 // The four faces of a picture button.
 struct ButtonFaces {

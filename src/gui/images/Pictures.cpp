@@ -44,26 +44,17 @@ Catalogue MakeCatalogue() {
         catalogue[id] = {QSize(16, 16), [id](QPainter& p) { PaintToolbarPicture(p, id); }};
     }
 
-    const std::pair<unsigned, int> suits[] = {
-        {IDB_CLUBS, 0}, {IDB_DIAMONDS, 1}, {IDB_HEARTS, 2}, {IDB_SPADES, 3}};
-    for (const auto& [id, strain] : suits) {
-        catalogue[id] = {QSize(17, 17),
-                         [strain = strain](QPainter& p) { PaintSuitPicture(p, strain); }};
+    for (int suit = 0; suit < kSuitCount; ++suit) {
+        const int strain = STRAIN_SPADES - suit;  // suits run from spades, strains from clubs
+        catalogue[kSuitPictureIds[suit]] = {QSize(17, 17),
+                                            [strain](QPainter& p) { PaintSuitPicture(p, strain); }};
     }
-
-    struct Vulnerability {
-        unsigned id;
-        int code;
-        bool colour;
-    };
-    const Vulnerability pictures[] = {
-        {IDB_VULNERABLE_NONE_COLOUR, 0, true}, {IDB_VULNERABLE_NS_COLOUR, 1, true},
-        {IDB_VULNERABLE_EW_COLOUR, 2, true},   {IDB_VULNERABLE_ALL_COLOUR, 3, true},
-        {IDB_VULNERABLE_NONE_PLAIN, 0, false}, {IDB_VULNERABLE_NS_PLAIN, 1, false},
-        {IDB_VULNERABLE_EW_PLAIN, 2, false},   {IDB_VULNERABLE_ALL_PLAIN, 3, false}};
-    for (const Vulnerability& v : pictures) {
-        catalogue[v.id] = {QSize(35, 35),
-                           [v](QPainter& p) { PaintVulnerabilityPicture(p, v.code, v.colour); }};
+    for (int code = VULNERABLE_NONE; code <= VULNERABLE_ALL; ++code) {
+        for (const bool colour : {false, true}) {
+            catalogue[kVulnerabilityPictureIds[code][colour ? 1 : 0]] = {
+                QSize(35, 35),
+                [code, colour](QPainter& p) { PaintVulnerabilityPicture(p, code, colour); }};
+        }
     }
 
     AddFaces(catalogue, kFirstDealFaces, {ButtonLabel::First});

@@ -27,25 +27,16 @@ void DrawTransparentBitmap(QPainter& painter, const QWidget& dialog, unsigned bi
 
 void PaintDialogPictures(QPainter& painter, const QWidget& dialog, CDeal& deal, bool colour,
                          double scale) {
-    // By suit and by vulnerability (deals/Seats.h), the latter plain and in colour.
-    static const unsigned kSuitPictures[kSuitCount] = {IDB_SPADES, IDB_HEARTS, IDB_DIAMONDS,
-                                                       IDB_CLUBS};
-    static const unsigned kVulnerabilityPictures[][2] = {
-        {IDB_VULNERABLE_NONE_PLAIN, IDB_VULNERABLE_NONE_COLOUR},
-        {IDB_VULNERABLE_NS_PLAIN, IDB_VULNERABLE_NS_COLOUR},
-        {IDB_VULNERABLE_EW_PLAIN, IDB_VULNERABLE_EW_COLOUR},
-        {IDB_VULNERABLE_ALL_PLAIN, IDB_VULNERABLE_ALL_COLOUR},
-    };
     for (int seat = 0; seat < kSeatCount; ++seat) {
         for (int suit = 0; suit < kSuitCount; ++suit) {
-            DrawTransparentBitmap(painter, dialog, kSuitPictures[suit],
+            DrawTransparentBitmap(painter, dialog, kSuitPictureIds[suit],
                                   HoldingControlId(seat, suit), 0, -30, 1, scale);
         }
     }
     const int vulnerability = deal.GetVulnerability();
     if (vulnerability >= VULNERABLE_NONE && vulnerability <= VULNERABLE_ALL) {
         DrawTransparentBitmap(painter, dialog,
-                              kVulnerabilityPictures[vulnerability][colour ? 1 : 0],
+                              kVulnerabilityPictureIds[vulnerability][colour ? 1 : 0],
                               IDC_COMPASS_FRAME, 1, 0, 0, scale);
     }
 }
