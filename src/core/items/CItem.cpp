@@ -75,7 +75,6 @@ std::string_view LineHeader(char (&header)[48], int kind, int code, int a, int b
 CItem::CItem(unsigned defaultNameId, int kind) {
     SetKind(kind);
     SetParent(nullptr);
-    SetPosition(POSITION());
     SetSortKey(0);
     SetSortKey2(0);
     SetSortingChildren(true);
@@ -85,7 +84,6 @@ CItem::CItem(unsigned defaultNameId, int kind) {
 CItem::CItem(const std::string& name) {
     SetKind(0);
     SetParent(nullptr);
-    SetPosition(POSITION());
     SetSortKey(0);
     SetSortKey2(0);
     SetSortingChildren(true);
@@ -248,16 +246,16 @@ CItem* CItem::GetParent() const {
     return m_parent;
 }
 
+CTreeItem* CItem::AsTreeItem() {
+    return nullptr;
+}
+
 std::string CItem::GetName() const {
     return m_name;
 }
 
 int CItem::GetKind() const {
     return m_kind;
-}
-
-POSITION CItem::GetPosition() const {
-    return m_position;
 }
 
 int CItem::GetIndex() const {
@@ -304,10 +302,6 @@ void CItem::SetName(const std::string& name) {
 
 void CItem::SetKind(int kind) {
     m_kind = kind;
-}
-
-void CItem::SetPosition(POSITION position) {
-    m_position = position;
 }
 
 void CItem::SetSortKey(long key) {
@@ -373,7 +367,6 @@ void CItem::AppendTo(CItem* parent, bool link) {
     parent->LinkBefore(this, nullptr);
     if (link) {
         SetParent(parent);
-        SetPosition(POSITION(this));
     }
 }
 
@@ -386,7 +379,6 @@ void CItem::InsertInto(CItem* parent, int index, bool link) {
     parent->LinkBefore(this, next);
     if (link) {
         SetParent(parent);
-        SetPosition(POSITION(this));
     }
 }
 
@@ -395,7 +387,6 @@ void CItem::Detach() {
         m_listOwner->Unlink(this);
     }
     SetParent(nullptr);
-    SetPosition(POSITION());
 }
 
 void CItem::MoveTo(CItem* parent, int index) {

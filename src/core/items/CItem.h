@@ -8,6 +8,7 @@ class CArchive;
 class CChildNameIndex;
 class CItem;
 class CStatusProgress;
+class CTreeItem;
 
 // The place of a child in its parent's child list. It stays valid while that child stays
 // in the list, whatever happens to its siblings.
@@ -42,9 +43,10 @@ public:
     virtual void WriteFields();
     virtual void ReadField(long kind, int code, const std::string& text);
     virtual CItem* GetParent() const;
+    // The item as a tree item, or null: cheaper than a dynamic_cast along a long list.
+    virtual CTreeItem* AsTreeItem();
     virtual std::string GetName() const;
     virtual int GetKind() const;
-    virtual POSITION GetPosition() const;
     virtual int GetIndex() const;
     virtual long GetSortKey() const;
     virtual long GetSortKey2() const;
@@ -53,7 +55,6 @@ public:
     virtual void SetName(unsigned stringId);
     virtual void SetName(const std::string& name);
     virtual void SetKind(int kind);
-    virtual void SetPosition(POSITION position);
     virtual void SetSortKey(long key);
     virtual void SetSortKey2(long key);
     virtual void SetSortingChildren(bool sorting);
@@ -110,11 +111,8 @@ private:
     CStatusProgress* m_progress = nullptr;
     CItem* m_parent = nullptr;
     std::string m_name;
-    int m_kind = 0;
-    POSITION m_position;
     long m_sortKey = 0;
     long m_sortKey2 = 0;
-    bool m_sortingChildren = true;
 
     // The child list, linked through the children themselves.
     CItem* m_listOwner = nullptr;  // the item whose child list holds this one
@@ -122,7 +120,10 @@ private:
     CItem* m_lastChild = nullptr;
     CItem* m_prevSibling = nullptr;
     CItem* m_nextSibling = nullptr;
-    int m_childCount = 0;
     // Made on the first name question and kept up to date from then on.
     mutable std::unique_ptr<CChildNameIndex> m_nameIndex;
+    // The small fields together, so that a document of many items spends no padding on them.
+    int m_kind = 0;
+    int m_childCount = 0;
+    bool m_sortingChildren = true;
 };

@@ -19,9 +19,9 @@ void CItemTree::SetExpanded(CTreeItem* item, bool expanded) {
 CTreeItem::CTreeItem(unsigned defaultNameId, int kind, unsigned image, unsigned expandedImage,
                      unsigned contextMenu)
     : CItem(defaultNameId, kind),
-      m_image(image),
-      m_expandedImage(expandedImage),
-      m_contextMenu(contextMenu) {}
+      m_image(static_cast<std::uint16_t>(image)),
+      m_expandedImage(static_cast<std::uint16_t>(expandedImage)),
+      m_contextMenu(static_cast<std::uint16_t>(contextMenu)) {}
 
 void CTreeItem::SetModified() {
     if (m_tree != nullptr) {
@@ -74,7 +74,7 @@ void CTreeItem::EnterTree(CTreeItem* parent, bool nameKnownUnique) {
         POSITION pos;
         GetHeadChildPosition(pos);
         while (pos) {
-            if (auto* child = dynamic_cast<CTreeItem*>(GetNextChild(pos))) {
+            if (auto* child = GetNextChild(pos)->AsTreeItem()) {
                 child->EnterTree(this, childNamesUnique);
             }
         }
@@ -103,7 +103,7 @@ void CTreeItem::MakeChildNodes() {
     POSITION pos;
     GetHeadChildPosition(pos);
     while (pos) {
-        if (auto* child = dynamic_cast<CTreeItem*>(GetNextChild(pos))) {
+        if (auto* child = GetNextChild(pos)->AsTreeItem()) {
             children.push_back(child);
         }
     }
@@ -131,13 +131,13 @@ void CTreeItem::AddImages(const CTreeItem* previous) {
 }
 
 bool CTreeItem::HasShownChildren() const {
-    if (!IsShowingChildren()) {
+    if (GetChildCount() == 0 || !IsShowingChildren()) {
         return false;
     }
     POSITION pos;
     GetHeadChildPosition(pos);
     while (pos) {
-        if (dynamic_cast<const CTreeItem*>(GetNextChild(pos)) != nullptr) {
+        if (GetNextChild(pos)->AsTreeItem() != nullptr) {
             return true;
         }
     }
@@ -207,7 +207,7 @@ void CTreeItem::ForgetNodes() {
     POSITION pos;
     GetHeadChildPosition(pos);
     while (pos) {
-        if (auto* child = dynamic_cast<CTreeItem*>(GetNextChild(pos))) {
+        if (auto* child = GetNextChild(pos)->AsTreeItem()) {
             child->ForgetNodes();
         }
     }
@@ -286,7 +286,7 @@ void CTreeItem::Expand(bool expand, bool recurse) {
         POSITION pos;
         GetHeadChildPosition(pos);
         while (pos) {
-            if (auto* child = dynamic_cast<CTreeItem*>(GetNextChild(pos))) {
+            if (auto* child = GetNextChild(pos)->AsTreeItem()) {
                 action(*child);
             }
         }
@@ -355,8 +355,8 @@ unsigned CTreeItem::GetImage() const {
 }
 
 void CTreeItem::SetImages(unsigned image, unsigned expandedImage) {
-    m_image = image;
-    m_expandedImage = expandedImage;
+    m_image = static_cast<std::uint16_t>(image);
+    m_expandedImage = static_cast<std::uint16_t>(expandedImage);
 }
 
 bool CTreeItem::HasContextMenu() const {

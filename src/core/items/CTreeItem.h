@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 #include "core/items/CItem.h"
@@ -15,6 +16,7 @@ public:
     CTreeItem(unsigned defaultNameId, int kind, unsigned image, unsigned expandedImage,
               unsigned contextMenu);
 
+    CTreeItem* AsTreeItem() override { return this; }
     virtual void SetModified();
     virtual bool IsShowingChildren() const;
     virtual void InsertIntoTree(CTreeItem* parent);
@@ -93,17 +95,19 @@ private:
 
     CItemTree* m_tree = nullptr;
     CItemTree::Node m_node = nullptr;
-    bool m_showingChildren = true;
-    bool m_expanded = false;
-    bool m_childNodesMade = false;
-    unsigned m_image;
-    unsigned m_expandedImage;
-    bool m_canRename = true;
-    bool m_canCopy = false;
-    bool m_canCut = false;
-    bool m_canPaste = false;
-    bool m_canDelete = true;
-    bool m_canClearAll = false;
-    bool m_canDrag = true;
-    unsigned m_contextMenu;
+    // Picture and menu ids are resource numbers, 16 bits wide; with the flags as bits a
+    // document of many deals spends as little as it can on them.
+    std::uint16_t m_image;
+    std::uint16_t m_expandedImage;
+    std::uint16_t m_contextMenu;
+    bool m_showingChildren : 1 = true;
+    bool m_expanded : 1 = false;
+    bool m_childNodesMade : 1 = false;
+    bool m_canRename : 1 = true;
+    bool m_canCopy : 1 = false;
+    bool m_canCut : 1 = false;
+    bool m_canPaste : 1 = false;
+    bool m_canDelete : 1 = true;
+    bool m_canClearAll : 1 = false;
+    bool m_canDrag : 1 = true;
 };

@@ -25,7 +25,7 @@ CQtItemTree::~CQtItemTree() {
 }
 
 CItemTree::Node CQtItemTree::InsertNode(Node parent, CTreeItem* item) {
-    auto* node = new CTreeNode(*this, item);
+    auto* node = new CTreeNode(item);
     if (parent != nullptr) {
         AsNode(parent)->addChild(node);
     } else {
@@ -41,7 +41,7 @@ void CQtItemTree::InsertNodes(Node parent, const std::vector<CTreeItem*>& items,
     nodes.clear();
     nodes.reserve(items.size());
     for (CTreeItem* item : items) {
-        auto* node = new CTreeNode(*this, item);
+        auto* node = new CTreeNode(item);
         made.append(node);
         nodes.push_back(node);
     }

@@ -7,11 +7,16 @@ class CTreeItem;
 
 // A node of the tree view. It keeps no label or picture of its own: it asks its item for
 // them whenever the view paints it, so a renamed or reloaded item never shows stale text.
-class CTreeNode : public QTreeWidgetItem {
+class CTreeNode final : public QTreeWidgetItem {
 public:
     static constexpr int kType = QTreeWidgetItem::UserType + 1;
 
-    CTreeNode(CQtItemTree& tree, CTreeItem* item);
+    explicit CTreeNode(CTreeItem* item);
+
+    // A large session's nodes come by the hundred thousand: they are carved from blocks
+    // rather than asked of the heap one by one.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* node) noexcept;
 
     CTreeItem* Item() const { return m_item; }
     QVariant data(int column, int role) const override;
@@ -21,6 +26,9 @@ public:
     void Changed() { emitDataChanged(); }
 
 private:
-    CQtItemTree& m_tree;
+    // The controller of the view that shows the node (null outside one); a large session has
+    // many nodes, so they do not keep it themselves.
+    const CQtItemTree* Tree() const;
+
     CTreeItem* m_item;
 };
