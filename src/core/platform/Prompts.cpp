@@ -9,16 +9,14 @@ IPrompts& ActivePrompts() {
 }
 }  // namespace
 
+MessageAnswer UnansweredMessage(MessageButtons buttons) {
+    return buttons == MessageButtons::Ok      ? MessageAnswer::Ok
+           : buttons == MessageButtons::YesNo ? MessageAnswer::No
+                                              : MessageAnswer::Cancel;
+}
+
 MessageAnswer CNoPrompts::ShowMessage(const std::string&, MessageIcon, MessageButtons buttons) {
-    switch (buttons) {
-        case MessageButtons::YesNo:
-            return MessageAnswer::No;
-        case MessageButtons::YesNoCancel:
-            return MessageAnswer::Cancel;
-        case MessageButtons::Ok:
-            break;
-    }
-    return MessageAnswer::Ok;
+    return UnansweredMessage(buttons);
 }
 
 bool CNoPrompts::ChooseOpenFile(const FileChoice&, std::string&) {

@@ -33,8 +33,12 @@ public:
     virtual bool SetClipboardText(const std::string& text) = 0;
 };
 
-// Prompts with nobody to ask: messages vanish, questions are answered No (or Cancel, where
-// that is offered: change nothing), file choices are cancelled and the clipboard refuses.
+// The answer when nobody answers a message: Ok, No, or Cancel where that is offered (change
+// nothing).
+MessageAnswer UnansweredMessage(MessageButtons buttons);
+
+// Prompts with nobody to ask: messages vanish unanswered, file choices are cancelled and the
+// clipboard refuses.
 class CNoPrompts : public IPrompts {
 public:
     MessageAnswer ShowMessage(const std::string& text, MessageIcon icon,

@@ -120,10 +120,8 @@ MessageAnswer CQtPrompts::ShowMessage(const std::string& text, MessageIcon icon,
             return MessageAnswer::No;
         case QMessageBox::Cancel:
             return MessageAnswer::Cancel;
-        default:
-            return buttons == MessageButtons::Ok      ? MessageAnswer::Ok
-                   : buttons == MessageButtons::YesNo ? MessageAnswer::No
-                                                      : MessageAnswer::Cancel;
+        default:  // closed without a button
+            return UnansweredMessage(buttons);
     }
 }
 
