@@ -1,6 +1,6 @@
 // Every program that links the core links this file's object in (lorvane_core_registration),
-// so each subsystem has registered its texts and the sessions' factory before main runs. Lower subsystems never name higher ones; only this file, above
-// them all, knows them all.
+// so each subsystem has registered its texts and the sessions' factory before main runs. Lower
+// subsystems never name higher ones; only this file, above them all, knows them all.
 #include "core/bidding/BiddingStrings.h"
 #include "core/bidding/CBiddingList.h"
 #include "core/deals/DealsStrings.h"
