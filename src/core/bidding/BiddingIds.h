@@ -53,6 +53,11 @@ enum Strain : int {
     STRAIN_NOTRUMP,
 };
 constexpr int kStrainCount = 5;
+
+// A strain whose symbol is red.
+constexpr bool IsRedStrain(Strain strain) {
+    return strain == STRAIN_DIAMONDS || strain == STRAIN_HEARTS;
+}
 constexpr int kLevelCount = 7;
 constexpr int kBidCount = kLevelCount * kStrainCount;
 // The 35 bids, Pass, Double and Redouble.

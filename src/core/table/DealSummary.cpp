@@ -40,8 +40,7 @@ std::string CallDisplayText(int code) {
 }
 
 bool IsRedCall(int code) {
-    const int strain = CCall::GetLevelOf(code) != 0 ? CCall::GetStrainOf(code) : -1;
-    return strain == 1 || strain == 2;
+    return IsRedStrain(CCall::GetStrainOf(code));
 }
 
 std::string ContractText(CAuction& auction) {

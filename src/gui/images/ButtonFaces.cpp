@@ -54,7 +54,7 @@ void PaintLabel(QPainter& painter, const QRectF& area, const ButtonLabel& label,
             DrawText(painter, digit, QString::number(label.level), black, area.height() * 0.78);
             const double s = std::min(area.width() * 0.64, area.height() * 0.8);
             const QRectF symbol(area.right() - s, c.y() - s / 2, s, s);
-            if (label.strain == 4) {
+            if (label.strain == STRAIN_NOTRUMP) {
                 DrawText(painter, symbol.adjusted(-1, -2, 1, 2), QStringLiteral("N"), black,
                          area.height() * 0.8);
             } else {

@@ -7,6 +7,8 @@
 #include <QSize>
 #include <initializer_list>
 
+#include "core/bidding/BiddingIds.h"
+
 class QPainter;
 
 // The painters behind Pictures.h. Each paints in logical pixels onto a transparent canvas
@@ -25,12 +27,11 @@ inline const QColor kSuitRed{220, 0, 0};
 inline const QColor kSuitBlack{0, 0, 0};
 inline const QColor kGreyText{128, 128, 128};
 
-// Strain index of calls: 0 clubs, 1 diamonds, 2 hearts, 3 spades.
-bool IsRedStrain(int strain);
-void PaintSuitSymbol(QPainter& painter, const QRectF& box, int strain, const QColor& colour);
+// A suit's symbol, by its strain; nothing for no trumps.
+void PaintSuitSymbol(QPainter& painter, const QRectF& box, Strain strain, const QColor& colour);
 
-// Suit picture (17 x 17) by strain index.
-void PaintSuitPicture(QPainter& painter, int strain);
+// Suit picture (17 x 17).
+void PaintSuitPicture(QPainter& painter, Strain strain);
 // Vulnerability cross (35 x 35): code 0 none, 1 North-South, 2 East-West, 3 both.
 void PaintVulnerabilityPicture(QPainter& painter, int code, bool colour);
 
@@ -39,10 +40,10 @@ enum class ButtonFace { Normal, Pressed, Focused, Disabled };
 // What a face carries on it.
 struct ButtonLabel {
     enum Kind { Bid, Text, TakeBack, First, Previous, Next, Last } kind;
-    int level = 0;          // Bid
-    int strain = 0;         // Bid: 0 clubs .. 4 no trumps
-    const char* text = "";  // Text
-    QColor colour{};        // Text
+    int level = 0;                // Bid
+    Strain strain = STRAIN_NONE;  // Bid
+    const char* text = "";        // Text
+    QColor colour{};              // Text
 };
 
 // A light grey 18 x 18 button face with its label.

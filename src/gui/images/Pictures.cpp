@@ -45,7 +45,8 @@ Catalogue MakeCatalogue() {
     }
 
     for (int suit = 0; suit < kSuitCount; ++suit) {
-        const int strain = STRAIN_SPADES - suit;  // suits run from spades, strains from clubs
+        // Suits run from spades, strains from clubs.
+        const auto strain = static_cast<Strain>(STRAIN_SPADES - suit);
         catalogue[kSuitPictureIds[suit]] = {QSize(17, 17),
                                             [strain](QPainter& p) { PaintSuitPicture(p, strain); }};
     }
@@ -64,13 +65,16 @@ Catalogue MakeCatalogue() {
     for (int k = 0; k < kBidCount; ++k) {
         ButtonLabel label{ButtonLabel::Bid};
         label.level = k / 5 + 1;
-        label.strain = k % 5;
+        label.strain = static_cast<Strain>(k % kStrainCount);
         AddFaces(catalogue, BidFaces(k), label);
     }
     // The colours of a bidding box's cards: green Pass, red Double, blue Redouble.
-    AddFaces(catalogue, kPassFaces, {ButtonLabel::Text, 0, 0, "P", QColor(0, 128, 0)});
-    AddFaces(catalogue, kDoubleFaces, {ButtonLabel::Text, 0, 0, "D", QColor(200, 0, 0)});
-    AddFaces(catalogue, kRedoubleFaces, {ButtonLabel::Text, 0, 0, "RD", QColor(0, 0, 200)});
+    AddFaces(catalogue, kPassFaces,
+             {.kind = ButtonLabel::Text, .text = "P", .colour = QColor(0, 128, 0)});
+    AddFaces(catalogue, kDoubleFaces,
+             {.kind = ButtonLabel::Text, .text = "D", .colour = QColor(200, 0, 0)});
+    AddFaces(catalogue, kRedoubleFaces,
+             {.kind = ButtonLabel::Text, .text = "RD", .colour = QColor(0, 0, 200)});
     AddFaces(catalogue, kTakeBackFaces, {ButtonLabel::TakeBack});
     return catalogue;
 }

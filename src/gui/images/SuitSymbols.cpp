@@ -57,19 +57,15 @@ QPainterPath DiamondShape() {
     return ClosedPolygon({{0.5, 0.0}, {0.88, 0.5}, {0.5, 1.0}, {0.12, 0.5}});
 }
 
-const QPainterPath& SuitShape(int strain) {
+const QPainterPath& SuitShape(Strain strain) {
     static const QPainterPath shapes[] = {ClubShape(), DiamondShape(), HeartShape(), SpadeShape()};
     return shapes[strain];
 }
 
 }  // namespace
 
-bool IsRedStrain(int strain) {
-    return strain == 1 || strain == 2;
-}
-
-void PaintSuitSymbol(QPainter& painter, const QRectF& box, int strain, const QColor& colour) {
-    if (strain < 0 || strain > 3) {
+void PaintSuitSymbol(QPainter& painter, const QRectF& box, Strain strain, const QColor& colour) {
+    if (strain < STRAIN_CLUBS || strain > STRAIN_SPADES) {
         return;
     }
     painter.save();
@@ -82,7 +78,7 @@ void PaintSuitSymbol(QPainter& painter, const QRectF& box, int strain, const QCo
     painter.restore();
 }
 
-void PaintSuitPicture(QPainter& painter, int strain) {
+void PaintSuitPicture(QPainter& painter, Strain strain) {
     PaintSuitSymbol(painter, QRectF(2, 2, 13, 13), strain,
                     IsRedStrain(strain) ? kSuitRed : kSuitBlack);
 }

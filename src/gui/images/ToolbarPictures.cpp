@@ -33,7 +33,7 @@ void PaintDealsSquare(QPainter& painter, const QRectF& square) {
     const double half = (square.width() - 2) / 2;
     const QPointF origin = square.topLeft() + QPointF(1, 1);
     // Spade and heart above, diamond and club below.
-    const int strains[4] = {3, 2, 1, 0};
+    const Strain strains[4] = {STRAIN_SPADES, STRAIN_HEARTS, STRAIN_DIAMONDS, STRAIN_CLUBS};
     for (int i = 0; i < 4; ++i) {
         const QRectF box(origin.x() + (i % 2) * half + 0.5, origin.y() + (i / 2) * half + 0.5,
                          half - 1, half - 1);
