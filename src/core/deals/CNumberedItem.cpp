@@ -31,12 +31,11 @@ int CNumberedItem::NumberOf(const std::string& name) {
     return digits == name.size() ? 0 : DecimalValue(std::string_view(name).substr(digits));
 }
 
-std::string CNumberedItem::GetNamePrefix() {
-    m_namePrefix = NamePrefixOf(GetName());
-    return m_namePrefix;
+std::string CNumberedItem::GetNamePrefix() const {
+    return NamePrefixOf(GetName());
 }
 
-int CNumberedItem::GetNumber() {
+int CNumberedItem::GetNumber() const {
     return NumberOf(GetName());
 }
 

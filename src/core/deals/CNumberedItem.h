@@ -10,9 +10,9 @@ public:
                   unsigned contextMenu);
 
     // The characters of the name before its first digit (the whole name without digits).
-    std::string GetNamePrefix();
+    std::string GetNamePrefix() const;
     // The decimal number after the prefix; 0 without digits, at most 2147483647.
-    int GetNumber();
+    int GetNumber() const;
     long GetSortKey() const override;
     // Names this item after the list's last child, its number plus one ("A7" after "A6").
     void NameAfterLastChild(CTreeItem* list);
@@ -20,7 +20,4 @@ public:
     // The prefix and number of any name.
     static std::string NamePrefixOf(const std::string& name);
     static int NumberOf(const std::string& name);
-
-private:
-    std::string m_namePrefix;
 };
