@@ -375,46 +375,53 @@ void CTreeItem::Redraw() {
     }
 }
 
-int CTreeItem::CompareChildren(const CTreeItem& a, const CTreeItem& b, const CItem& parent) {
-    if (!parent.IsSortingChildren()) {
-        return 0;
+namespace {
+// Where a child stands among its siblings before its name decides: its two sort keys.
+struct SortKeys {
+    long key;
+    long key2;
+};
+
+SortKeys SortKeysOf(const CTreeItem& item) {
+    return {item.GetSortKey(), item.GetSortKey2()};
+}
+
+// Negative, zero or positive as a stands before, with or after b: keys first, then names.
+int CompareSiblings(const CTreeItem& a, const SortKeys& keysA, const CTreeItem& b,
+                    const SortKeys& keysB) {
+    if (keysA.key != keysB.key) {
+        return keysA.key < keysB.key ? -1 : 1;
     }
-    const long keyA = a.GetSortKey();
-    const long keyB = b.GetSortKey();
-    if (keyA != keyB) {
-        return keyA < keyB ? -1 : 1;
-    }
-    const long key2A = a.GetSortKey2();
-    const long key2B = b.GetSortKey2();
-    if (key2A != key2B) {
-        return key2A < key2B ? -1 : 1;
+    if (keysA.key2 != keysB.key2) {
+        return keysA.key2 < keysB.key2 ? -1 : 1;
     }
     const int byName = a.GetName().compare(b.GetName());
     return byName < 0 ? -1 : (byName > 0 ? 1 : 0);
 }
+}  // namespace
+
+int CTreeItem::CompareChildren(const CTreeItem& a, const CTreeItem& b, const CItem& parent) {
+    if (!parent.IsSortingChildren()) {
+        return 0;
+    }
+    return CompareSiblings(a, SortKeysOf(a), b, SortKeysOf(b));
+}
 
 bool CTreeItem::AreInOrder(int count, const std::function<const CTreeItem*(int)>& childAt,
                            const CItem& parent) {
-    if (!parent.IsSortingChildren()) {
+    if (!parent.IsSortingChildren() || count < 2) {
         return true;
     }
-    const CTreeItem* previous = nullptr;
-    long previousKey = 0;
-    long previousKey2 = 0;
-    for (int i = 0; i < count; ++i) {
+    const CTreeItem* previous = childAt(0);
+    SortKeys previousKeys = SortKeysOf(*previous);
+    for (int i = 1; i < count; ++i) {
         const CTreeItem* child = childAt(i);
-        const long key = child->GetSortKey();
-        const long key2 = child->GetSortKey2();
-        if (previous != nullptr &&
-            (key < previousKey ||
-             (key == previousKey &&
-              (key2 < previousKey2 ||
-               (key2 == previousKey2 && child->GetName() < previous->GetName()))))) {
+        const SortKeys keys = SortKeysOf(*child);
+        if (CompareSiblings(*previous, previousKeys, *child, keys) > 0) {
             return false;
         }
         previous = child;
-        previousKey = key;
-        previousKey2 = key2;
+        previousKeys = keys;
     }
     return true;
 }

@@ -156,9 +156,20 @@ TEST_F(TreeItemTest, CompareChildrenBySortKeysThenBytes) {
         CNode a(c.a, c.keyA);
         CNode b(c.b, c.keyB);
         EXPECT_EQ(CTreeItem::CompareChildren(a, b, parent), c.expected) << c.a << c.b;
+        // The one look along a list that spares a sort agrees with the comparison.
+        const CNode* pair[] = {&a, &b};
+        EXPECT_EQ(CTreeItem::AreInOrder(
+                      2, [&](int i) { return pair[i]; }, parent),
+                  c.expected <= 0)
+            << c.a << c.b;
     }
     parent.SetSortingChildren(false);
-    EXPECT_EQ(CTreeItem::CompareChildren(CNode("a", 1), CNode("b", 2), parent), 0);
+    const CNode a("a", 1);
+    const CNode b("b", 2);
+    EXPECT_EQ(CTreeItem::CompareChildren(a, b, parent), 0);
+    const CNode* reversed[] = {&b, &a};
+    EXPECT_TRUE(CTreeItem::AreInOrder(
+        2, [&](int i) { return reversed[i]; }, parent));
 }
 
 namespace {
