@@ -2,23 +2,40 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <unordered_map>
 #include <vector>
 
 #include "core/items/ItemsStrings.h"
 
 namespace {
-std::vector<std::span<const StringResource>>& RegisteredTables() {
-    static std::vector<std::span<const StringResource>> tables{ItemsStringTable()};
-    return tables;
+// The registered tables, and every text by its id for a lookup without a search: names are
+// looked up for every item made, and an import makes hundreds of thousands.
+struct Registry {
+    std::vector<const StringResource*> tables;
+    std::unordered_map<unsigned, const char*> texts;
+
+    void Add(std::span<const StringResource> table) {
+        tables.push_back(table.data());
+        for (const StringResource& entry : table) {
+            texts.emplace(entry.id, entry.text);
+        }
+    }
+};
+
+Registry& TheRegistry() {
+    static Registry registry = [] {
+        Registry items;
+        items.Add(ItemsStringTable());
+        return items;
+    }();
+    return registry;
 }
 }  // namespace
 
 void RegisterStringTable(std::span<const StringResource> table) {
-    auto& tables = RegisteredTables();
-    const bool known = std::any_of(tables.begin(), tables.end(), [&](const auto& registered) {
-        return registered.data() == table.data();
-    });
-    if (known) {
+    Registry& registry = TheRegistry();
+    if (std::find(registry.tables.begin(), registry.tables.end(), table.data()) !=
+        registry.tables.end()) {
         return;
     }
     for (const StringResource& entry : table) {
@@ -26,7 +43,7 @@ void RegisterStringTable(std::span<const StringResource> table) {
             throw std::logic_error("two string tables share the id " + std::to_string(entry.id));
         }
     }
-    tables.push_back(table);
+    registry.Add(table);
 }
 
 std::string LoadStringFrom(std::span<const StringResource> table, unsigned id) {
@@ -39,10 +56,7 @@ std::string LoadStringFrom(std::span<const StringResource> table, unsigned id) {
 }
 
 std::string LoadString(unsigned id) {
-    for (const auto& table : RegisteredTables()) {
-        if (std::string text = LoadStringFrom(table, id); !text.empty()) {
-            return text;
-        }
-    }
-    return {};
+    const auto& texts = TheRegistry().texts;
+    const auto found = texts.find(id);
+    return found != texts.end() ? found->second : std::string();
 }
