@@ -434,47 +434,34 @@ bool CBiddingDeal::GetPbnAuction(Pbn::Auction& auction) {
 }
 
 void CBiddingDeal::TakePbnGame(CPbnGame* game) {
+    if (const CPbnLine* event = game->GetEvent()) {
+        SetEvent(event->GetTagValue());
+    }
     const int pbnInfo = CBiddingList::DefaultPbnInfo();
-    const CPbnLine* auction = nullptr;
-    std::map<std::string, std::string> notes;  // by number
-    POSITION pos;
-    game->GetHeadChildPosition(pos);
-    while (pos) {
-        const CPbnLine* line = game->GetLine(pos);
-        switch (line->GetTag()) {
-            case CPbnLine::kEventTag:
-                if (!line->GetTagValue().empty()) {
-                    SetEvent(line->GetTagValue());
-                }
-                break;
-            case CPbnLine::kAuctionTag:
-                auction = line;
-                break;
-            case CPbnLine::kNoteTag: {
-                // "N:text"; the first note of a number counts.
-                const std::string& value = line->GetTagValue();
-                const std::size_t colon = value.find(':');
-                if (colon != std::string::npos) {
-                    notes.emplace(value.substr(0, colon), value.substr(colon + 1));
-                }
-                break;
-            }
-            default:
-                TakePbnSeatText(*line, pbnInfo);
-                break;
+    for (int seat = 0; seat < kSeatCount; ++seat) {
+        if (const CPbnLine* line = game->GetSeatLine(seat)) {
+            TakePbnSeatText(*line, pbnInfo);
         }
     }
-    if (auction != nullptr) {
-        SetReferenceAuction(
-            CReferenceAuction::FromPbn(auction->GetTagValue(), auction->GetSection(), notes));
+    const CPbnLine* auction = game->GetAuction();
+    if (auction == nullptr) {
+        return;
     }
+    std::map<std::string, std::string> notes;  // by number
+    for (const CPbnLine& note : game->GetAuctionNotes()) {
+        // "N:text"; the first note of a number counts.
+        const std::string& value = note.GetTagValue();
+        const std::size_t colon = value.find(':');
+        if (colon != std::string::npos) {
+            notes.emplace(value.substr(0, colon), value.substr(colon + 1));
+        }
+    }
+    SetReferenceAuction(
+        CReferenceAuction::FromPbn(auction->GetTagValue(), auction->GetSection(), notes));
 }
 
 void CBiddingDeal::TakePbnSeatText(const CPbnLine& line, int pbnInfo) {
     const int seat = line.GetTagSeat();
-    if (seat < 0) {
-        return;
-    }
     switch (pbnInfo) {
         case PBN_INFO_LINE_COMMENT:
             SetSeatText(seat, line.GetLineComment(), true);

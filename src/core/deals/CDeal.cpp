@@ -73,8 +73,13 @@ std::string CDeal::GetSuitText(int seat, int suit) const {
 namespace {
 // What a suit text keeps of the given letters: no commas, no line ends.
 void AppendSuitLetters(std::string& cards, const std::string& text) {
+    const auto isDropped = [](char c) { return c == ',' || c == '\r' || c == '\n'; };
+    if (std::none_of(text.begin(), text.end(), isDropped)) {
+        cards += text;  // the usual case, at once
+        return;
+    }
     for (char c : text) {
-        if (c != ',' && c != '\r' && c != '\n') {
+        if (!isDropped(c)) {
             cards += c;
         }
     }
@@ -102,15 +107,19 @@ void CDeal::AppendSuitTexts(const SuitTexts& texts) {
     }
     std::string cards;
     cards.reserve(size);
-    std::size_t first = 0;
-    for (const std::string& text : texts) {
-        const std::size_t last = std::min(m_cards.find(',', first), m_cards.size());
-        if (first > 0) {
+    // One walk along the present suits, each followed by its new letters.
+    std::size_t at = 0;
+    for (std::size_t field = 0; field < texts.size(); ++field) {
+        if (field > 0) {
             cards += ',';
         }
-        cards.append(m_cards, first, last - first);
-        AppendSuitLetters(cards, text);
-        first = last + 1;
+        const std::size_t first = at;
+        while (at < m_cards.size() && m_cards[at] != ',') {
+            ++at;
+        }
+        cards.append(m_cards, first, at - first);
+        at = std::min(at + 1, m_cards.size());
+        AppendSuitLetters(cards, texts[field]);
     }
     m_cards = std::move(cards);
 }

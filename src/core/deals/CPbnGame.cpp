@@ -1,9 +1,10 @@
 #include "core/deals/CPbnGame.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "core/deals/CDeal.h"
 #include "core/deals/CPbnLine.h"
-#include "core/items/ItemIds.h"
-#include "core/items/ItemsStrings.h"
 #include "core/platform/CFile.h"
 
 namespace {
@@ -90,72 +91,94 @@ void TakeTextRun(CFile& file, State state, bool escaped, CPbnLine* current,
     }
     file.Skip(length);
 }
+
+// Reads at once, right after its "[", a tag pair written the usual way: [Name "value"], the
+// value without escapes and the whole pair in the file's buffer. False, with nothing taken,
+// for any other; the byte by byte reading then takes it.
+bool TakePlainTagPair(CFile& file, CPbnLine& line, std::string& scratch) {
+    const std::string_view bytes = file.Buffered();
+    const std::size_t nameLength = RunLength(bytes, [](char c) { return !IsNameCharacter(c); });
+    if (nameLength == 0 || bytes.substr(nameLength, 2) != " \"") {
+        return false;
+    }
+    const std::string_view value = bytes.substr(nameLength + 2);
+    const std::size_t valueLength =
+        RunLength(value, [](char c) { return c == '"' || c == '\\' || c == '\r'; });
+    if (value.substr(valueLength, 2) != "\"]" || valueLength > CPbnLine::kMaxTextLength) {
+        return false;
+    }
+    scratch.assign(bytes.substr(0, nameLength));
+    line.SetTagName(scratch);
+    scratch.assign(value.substr(0, valueLength));
+    line.TakeTagValue(scratch);
+    file.Skip(nameLength + 2 + valueLength + 2);
+    return true;
+}
 }  // namespace
 
-CPbnGame::CPbnGame() : CItem(IDS_PBN_GAME, KIND_PBN_GAME) {}
-
-CPbnLine* CPbnGame::GetLine(POSITION& pos) const {
-    return static_cast<CPbnLine*>(GetNextChild(pos));
+const CPbnLine* CPbnGame::GetSeatLine(int seat) const {
+    return seat >= 0 && seat < kSeatCount ? Kept(SeatSlot(seat)) : nullptr;
 }
 
-CPbnLine* CPbnGame::StartLine(CPbnLine* previous, bool escape) {
+CPbnLine* CPbnGame::StartLine(bool escape) {
     if (!escape) {
         m_hasTagPair = true;
     }
-    // A line that is not kept is the last child still: it serves as the new line.
-    if (previous != nullptr && !SettleLine(previous)) {
-        previous->Reset(escape);
-        return previous;
+    if (m_reading) {
+        SettleLine();
     }
-    auto* line = new CPbnLine(escape);
-    line->AppendTo(this, true);
-    return line;
+    m_reading = true;
+    m_line->Reset(escape);
+    return m_line;
 }
 
-bool CPbnGame::SettleLine(CPbnLine* line) {
-    if (line == nullptr) {
-        return false;
-    }
-    if (!line->IsEscape()) {
-        if (line->GetTag() == CPbnLine::kNoteTag && m_auctionNotesFollow) {
+void CPbnGame::SettleLine() {
+    const CPbnLine& line = *m_line;
+    if (!line.IsEscape()) {
+        if (line.GetTag() == CPbnLine::kNoteTag && m_auctionNotesFollow) {
             // Notes never override each other; the auction's limit bounds how many are kept.
-            return m_auctionNoteCount++ < kMaxAuctionNotes;
+            if (m_auctionNotes.size() < kMaxAuctionNotes) {
+                m_auctionNotes.push_back(std::move(*m_line));
+            }
+            return;
         }
-        m_auctionNotesFollow = line->GetTag() == CPbnLine::kAuctionTag;
+        m_auctionNotesFollow = line.GetTag() == CPbnLine::kAuctionTag;
     }
-    if (!IsTakenFrom(*line)) {
-        return false;
+    if (!IsTakenFrom(line)) {
+        return;
     }
-    // A later Auction tag replaces the earlier one together with its notes. Every kept line
-    // has a tag of its own, so lines of the same tag have the same name.
-    const bool auction = m_auctionNotesFollow;
-    if (auction) {
-        m_auctionNoteCount = 0;
+    std::size_t slot = kEventSlot;
+    if (line.GetTagSeat() >= 0) {
+        slot = SeatSlot(line.GetTagSeat());
+    } else if (line.GetTag() == CPbnLine::kAuctionTag) {
+        // A later Auction tag replaces the earlier one together with its notes.
+        slot = kAuctionSlot;
+        m_auctionNotes.clear();
     }
-    POSITION pos;
-    GetHeadChildPosition(pos);
-    while (pos) {
-        CPbnLine* earlier = GetLine(pos);
-        if (earlier != line && (earlier->GetTag() == line->GetTag() ||
-                                (auction && earlier->GetTag() == CPbnLine::kNoteTag))) {
-            delete earlier;
-        }
-    }
-    return true;
+    std::swap(m_slots[slot], m_line);
 }
 
-void CPbnGame::EndGame(CPbnLine* current, CDeal* deal) {
-    if (current != nullptr && !SettleLine(current)) {
-        delete current;
+void CPbnGame::EndGame(CDeal* deal) {
+    if (m_reading) {
+        SettleLine();
+        m_reading = false;
     }
     if (deal != nullptr) {
         deal->AppendSuitTexts(m_dealCards);
     }
 }
 
+CPbnLine* CPbnGame::SectionStartedBy(CPbnLine& line) {
+    return line.KeepsSection() ? &line : nullptr;
+}
+
+void CPbnGame::ValueTaken(const CPbnLine& line) {
+    if (line.GetTag() == CPbnLine::kDealTag) {
+        AddDealValue(line.GetTagValue(), m_dealCards);
+    }
+}
+
 bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
-    m_auctionNotesFollow = false;
-    m_auctionNoteCount = 0;
     State state = kBetweenItems;
     bool blankLine = true;
     bool seen = false;
@@ -186,7 +209,7 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
             case kBetweenItems:
                 if (c == '\n') {
                     if (blankLine) {
-                        EndGame(current, deal);
+                        EndGame(deal);
                         return true;
                     }
                     blankLine = true;
@@ -194,12 +217,17 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
                         section->AppendSection(c);
                     }
                 } else if (c == '%') {
-                    current = StartLine(current, true);
+                    current = StartLine(true);
                     state = kEscapeLine;
                 } else if (c == '[') {
-                    section = nullptr;
-                    current = StartLine(current, false);
-                    state = kAfterBracket;
+                    current = StartLine(false);
+                    if (TakePlainTagPair(file, *current, collected)) {
+                        section = SectionStartedBy(*current);
+                        ValueTaken(*current);
+                    } else {
+                        section = nullptr;
+                        state = kAfterBracket;
+                    }
                 } else if (c == ';') {
                     state = kLineComment;
                 } else if (c == '{') {
@@ -241,9 +269,7 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
                     CPbnLine::AppendLimited(collected, std::string_view(&c, 1));
                 } else if (IsWhiteSpace(c)) {
                     current->SetTagName(collected);
-                    if (current->KeepsSection()) {
-                        section = current;
-                    }
+                    section = SectionStartedBy(*current);
                     collected.clear();
                     state = kAfterName;
                 } else if (c == '"') {
@@ -263,10 +289,8 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
                     escaped = true;
                 } else if (c == '"' && !escaped) {
                     current->TakeTagValue(collected);
+                    ValueTaken(*current);
                     state = kAfterValue;
-                    if (current->GetTag() == CPbnLine::kDealTag) {
-                        AddDealValue(current->GetTagValue(), m_dealCards);
-                    }
                 } else {
                     CPbnLine::AppendLimited(collected, std::string_view(&c, 1));
                     escaped = false;
@@ -279,7 +303,7 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
                 break;
         }
     }
-    EndGame(current, deal);
+    EndGame(deal);
     return seen;
 }
 
@@ -308,15 +332,23 @@ void CPbnGame::AddDealValue(const std::string& value, CDeal::SuitTexts& cards) {
             return;
     }
     int suit = SUIT_SPADES;
-    for (std::size_t i = 2; i < value.size(); ++i) {
-        const char c = value[i];
-        if (c == ' ') {
+    const auto isMark = [](char c) { return c == ' ' || c == '.' || c == '-'; };
+    for (std::size_t i = 2; i < value.size();) {
+        // The letters up to the next mark go to the suit at once.
+        const auto run =
+            std::find_if(value.begin() + static_cast<std::ptrdiff_t>(i), value.end(), isMark);
+        const auto length = static_cast<std::size_t>(run - value.begin()) - i;
+        if (length > 0) {
+            cards[static_cast<std::size_t>(seat * kSuitCount + suit)].append(value, i, length);
+            i += length;
+            continue;
+        }
+        if (value[i] == ' ') {
             seat = NextSeat(seat);
             suit = SUIT_SPADES;
-        } else if (c == '.') {
+        } else if (value[i] == '.') {
             suit = (suit + 1) % kSuitCount;
-        } else if (c != '-') {
-            cards[static_cast<std::size_t>(seat * kSuitCount + suit)] += c;
         }
+        ++i;
     }
 }

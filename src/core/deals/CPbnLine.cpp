@@ -1,18 +1,14 @@
 #include "core/deals/CPbnLine.h"
 
 #include "core/deals/Seats.h"
-#include "core/items/ItemIds.h"
-#include "core/items/ItemsStrings.h"
 
 static_assert(CPbnLine::kNorthTag - CPbnLine::kWestTag == SEAT_NORTH &&
               CPbnLine::kEastTag - CPbnLine::kWestTag == SEAT_EAST &&
               CPbnLine::kSouthTag - CPbnLine::kWestTag == SEAT_SOUTH && SEAT_WEST == 0);
 
-CPbnLine::CPbnLine(bool escape) : CItem(IDS_PBN_LINE, KIND_PBN_LINE), m_escape(escape ? 1 : 0) {}
-
 void CPbnLine::Reset(bool escape) {
     m_escapeText.clear();
-    m_escape = escape ? 1 : 0;
+    m_escape = escape;
     m_tagName.clear();
     m_tag = kOtherTag;
     m_tagValue.clear();

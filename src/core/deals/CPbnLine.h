@@ -4,11 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/items/CItem.h"
-
 // One line of a PBN game: an escape line ("%" to the end of the line) or a tag pair, with the
 // comments that follow it. Lives only while a game is read; never part of a document.
-class CPbnLine : public CItem {
+class CPbnLine {
 public:
     // Every text of a line keeps at most this many bytes, so that a file with an unclosed
     // quote or brace cannot exhaust memory; the bytes beyond are dropped.
@@ -28,11 +26,10 @@ public:
         kSouthTag
     };
 
-    explicit CPbnLine(bool escape);
-    // Empties the line for use as a new one.
+    // Empties the line for use as a new one; its texts keep their buffers.
     void Reset(bool escape);
 
-    bool IsEscape() const { return m_escape != 0; }
+    bool IsEscape() const { return m_escape; }
     const std::string& GetEscapeText() const { return m_escapeText; }
     const std::string& GetTagName() const { return m_tagName; }
     Tag GetTag() const { return m_tag; }
@@ -67,7 +64,7 @@ public:
 
 private:
     std::string m_escapeText;
-    int m_escape;
+    bool m_escape = false;
     std::string m_tagName;
     Tag m_tag = kOtherTag;
     std::string m_tagValue;

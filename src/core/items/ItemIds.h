@@ -8,8 +8,6 @@ enum ItemKind : int {
     KIND_BIDDING_DEAL = 61809,
     KIND_AUCTION = 61824,
     KIND_CALL = 61825,
-    KIND_PBN_GAME = 61840,
-    KIND_PBN_LINE = 61841,
 };
 
 // Tree pictures.

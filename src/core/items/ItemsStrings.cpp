@@ -13,8 +13,6 @@ const StringResource kStrings[] = {
     {IDS_BIDDING_DEAL, "Bidding"},
     {IDS_AUCTION, "Bid"},
     {IDS_CALL, "Bid"},
-    {IDS_PBN_GAME, "PBN"},
-    {IDS_PBN_LINE, "PBN"},
     {IDS_NAME_EMPTY, "The item must have a name."},
     {IDS_NAME_CLASH_RENAME, "Cannot rename %1.\n\nAn item named %2 already exists."},
     {IDS_NAME_CLASH_MOVE, "Cannot move %1.\n\nAn item with the same name already exists."},

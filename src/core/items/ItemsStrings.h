@@ -27,8 +27,6 @@ enum ItemsStringId : unsigned {
     IDS_BIDDING_DEAL = KIND_BIDDING_DEAL,
     IDS_AUCTION = KIND_AUCTION,
     IDS_CALL = KIND_CALL,
-    IDS_PBN_GAME = KIND_PBN_GAME,
-    IDS_PBN_LINE = KIND_PBN_LINE,
 };
 
 std::span<const StringResource> ItemsStringTable();

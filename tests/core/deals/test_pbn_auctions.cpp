@@ -77,7 +77,7 @@ TEST(PbnAuctions, NotesOfAHostileGameAreBounded) {
     CPbnGame pbnGame;
     CBiddingDeal deal;
     EXPECT_TRUE(pbnGame.ReadGame(*file, &deal));
-    EXPECT_LE(pbnGame.GetChildCount(), static_cast<int>(CPbnGame::kMaxAuctionNotes) + 1);
+    EXPECT_EQ(pbnGame.GetAuctionNotes().size(), CPbnGame::kMaxAuctionNotes);
     deal.TakePbnGame(&pbnGame);
     EXPECT_EQ(ReferenceOf(deal), "N:1S P P P | 0:n");
 }
