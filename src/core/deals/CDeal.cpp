@@ -124,6 +124,33 @@ void CDeal::AppendSuitTexts(const SuitTexts& texts) {
     m_cards = std::move(cards);
 }
 
+void CDeal::AppendCards(std::string_view joined) {
+    int commas = 0;
+    bool lineEnd = false;
+    for (const char c : joined) {
+        commas += c == ',' ? 1 : 0;
+        lineEnd = lineEnd || c == '\r' || c == '\n';
+    }
+    if (HasNoCards() && commas == kSeatCount * kSuitCount - 1 && !lineEnd) {
+        m_cards.assign(joined);
+        return;
+    }
+    AppendSuitTexts(SplitCards(joined));
+}
+
+CDeal::SuitTexts CDeal::SplitCards(std::string_view joined) {
+    SuitTexts texts;
+    std::size_t field = 0;
+    for (const char c : joined) {
+        if (c != ',') {
+            texts[field] += c;
+        } else if (++field == texts.size()) {
+            break;
+        }
+    }
+    return texts;
+}
+
 char CDeal::CardLetter(int cardNumber) {
     return kCardLetters[(cardNumber - 1) % kCardsPerSuit];
 }
@@ -184,13 +211,24 @@ void CDeal::SortSuit(int seat, int suit) {
 }
 
 void CDeal::SortHands() {
-    // One pass over the comma-joined suits, each sorted where it stands.
+    // One pass over the comma-joined suits: most deals come sorted, so a suit is sorted where
+    // it stands only when a letter of it is out of order.
     std::string scratch;
     std::size_t first = 0;
+    int previous = 0;
+    bool inOrder = true;
     for (std::size_t at = 0; at <= m_cards.size(); ++at) {
         if (at == m_cards.size() || m_cards[at] == ',') {
-            SortLetters(m_cards.data() + first, at - first, scratch);
+            if (!inOrder) {
+                SortLetters(m_cards.data() + first, at - first, scratch);
+            }
             first = at + 1;
+            previous = 0;
+            inOrder = true;
+        } else {
+            const int value = RankValueOf(m_cards[at]);
+            inOrder = inOrder && value >= previous;
+            previous = value;
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "core/deals/CNumberedItem.h"
@@ -37,6 +38,11 @@ public:
     // gather a deal's cards first, so that a file naming suits over and over costs time
     // in proportion to its size.
     void AppendSuitTexts(const SuitTexts& texts);
+    // The same for suits comma-joined as the document keeps them; a deal without cards takes
+    // them as they stand.
+    void AppendCards(std::string_view joined);
+    // Comma-joined suits apart; fields beyond the sixteenth are dropped.
+    static SuitTexts SplitCards(std::string_view joined);
     // The rank letter and the suit of a card numbered 1 to 52.
     static char CardLetter(int cardNumber);
     static int SuitOfCard(int cardNumber);

@@ -1,6 +1,8 @@
 #include "core/deals/CPbnGame.h"
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 #include <utility>
 
 #include "core/deals/CDeal.h"
@@ -114,6 +116,69 @@ bool TakePlainTagPair(CFile& file, CPbnLine& line, std::string& scratch) {
     file.Skip(nameLength + 2 + valueLength + 2);
     return true;
 }
+
+// The seat a Deal value starts with, N, E, S or W; -1 for none.
+int FirstSeatOf(std::string_view value) {
+    switch (value.empty() ? '\0' : value[0]) {
+        case 'N':
+            return SEAT_NORTH;
+        case 'E':
+            return SEAT_EAST;
+        case 'S':
+            return SEAT_SOUTH;
+        case 'W':
+            return SEAT_WEST;
+        default:
+            return -1;
+    }
+}
+
+// The cards of a Deal value written the usual way, at most four hands of at most four suits
+// with no comma or line end among the letters, comma-joined in the deal's order of seats and
+// suits (what the suit by suit reading makes of it, in one pass); false for any other value.
+bool JoinPlainDealValue(std::string_view value, std::string& joined) {
+    const int firstSeat = FirstSeatOf(value);
+    if (firstSeat < 0) {
+        return false;
+    }
+    std::array<std::string_view, kSeatCount> hands;  // by seat
+    std::string_view rest = value.size() > 2 ? value.substr(2) : std::string_view();
+    for (int seat = firstSeat, count = 0;; seat = NextSeat(seat)) {
+        const std::size_t end = std::min(rest.find(' '), rest.size());
+        hands[static_cast<std::size_t>(seat)] = rest.substr(0, end);
+        if (end == rest.size()) {
+            break;
+        }
+        if (++count == kSeatCount) {
+            return false;
+        }
+        rest.remove_prefix(end + 1);
+    }
+    // The letters and the commas take at most the value's length and the sixteen suits' ends.
+    joined.resize(value.size() + kSeatCount * kSuitCount);
+    char* out = joined.data();
+    for (std::size_t seat = 0; seat < hands.size(); ++seat) {
+        if (seat > 0) {
+            *out++ = ',';
+        }
+        int dots = 0;
+        for (const char c : hands[seat]) {
+            if (c == '.') {
+                if (++dots == kSuitCount) {
+                    return false;
+                }
+                *out++ = ',';
+            } else if (c == ',' || c == '\r' || c == '\n') {
+                return false;
+            } else if (c != '-') {
+                *out++ = c;
+            }
+        }
+        out = std::fill_n(out, kSuitCount - 1 - dots, ',');
+    }
+    joined.resize(static_cast<std::size_t>(out - joined.data()));
+    return true;
+}
 }  // namespace
 
 const CPbnLine* CPbnGame::GetSeatLine(int seat) const {
@@ -163,7 +228,12 @@ void CPbnGame::EndGame(CDeal* deal) {
         SettleLine();
         m_reading = false;
     }
-    if (deal != nullptr) {
+    if (deal == nullptr) {
+        return;
+    }
+    if (m_joined) {
+        deal->AppendCards(m_joinedCards);
+    } else {
         deal->AppendSuitTexts(m_dealCards);
     }
 }
@@ -173,9 +243,18 @@ CPbnLine* CPbnGame::SectionStartedBy(CPbnLine& line) {
 }
 
 void CPbnGame::ValueTaken(const CPbnLine& line) {
-    if (line.GetTag() == CPbnLine::kDealTag) {
-        AddDealValue(line.GetTagValue(), m_dealCards);
+    if (line.GetTag() != CPbnLine::kDealTag) {
+        return;
     }
+    if (m_dealValueCount++ == 0 && JoinPlainDealValue(line.GetTagValue(), m_joinedCards)) {
+        m_joined = true;
+        return;
+    }
+    if (m_joined) {
+        m_dealCards = CDeal::SplitCards(m_joinedCards);
+        m_joined = false;
+    }
+    AddDealValue(line.GetTagValue(), m_dealCards);
 }
 
 bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
@@ -314,41 +393,20 @@ void CPbnGame::ReadDealValue(const std::string& value, CDeal& deal) {
 }
 
 void CPbnGame::AddDealValue(const std::string& value, CDeal::SuitTexts& cards) {
-    int seat = 0;
-    switch (value.empty() ? '\0' : value[0]) {
-        case 'N':
-            seat = SEAT_NORTH;
-            break;
-        case 'E':
-            seat = SEAT_EAST;
-            break;
-        case 'S':
-            seat = SEAT_SOUTH;
-            break;
-        case 'W':
-            seat = SEAT_WEST;
-            break;
-        default:
-            return;
+    int seat = FirstSeatOf(value);
+    if (seat < 0) {
+        return;
     }
     int suit = SUIT_SPADES;
-    const auto isMark = [](char c) { return c == ' ' || c == '.' || c == '-'; };
-    for (std::size_t i = 2; i < value.size();) {
-        // The letters up to the next mark go to the suit at once.
-        const auto run =
-            std::find_if(value.begin() + static_cast<std::ptrdiff_t>(i), value.end(), isMark);
-        const auto length = static_cast<std::size_t>(run - value.begin()) - i;
-        if (length > 0) {
-            cards[static_cast<std::size_t>(seat * kSuitCount + suit)].append(value, i, length);
-            i += length;
-            continue;
-        }
-        if (value[i] == ' ') {
+    for (std::size_t i = 2; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == ' ') {
             seat = NextSeat(seat);
             suit = SUIT_SPADES;
-        } else if (value[i] == '.') {
+        } else if (c == '.') {
             suit = (suit + 1) % kSuitCount;
+        } else if (c != '-') {
+            cards[static_cast<std::size_t>(seat * kSuitCount + suit)] += c;
         }
-        ++i;
     }
 }

@@ -131,6 +131,26 @@ TEST(Deal, AppendSuitTextsAppendsEverySuitAtOnce) {
     EXPECT_EQ(HandsOf(deal), "W:AK.K.. N:.A2.. E:..Q. S:...JT9");
     deal.AppendSuitTexts(CDeal::SuitTexts());
     EXPECT_EQ(HandsOf(deal), "W:AK.K.. N:.A2.. E:..Q. S:...JT9");
+
+    // Comma-joined suits: taken as they stand by a deal without cards, else appended suit
+    // by suit; short texts leave the other suits alone, long ones lose their extra fields.
+    const struct {
+        const char* before;
+        std::string joined;
+        const char* after;
+    } joined[] = {
+        {"W:... N:... E:... S:...", ",,,,A,,,,,,,,,,,2", "W:... N:A... E:... S:...2"},
+        {"W:... N:... E:... S:...", "A,K", "W:A.K.. N:... E:... S:..."},
+        {"W:... N:... E:... S:...", "A,,,,,,,,,,,,,,,2,extra", "W:A... N:... E:... S:...2"},
+        {"W:... N:... E:... S:...", "A\r\n,,,,,,,,,,,,,,,", "W:A... N:... E:... S:..."},
+        {"W:K... N:... E:... S:...", "A,,,,,,,,,,,,,,,2", "W:KA... N:... E:... S:...2"},
+    };
+    for (const auto& c : joined) {
+        CTestDeal target;
+        SetHands(target, c.before);
+        target.AppendCards(c.joined);
+        EXPECT_EQ(HandsOf(target), c.after) << c.joined;
+    }
 }
 
 TEST(Deal, NameAfterLastChildContinuesTheNumbering) {

@@ -81,7 +81,10 @@ TEST(PbnReader, DealValues) {
         {"[Deal \"W:KQ.A.-.T9 - AKJ.. -\"]", "W:KQ.A..T9 N:... E:AKJ... S:..."},
         {"[Deal \"S:2TAK.-.-.- x\"]", "W:x... N:... E:... S:AKT2..."},  // sorted, unchecked
         {"[Deal \"N:A.K.Q.J.T\"]", "W:... N:AT.K.Q.J E:... S:..."},     // clubs wrap to spades
-        {"[Deal \"X:AKQ...\"]", kNoCards},                              // no first seat
+        {"[Deal \"N:A - - - K\"]", "W:... N:AK... E:... S:..."},        // West wraps to North
+        {"[Deal \"N:A,K.Q.. - - -\"]", "W:... N:AK.Q.. E:... S:..."},   // no commas in a suit
+        {"[Deal \"N:\"]", kNoCards},
+        {"[Deal \"X:AKQ...\"]", kNoCards},  // no first seat
         {"[Deal \"n:AKQ...\"]", kNoCards},
         {"[Deal\"N:AKQ...\"]", kNoCards},  // no white space after the name: no name stored
         {"[deal \"N:AKQ...\"]", kNoCards},
