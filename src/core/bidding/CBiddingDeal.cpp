@@ -52,8 +52,8 @@ std::string PbnCallText(int code) {
 }
 
 // A seat index at the start of a field line's text, taken off it; -1 when it is none.
-int TakeSeat(CItem& item, std::string& rest) {
-    const std::string token = item.NextToken(rest);
+int TakeSeat(std::string_view& rest) {
+    const std::string_view token = CItem::NextToken(rest);
     if (!IsDecimalNumber(token)) {
         return -1;
     }
@@ -217,14 +217,14 @@ void CBiddingDeal::ReadField(long kind, int code, const std::string& text) {
     if (kind != KIND_BIDDING_DEAL) {
         return;
     }
-    std::string rest = text;
+    std::string_view rest = text;
     switch (code) {
         case kCommentCode:
             AppendReadLine(m_comment, text);
             break;
         case kSeatTextCode:
         case kOldSeatTextCode: {
-            const int seat = TakeSeat(*this, rest);
+            const int seat = TakeSeat(rest);
             if (seat >= 0) {
                 AppendReadLine(m_seatTexts[seat], rest);
             }
@@ -232,7 +232,7 @@ void CBiddingDeal::ReadField(long kind, int code, const std::string& text) {
         }
         case kHiddenCode:
         case kPeekedCode: {
-            const int seat = TakeSeat(*this, rest);
+            const int seat = TakeSeat(rest);
             if (seat >= 0) {
                 (code == kHiddenCode ? m_hidden : m_peeked)[seat] = DecimalValue(rest);
             }
@@ -242,9 +242,9 @@ void CBiddingDeal::ReadField(long kind, int code, const std::string& text) {
             SetReferenceAuction(CReferenceAuction::FromFieldText(text));
             break;
         case kReferenceNoteCode: {
-            const std::string index = NextToken(rest);
+            const std::string_view index = NextToken(rest);
             if (m_reference && IsDecimalNumber(index)) {
-                m_reference->AddNote(DecimalValue(index), rest);
+                m_reference->AddNote(DecimalValue(index), std::string(rest));
             }
             break;
         }

@@ -18,7 +18,7 @@ void AppendValueLine(std::string& value, const std::string& line, bool replace) 
     value += line;
 }
 
-void AppendReadLine(std::string& value, const std::string& line) {
+void AppendReadLine(std::string& value, std::string_view line) {
     if (!value.empty() && !EndsWithLineEnd(value)) {
         value += kLineEnd;
     }

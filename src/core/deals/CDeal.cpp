@@ -277,6 +277,10 @@ void CDeal::ReadHands(long code, const std::string& text) {
     }
     // The first 16 fields are the suits; missing ones are empty, further ones are dropped.
     constexpr int kSeparators = kSeatCount * kSuitCount - 1;
+    if (std::count(text.begin(), text.end(), ',') == kSeparators) {
+        m_cards.assign(text);  // as this program writes it
+        return;
+    }
     int separators = 0;
     std::size_t end = 0;
     for (; end < text.size(); ++end) {

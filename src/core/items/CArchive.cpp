@@ -1,16 +1,28 @@
 #include "core/items/CArchive.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "core/platform/CFile.h"
 
-// A plain loop: find_first_of would look up the two ends byte by byte.
 std::size_t CArchive::LineLength(std::string_view bytes) {
-    std::size_t length = 0;
-    while (length < bytes.size() && bytes[length] != '\n' && bytes[length] != '\r') {
-        ++length;
+    // A short text is looked through byte by byte; in a long one (the rest of a read buffer),
+    // memchr finds each of the two ends many bytes at a time, the second only up to the
+    // first (find_first_of would look them up byte by byte).
+    constexpr std::size_t kShort = 32;
+    if (bytes.size() < kShort) {
+        std::size_t length = 0;
+        while (length < bytes.size() && bytes[length] != '\n' && bytes[length] != '\r') {
+            ++length;
+        }
+        return length;
     }
-    return length;
+    const auto* lineFeed = static_cast<const char*>(std::memchr(bytes.data(), '\n', bytes.size()));
+    const std::size_t length =
+        lineFeed != nullptr ? static_cast<std::size_t>(lineFeed - bytes.data()) : bytes.size();
+    const auto* carriageReturn = static_cast<const char*>(std::memchr(bytes.data(), '\r', length));
+    return carriageReturn != nullptr ? static_cast<std::size_t>(carriageReturn - bytes.data())
+                                     : length;
 }
 
 bool CArchive::ReadString(std::string& line) {

@@ -220,15 +220,10 @@ void CItem::WriteLine(int code, long value, int a, int b) {
     WriteLine(code, std::string_view(digits, static_cast<std::size_t>(end - digits)), a, b);
 }
 
-std::string CItem::NextToken(std::string& rest) {
-    const std::size_t comma = rest.find(',');
-    std::string token;
-    if (comma == std::string::npos) {
-        token.swap(rest);
-    } else {
-        token = rest.substr(0, comma);
-        rest.erase(0, comma + 1);
-    }
+std::string_view CItem::NextToken(std::string_view& rest) {
+    const std::size_t comma = std::min(rest.find(','), rest.size());
+    const std::string_view token = rest.substr(0, comma);
+    rest.remove_prefix(std::min(comma + 1, rest.size()));
     return token;
 }
 

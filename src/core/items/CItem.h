@@ -82,7 +82,7 @@ public:
     void WriteLine(int code, std::string_view value, int a = -1, int b = -1);
     void WriteLine(int code, long value, int a = -1, int b = -1);
     // Takes the text up to the first "," off rest (all of rest when it has none).
-    std::string NextToken(std::string& rest);
+    static std::string_view NextToken(std::string_view& rest);
     // The item's text on the clipboard; false when it has none or the clipboard refuses.
     bool CopyToClipboard();
 

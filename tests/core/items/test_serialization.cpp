@@ -99,6 +99,22 @@ TEST(LineArchive, LineEnds) {
     }
 }
 
+TEST(LineArchive, ALineEndsAtItsFirstCrOrLfWhateverItsLength) {
+    for (const std::size_t length : {0, 1, 31, 32, 33, 200}) {
+        const std::string text(length, 'x');
+        const struct {
+            std::string bytes;
+            std::size_t expected;
+        } cases[] = {
+            {text + "\ntail", length},   {text + "\rtail", length},     {text + "\r\ntail", length},
+            {text + "\n\rtail", length}, {text + "tail\r", length + 4}, {text, length},
+        };
+        for (const auto& c : cases) {
+            EXPECT_EQ(CArchive::LineLength(c.bytes), c.expected) << length << c.bytes;
+        }
+    }
+}
+
 TEST(WriteLine, SplitsValuesAtEveryLineEnd) {
     const struct {
         Field field;
