@@ -25,6 +25,14 @@ std::size_t CArchive::LineLength(std::string_view bytes) {
                                      : length;
 }
 
+std::string& CArchive::LineBuffer(int depth) {
+    const auto index = static_cast<std::size_t>(std::max(depth, 1) - 1);
+    while (m_lineBuffers.size() <= index) {
+        m_lineBuffers.emplace_back();
+    }
+    return m_lineBuffers[index];
+}
+
 bool CArchive::ReadString(std::string& line) {
     line.clear();
     std::string_view bytes = m_file.Buffered();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
 #include <string>
 #include <string_view>
 
@@ -36,10 +37,15 @@ public:
     // Nesting of the records being read; EnterRecord returns the new depth.
     int EnterRecord() { return ++m_depth; }
     void LeaveRecord() { --m_depth; }
+    // A buffer for the lines of the record being read at that depth (1 and deeper), kept for
+    // the records after it: a document's deals are read without a buffer each.
+    std::string& LineBuffer(int depth);
 
 private:
     CFile& m_file;
     Mode m_mode;
     int m_depth = 0;
     long long m_lineCount = 0;
+    // A deque, so that a deeper record's new buffer moves none of the buffers in use.
+    std::deque<std::string> m_lineBuffers;
 };

@@ -141,8 +141,9 @@ void CItem::WriteItem() {
 bool CItem::ReadItem(CArchive& ar) {
     CFile& file = ar.GetFile();
     bool firstLineOfFile = file.GetPosition() == 0;
-    const bool tooDeep = ar.EnterRecord() > kMaxNesting;
-    std::string line;
+    const int depth = ar.EnterRecord();
+    const bool tooDeep = depth > kMaxNesting;
+    std::string& line = ar.LineBuffer(depth);
     bool result = true;
     while (ar.ReadString(line)) {
         if (m_progress != nullptr) {
