@@ -19,9 +19,20 @@ constexpr int kClosingCode = 99;
 // file could nest them without end, so deeper records are read past without being built.
 constexpr int kMaxNesting = 400;
 
+constexpr int kPowersOfTen[] = {1,      10,      100,      1000,      10000,
+                                100000, 1000000, 10000000, 100000000, 1000000000};
+
 // Appends value in decimal as printf's "%0*i" would: the sign first, then zeros up to width.
 // Digit by digit: it writes every line's header, and the numbers are short.
 char* AppendDecimal(char* out, int value, int width = 0) {
+    if (width > 0 && value >= 0 && value < kPowersOfTen[std::min(width, 9)]) {
+        // Exactly width digits (a header's kind and code), each written into its place.
+        for (int at = width - 1; at >= 0; --at) {
+            out[at] = static_cast<char>('0' + value % 10);
+            value /= 10;
+        }
+        return out + width;
+    }
     char digits[10];  // last digit first
     int count = 0;
     // Unsigned, so that the most negative value has a magnitude too.
