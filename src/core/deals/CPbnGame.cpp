@@ -63,7 +63,6 @@ void TakeTextRun(CFile& file, State state, bool escaped, CPbnLine* current,
     switch (state) {
         case kEscapeLine:
             length = RunLength(bytes, [](char c) { return c == '\r' || c == '\n'; });
-            current->AppendEscapeText(bytes.substr(0, length));
             break;
         case kLineComment:
             length = RunLength(bytes, [](char c) { return c == '\r' || c == '\n'; });
@@ -109,8 +108,7 @@ bool TakePlainTagPair(CFile& file, CPbnLine& line, std::string& scratch) {
     if (value.substr(valueLength, 2) != "\"]" || valueLength > CPbnLine::kMaxTextLength) {
         return false;
     }
-    scratch.assign(bytes.substr(0, nameLength));
-    line.SetTagName(scratch);
+    line.SetTagName(bytes.substr(0, nameLength));
     scratch.assign(value.substr(0, valueLength));
     line.TakeTagValue(scratch);
     file.Skip(nameLength + 2 + valueLength + 2);
@@ -316,10 +314,9 @@ bool CPbnGame::ReadGame(CFile& file, CDeal* deal) {
                 }
                 break;
             case kEscapeLine:
+                // What an escape line says is no deal's concern: it is read past.
                 if (c == '\r' || c == '\n') {
                     state = kBetweenItems;
-                } else {
-                    current->AppendEscapeText(std::string_view(&c, 1));
                 }
                 break;
             case kBraceComment:

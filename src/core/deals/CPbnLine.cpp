@@ -7,9 +7,7 @@ static_assert(CPbnLine::kNorthTag - CPbnLine::kWestTag == SEAT_NORTH &&
               CPbnLine::kSouthTag - CPbnLine::kWestTag == SEAT_SOUTH && SEAT_WEST == 0);
 
 void CPbnLine::Reset(bool escape) {
-    m_escapeText.clear();
     m_escape = escape;
-    m_tagName.clear();
     m_tag = kOtherTag;
     m_tagValue.clear();
     m_lineComment.clear();
@@ -17,8 +15,7 @@ void CPbnLine::Reset(bool escape) {
     m_section.clear();
 }
 
-void CPbnLine::SetTagName(const std::string& name) {
-    m_tagName = name;
+void CPbnLine::SetTagName(std::string_view name) {
     // By length first: most names of a game are none of these.
     switch (name.size()) {
         case 4:

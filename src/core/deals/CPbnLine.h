@@ -30,8 +30,6 @@ public:
     void Reset(bool escape);
 
     bool IsEscape() const { return m_escape; }
-    const std::string& GetEscapeText() const { return m_escapeText; }
-    const std::string& GetTagName() const { return m_tagName; }
     Tag GetTag() const { return m_tag; }
     // The seat of a seat tag; -1 for any other tag.
     int GetTagSeat() const { return m_tag >= kWestTag ? m_tag - kWestTag : -1; }
@@ -45,11 +43,11 @@ public:
     const std::string& GetSection() const { return m_section; }
     bool KeepsSection() const { return m_tag == kAuctionTag; }
 
-    void AppendEscapeText(std::string_view text) { AppendLimited(m_escapeText, text); }
     void AppendLineComment(std::string_view text) { AppendLimited(m_lineComment, text); }
     void AppendBraceComment(std::string_view text) { AppendLimited(m_braceComment, text); }
     void AppendSection(char c) { AppendLimited(m_section, std::string_view(&c, 1)); }
-    void SetTagName(const std::string& name);
+    // Only the tag the name stands for is kept: no deal takes the name itself.
+    void SetTagName(std::string_view name);
     // Takes the value's bytes; value is left empty.
     void TakeTagValue(std::string& value) {
         m_tagValue.swap(value);
@@ -63,9 +61,7 @@ public:
     }
 
 private:
-    std::string m_escapeText;
     bool m_escape = false;
-    std::string m_tagName;
     Tag m_tag = kOtherTag;
     std::string m_tagValue;
     std::string m_lineComment;
