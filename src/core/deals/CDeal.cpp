@@ -1,6 +1,7 @@
 #include "core/deals/CDeal.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "core/deals/CPbnGame.h"
 #include "core/deals/DealFileFormats.h"
@@ -125,13 +126,12 @@ void CDeal::AppendSuitTexts(const SuitTexts& texts) {
 }
 
 void CDeal::AppendCards(std::string_view joined) {
-    int commas = 0;
-    bool lineEnd = false;
-    for (const char c : joined) {
-        commas += c == ',' ? 1 : 0;
-        lineEnd = lineEnd || c == '\r' || c == '\n';
-    }
-    if (HasNoCards() && commas == kSeatCount * kSuitCount - 1 && !lineEnd) {
+    // Whole-text scans, many bytes at a time: sixteen suits and no line end.
+    const bool asStored =
+        std::count(joined.begin(), joined.end(), ',') == kSeatCount * kSuitCount - 1 &&
+        std::memchr(joined.data(), '\r', joined.size()) == nullptr &&
+        std::memchr(joined.data(), '\n', joined.size()) == nullptr;
+    if (asStored && HasNoCards()) {
         m_cards.assign(joined);
         return;
     }
