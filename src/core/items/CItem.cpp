@@ -69,7 +69,10 @@ int HeaderNumber(std::string_view text) {
 }
 
 // The line's start: kind and code zero-padded ("%05i%02i"), then "a," and b when given.
-std::string_view LineHeader(char (&header)[48], int kind, int code, int a, int b) {
+// The longest header: four numbers of up to eleven characters and a comma.
+constexpr std::size_t kMaxHeaderLength = 48;
+
+std::string_view LineHeader(char (&header)[kMaxHeaderLength], int kind, int code, int a, int b) {
     char* end = AppendDecimal(header, kind, 5);
     end = AppendDecimal(end, code, 2);
     if (a >= 0) {
@@ -205,7 +208,7 @@ void CItem::WriteLine(int code, std::string_view value, int a, int b) {
     if (m_archive == nullptr) {
         return;
     }
-    char headerBytes[48];
+    char headerBytes[kMaxHeaderLength];
     const std::string_view header = LineHeader(headerBytes, m_kind, code, a, b);
     // Every line end inside the value (CR LF, a lone LF, a lone CR) starts a new line, so
     // no value can break the line format. The value is taken as if it ended with CR LF.
@@ -227,9 +230,18 @@ void CItem::WriteLine(int code, std::string_view value, int a, int b) {
 }
 
 void CItem::WriteLine(int code, long value, int a, int b) {
-    char digits[24];
-    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    WriteLine(code, std::string_view(digits, static_cast<std::size_t>(end - digits)), a, b);
+    if (m_archive == nullptr) {
+        return;
+    }
+    // A number holds no line end, so its line goes out whole: most lines of a deal are one.
+    char headerBytes[kMaxHeaderLength];
+    const std::string_view header = LineHeader(headerBytes, m_kind, code, a, b);
+    char line[kMaxHeaderLength + 24];
+    char* end = std::copy(header.begin(), header.end(), line);
+    end = std::to_chars(end, line + sizeof line - 2, value).ptr;
+    *end++ = '\r';
+    *end++ = '\n';
+    m_archive->WriteString(std::string_view(line, static_cast<std::size_t>(end - line)));
 }
 
 std::string_view CItem::NextToken(std::string_view& rest) {
