@@ -65,7 +65,6 @@ int TakeSeat(std::string_view& rest) {
 CBiddingDeal::CBiddingDeal()
     : CDeal(IDS_BIDDING_DEAL, KIND_BIDDING_DEAL, IDB_DEALS, IDB_DEALS, IDR_DEAL_MENU) {
     CBiddingDeal::ResetDeal();
-    m_auction = std::make_unique<CAuction>(this);
     SetCanCopy(true);
     m_startPlayer = -1;
 }
@@ -162,19 +161,19 @@ bool CBiddingDeal::HoldsAce(int seat) const {
 
 void CBiddingDeal::AppendPasses(int count) {
     for (int i = 0; i < count; ++i) {
-        m_auction->AppendCall(IDC_PASS);
+        m_auction.AppendCall(IDC_PASS);
     }
 }
 
 void CBiddingDeal::AppendDoubleAndPasses() {
-    m_auction->AppendCall(IDC_DOUBLE);
+    m_auction.AppendCall(IDC_DOUBLE);
     AppendPasses(3);
 }
 
 void CBiddingDeal::ApplySeventhLevelRule() {
     // Only the defenders act by this rule: after a 7 no trumps that a take-back let East or
     // West make, the user to call must not be made to double.
-    const int seat = m_auction->GetSeatToCall();
+    const int seat = m_auction.GetSeatToCall();
     if (seat != SEAT_WEST && seat != SEAT_EAST) {
         return;
     }
@@ -183,7 +182,7 @@ void CBiddingDeal::ApplySeventhLevelRule() {
         return;
     }
     AppendPasses(2);
-    if (HoldsAce(m_auction->GetSeatToCall())) {
+    if (HoldsAce(m_auction.GetSeatToCall())) {
         AppendDoubleAndPasses();
     } else {
         AppendPasses(1);
@@ -200,7 +199,7 @@ void CBiddingDeal::WriteFields() {
         WriteLine(kHiddenCode, static_cast<long>(m_hidden[seat]), seat);
         WriteLine(kPeekedCode, static_cast<long>(m_peeked[seat]), seat);
     }
-    m_auction->Serialize(*GetArchive(), GetProgress());
+    m_auction.Serialize(*GetArchive(), GetProgress());
     if (m_reference) {
         WriteLine(kReferenceAuctionCode, m_reference->GetFieldText());
         for (const CReferenceAuction::Note& note : m_reference->GetNotes()) {
@@ -211,7 +210,7 @@ void CBiddingDeal::WriteFields() {
 
 void CBiddingDeal::ReadField(long kind, int code, const std::string& text) {
     if (kind == KIND_AUCTION && code == 0) {
-        m_auction->Serialize(*GetArchive(), GetProgress());
+        m_auction.Serialize(*GetArchive(), GetProgress());
         return;
     }
     if (kind != KIND_BIDDING_DEAL) {
@@ -322,7 +321,7 @@ bool CBiddingDeal::GetText(std::string& text, bool topLevel) {
     }
 
     std::string auction;
-    m_auction->GetText(auction, false);
+    m_auction.GetText(auction, false);
     if (!auction.empty()) {
         text.append("\r\n\r\n").append(auction);
     }
@@ -409,8 +408,8 @@ std::string CBiddingDeal::GetImportFilter() {
 bool CBiddingDeal::GetPbnAuction(Pbn::Auction& auction) {
     auction = Pbn::Auction();
     std::vector<int> codes;
-    for (int index = 0; index < m_auction->GetCallCount(); ++index) {
-        const CCall* call = m_auction->GetCall(index);
+    for (int index = 0; index < m_auction.GetCallCount(); ++index) {
+        const CCall* call = m_auction.GetCall(index);
         codes.push_back(call->GetCode());
         if (call->GetCode() == IDC_PLACEHOLDER) {
             continue;

@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
+#include "core/bidding/CAuction.h"
 #include "core/bidding/CReferenceAuction.h"
 #include "core/deals/CDeal.h"
 
-class CAuction;
 class CBiddingList;
 class CPbnGame;
 class CPbnLine;
@@ -34,7 +34,8 @@ public:
     CBiddingDeal();
     ~CBiddingDeal() override;
 
-    CAuction* GetAuction() const { return m_auction.get(); }
+    CAuction* GetAuction() { return &m_auction; }
+    const CAuction* GetAuction() const { return &m_auction; }
     // The auction the deal file carried for the deal; null when it carried none.
     const CReferenceAuction* GetReferenceAuction() const { return m_reference.get(); }
     void SetReferenceAuction(std::optional<CReferenceAuction> reference);
@@ -104,7 +105,7 @@ private:
     std::array<std::string, kSeatCount> m_seatTexts;
     std::array<int, kSeatCount> m_hidden{};
     std::array<int, kSeatCount> m_peeked{};
-    std::unique_ptr<CAuction> m_auction;
+    CAuction m_auction{this};
     // Apart from the deal: few deals carry one, and documents hold many deals.
     std::unique_ptr<CReferenceAuction> m_reference;
     int m_startPlayer = -1;
