@@ -11,10 +11,10 @@
 #include "core/platform/Prompts.h"
 
 namespace {
-constexpr char kCardLetters[] = "AKQJT98765432";
-constexpr int kCardsPerSuit = 13;
-constexpr int kCardCount = 52;
 constexpr int kViewAllHands = 4;
+constexpr int kCardsPerSuit = CDeal::kCardsPerSuit;
+constexpr int kCardCount = CDeal::kCardCount;
+constexpr const char* kCardLetters = CDeal::kCardLetters;
 
 // "A" 1, "K" 2, "Q" 3, "J" 4, "T" 5, "9" 6 ... "2" 13; any other byte 0. A table, because
 // every imported deal sorts and every export checks each of its cards.
@@ -149,14 +149,6 @@ CDeal::SuitTexts CDeal::SplitCards(std::string_view joined) {
         }
     }
     return texts;
-}
-
-char CDeal::CardLetter(int cardNumber) {
-    return kCardLetters[(cardNumber - 1) % kCardsPerSuit];
-}
-
-int CDeal::SuitOfCard(int cardNumber) {
-    return (cardNumber - 1) / kCardsPerSuit;
 }
 
 void CDeal::AddCard(int seat, int cardNumber) {

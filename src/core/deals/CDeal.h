@@ -20,6 +20,8 @@ class CDeal : public CNumberedItem {
 public:
     // Suit texts seat by seat (by seat index), spades to clubs within a seat.
     using SuitTexts = std::array<std::string, kSeatCount * kSuitCount>;
+    // The rank letters, ace first.
+    static constexpr char kCardLetters[] = "AKQJT98765432";
 
     CDeal(unsigned defaultNameId, int kind, unsigned image, unsigned expandedImage,
           unsigned contextMenu);
@@ -43,9 +45,14 @@ public:
     void AppendCards(std::string_view joined);
     // Comma-joined suits apart; fields beyond the sixteenth are dropped.
     static SuitTexts SplitCards(std::string_view joined);
-    // The rank letter and the suit of a card numbered 1 to 52.
-    static char CardLetter(int cardNumber);
-    static int SuitOfCard(int cardNumber);
+    static constexpr int kCardsPerSuit = 13;
+    static constexpr int kCardCount = 52;
+    // The rank letter and the suit of a card numbered 1 to 52; inline, as readers ask for
+    // every card.
+    static constexpr char CardLetter(int cardNumber) {
+        return kCardLetters[(cardNumber - 1) % kCardsPerSuit];
+    }
+    static constexpr int SuitOfCard(int cardNumber) { return (cardNumber - 1) / kCardsPerSuit; }
     void AddCard(int seat, int cardNumber);
     // Orders the suit's letters by rank value, ace first; letters of no rank come first.
     void SortSuit(int seat, int suit);

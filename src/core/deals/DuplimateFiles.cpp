@@ -14,7 +14,6 @@
 
 namespace {
 constexpr int kCardsPerHand = 13;
-constexpr int kCardCount = 52;
 constexpr int kHandLength = 17;
 constexpr char kHandMark = 6;
 constexpr char kSuitMarks[] = {6, 3, 4, 5};  // spades (also the start of a hand) to clubs
@@ -74,8 +73,8 @@ bool Duplimate::ReadCardNumberRecord(CFile& file, CDeal& deal, int recordLength)
     CDeal::SuitTexts cards;  // handed to the deal in one pass, as AddCard would place them
     for (std::size_t field = 0; 2 * field + 2 <= block; ++field) {
         // A field outside 01 to 52 ("00", "99", blanks, NUL padding) is no card.
-        const int card = DecimalValue(std::string_view(record).substr(2 * field, 2));
-        if (card >= 1 && card <= kCardCount) {
+        const int card = PlainDecimalValue(std::string_view(record).substr(2 * field, 2));
+        if (card >= 1 && card <= CDeal::kCardCount) {
             const int suit = CDeal::SuitOfCard(card);
             cards[static_cast<std::size_t>(seat * kSuitCount + suit)] += CDeal::CardLetter(card);
         }

@@ -55,23 +55,10 @@ char* AppendDecimal(char* out, int value, int width = 0) {
     return out;
 }
 
-// A number of a line's header: plain digits, as the writer puts them, are read at once;
-// anything else as DecimalValue reads it.
-int HeaderNumber(std::string_view text) {
-    int value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return DecimalValue(text);
-        }
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
-// The line's start: kind and code zero-padded ("%05i%02i"), then "a," and b when given.
 // The longest header: four numbers of up to eleven characters and a comma.
 constexpr std::size_t kMaxHeaderLength = 48;
 
+// The line's start: kind and code zero-padded ("%05i%02i"), then "a," and b when given.
 std::string_view LineHeader(char (&header)[kMaxHeaderLength], int kind, int code, int a, int b) {
     char* end = AppendDecimal(header, kind, 5);
     end = AppendDecimal(end, code, 2);
@@ -164,8 +151,8 @@ bool CItem::ReadItem(CArchive& ar) {
             m_progress->SetPos(file.GetPosition());
         }
         const std::string_view view(line);
-        const long kind = HeaderNumber(view.substr(0, 5));
-        const int code = view.size() > 5 ? HeaderNumber(view.substr(5, 2)) : 0;
+        const long kind = PlainDecimalValue(view.substr(0, 5));
+        const int code = view.size() > 5 ? PlainDecimalValue(view.substr(5, 2)) : 0;
         // The text is what follows kind and code; it stays in the line's own buffer.
         line.erase(0, std::min<std::size_t>(line.size(), 7));
         const std::string& text = line;

@@ -7,5 +7,9 @@
 // that it saturates at the int range instead of overflowing.
 int DecimalValue(std::string_view text);
 
+// The same, read at once when the text is a few plain digits, as this program writes numbers
+// into its files: the readers' hot path.
+int PlainDecimalValue(std::string_view text);
+
 // True when the whole text, apart from leading white space, is an optionally signed decimal.
 bool IsDecimalNumber(std::string_view text);

@@ -43,9 +43,14 @@ TEST(DecimalValue, ReadsLikeAtoiButSaturates) {
         {"99999999999999999999", INT_MAX},
         {"-2147483648", INT_MIN},
         {"-99999999999", INT_MIN},
+        {"07", 7},
+        {"123456789", 123456789},
+        {"1234567890", 1234567890},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DecimalValue(c.text), c.value) << '"' << c.text << '"';
+        // The quick reading of plain digits gives the same for every text.
+        EXPECT_EQ(PlainDecimalValue(c.text), c.value) << '"' << c.text << '"';
     }
 }
 
