@@ -13,7 +13,6 @@
 namespace {
 constexpr int kViewAllHands = 4;
 constexpr int kCardsPerSuit = CDeal::kCardsPerSuit;
-constexpr int kCardCount = CDeal::kCardCount;
 constexpr const char* kCardLetters = CDeal::kCardLetters;
 
 // "A" 1, "K" 2, "Q" 3, "J" 4, "T" 5, "9" 6 ... "2" 13; any other byte 0. A table, because
