@@ -175,13 +175,6 @@ bool CFile::Flush() {
     return !m_failed;
 }
 
-long long CFile::GetPosition() const {
-    if (m_writing) {
-        return m_length;
-    }
-    return m_bufferStart + static_cast<long long>(m_readPos);
-}
-
 std::string CFile::GetFileName() const {
     return std::filesystem::path(m_path).filename().string();
 }

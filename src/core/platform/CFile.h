@@ -59,7 +59,9 @@ public:
         return true;
     }
 
-    long long GetPosition() const;
+    long long GetPosition() const {
+        return m_writing ? m_length : m_bufferStart + static_cast<long long>(m_readPos);
+    }
     long long GetLength() const { return m_length; }
     // The path as opened, and its last component.
     const std::string& GetFilePath() const { return m_path; }

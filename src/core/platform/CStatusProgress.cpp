@@ -1,11 +1,16 @@
 #include "core/platform/CStatusProgress.h"
 
+#include <limits>
+
 #include "core/platform/StatusDisplay.h"
 
 CStatusProgress::CStatusProgress(IStatusDisplay* display, const std::string& text, long long upper,
                                  long long lower)
     : m_display(display), m_text(text), m_upper(upper), m_lower(lower) {
     if (m_display == nullptr) {
+        // Nothing to show: every position is let go at once.
+        m_samePercentFrom = std::numeric_limits<long long>::min();
+        m_samePercentTo = std::numeric_limits<long long>::max();
         return;
     }
     m_display->BeginWaitCursor();
@@ -28,7 +33,7 @@ CStatusProgress::~CStatusProgress() {
     m_display->EndWaitCursor();
 }
 
-void CStatusProgress::SetPos(long long value) {
+void CStatusProgress::Update(long long value) {
     if (m_display == nullptr) {
         return;
     }
@@ -43,5 +48,13 @@ void CStatusProgress::SetPos(long long value) {
     if (percent != m_lastPercent) {
         m_display->SetProgressPercent(percent);
         m_lastPercent = percent;
+    }
+    if (done > 0 && width > 0) {
+        // done * 100 / width is percent for done from ceil(percent * width / 100) on.
+        const auto firstDone = [width](long long p) { return (p * width + 99) / 100; };
+        m_samePercentFrom = m_lower + firstDone(percent);
+        m_samePercentTo = m_lower + firstDone(percent + 1);
+    } else {
+        m_samePercentFrom = m_samePercentTo = 0;
     }
 }

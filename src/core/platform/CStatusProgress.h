@@ -16,16 +16,26 @@ public:
     CStatusProgress& operator=(const CStatusProgress&) = delete;
 
     // Range mode: the current position. Counting mode: an amount to add to the count.
-    void SetPos(long long value);
+    // Inline: a reader sets the position for every line, and most leave the percent as it is.
+    void SetPos(long long value) {
+        if (value < m_samePercentFrom || value >= m_samePercentTo) {
+            Update(value);
+        }
+    }
 
     bool IsCounting() const { return m_upper == m_lower; }
 
 private:
+    void Update(long long value);
+
     IStatusDisplay* m_display;
     std::string m_previousText;
     std::string m_text;
     long long m_upper;
     long long m_lower;
     int m_lastPercent = -1;
+    // The positions that show the last percent again: none until a percent is shown.
+    long long m_samePercentFrom = 0;
+    long long m_samePercentTo = 0;
     long long m_count = 0;
 };
