@@ -228,38 +228,35 @@ bool CDeal::HasNoCards() const {
     return m_cards.find_first_not_of(',') == std::string::npos;
 }
 
-void CDeal::CompleteEmptyHand() {
-    // One pass over the comma-joined suits, field by field (seat by seat, suit by suit).
+void CDeal::CompleteEmptyHand(SuitTexts& texts) {
     bool held[kCardCount + 1] = {};
-    std::array<bool, kSeatCount> empty;
-    empty.fill(true);
-    int field = 0;
-    for (const char letter : m_cards) {
-        if (letter == ',') {
-            if (++field == kSeatCount * kSuitCount) {
-                break;  // a deal has no more suits
+    int emptySeat = -1;
+    for (int seat = 0; seat < kSeatCount; ++seat) {
+        bool empty = true;
+        for (int suit = 0; suit < kSuitCount; ++suit) {
+            const std::string& text = texts[static_cast<std::size_t>(seat * kSuitCount + suit)];
+            empty = empty && text.empty();
+            // A letter of no rank makes a hand no longer empty, and holds no card.
+            for (const char letter : text) {
+                if (RankValueOf(letter) != 0) {
+                    held[suit * kCardsPerSuit + RankValueOf(letter)] = true;
+                }
             }
-            continue;
         }
-        empty[static_cast<std::size_t>(field / kSuitCount)] = false;
-        if (RankValueOf(letter) != 0) {
-            held[(field % kSuitCount) * kCardsPerSuit + RankValueOf(letter)] = true;
+        if (empty) {
+            emptySeat = seat;
         }
     }
-    const auto emptySeat = std::find(empty.rbegin(), empty.rend(), true);
-    if (emptySeat == empty.rend()) {
+    if (emptySeat < 0) {
         return;
     }
-    // The cards nobody holds, each suit's in rank order, as AddCard would give them one by one.
-    const int seat = static_cast<int>(empty.rend() - emptySeat) - 1;
-    SuitTexts missing;
+    // Each suit's missing cards in rank order, as AddCard would give them one by one.
     for (int card = 1; card <= kCardCount; ++card) {
         if (!held[card]) {
-            missing[static_cast<std::size_t>(seat * kSuitCount + SuitOfCard(card))] +=
+            texts[static_cast<std::size_t>(emptySeat * kSuitCount + SuitOfCard(card))] +=
                 CardLetter(card);
         }
     }
-    AppendSuitTexts(missing);
 }
 
 void CDeal::ReadHands(long code, const std::string& text) {

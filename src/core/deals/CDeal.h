@@ -57,8 +57,9 @@ public:
     // Orders the suit's letters by rank value, ace first; letters of no rank come first.
     void SortSuit(int seat, int suit);
     void SortHands();
-    // Gives the cards nobody holds to the empty hand of the highest seat, if there is one.
-    void CompleteEmptyHand();
+    // Gives the cards nobody holds to the empty hand of the highest seat, if there is one,
+    // in the suit texts a reader gathers before it hands them to a deal.
+    static void CompleteEmptyHand(SuitTexts& texts);
     // No seat holds a card: nothing to bid.
     bool HasNoCards() const;
     // The hands field of a document (code 1): 16 comma-separated suit texts.

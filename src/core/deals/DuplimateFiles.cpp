@@ -82,8 +82,8 @@ bool Duplimate::ReadCardNumberRecord(CFile& file, CDeal& deal, int recordLength)
             seat = NextSeat(seat);
         }
     }
+    CDeal::CompleteEmptyHand(cards);
     deal.AppendSuitTexts(cards);
-    deal.CompleteEmptyHand();
     return true;
 }
 

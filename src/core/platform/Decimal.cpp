@@ -37,21 +37,6 @@ int DecimalValue(std::string_view text) {
     return static_cast<int>(negative ? -value : value);
 }
 
-int PlainDecimalValue(std::string_view text) {
-    constexpr std::size_t kDigitsThatFit = 9;  // no int overflows with as many
-    if (text.size() > kDigitsThatFit) {
-        return DecimalValue(text);
-    }
-    int value = 0;
-    for (const char c : text) {
-        if (!IsDigit(c)) {
-            return DecimalValue(text);
-        }
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 bool IsDecimalNumber(std::string_view text) {
     bool negative = false;
     std::size_t i = SkipSpaceAndSign(text, negative);

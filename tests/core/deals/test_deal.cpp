@@ -96,8 +96,17 @@ TEST(Deal, SortingAndCompletingTheEmptyHand) {
     };
     for (const auto& c : cases) {
         SetHands(deal, c.before);
-        deal.CompleteEmptyHand();
-        EXPECT_EQ(HandsOf(deal), c.after);
+        CDeal::SuitTexts texts;
+        for (int seat = 0; seat < kSeatCount; ++seat) {
+            for (int suit = 0; suit < kSuitCount; ++suit) {
+                texts[static_cast<std::size_t>(seat * kSuitCount + suit)] =
+                    deal.GetSuitText(seat, suit);
+            }
+        }
+        CDeal::CompleteEmptyHand(texts);
+        CTestDeal completed;
+        completed.AppendSuitTexts(texts);
+        EXPECT_EQ(HandsOf(completed), c.after);
     }
 }
 
