@@ -244,7 +244,8 @@ void CPbnGame::ValueTaken(const CPbnLine& line) {
     if (line.GetTag() != CPbnLine::kDealTag) {
         return;
     }
-    if (m_dealValueCount++ == 0 && JoinPlainDealValue(line.GetTagValue(), m_joinedCards)) {
+    const bool first = !std::exchange(m_dealValueSeen, true);
+    if (first && JoinPlainDealValue(line.GetTagValue(), m_joinedCards)) {
         m_joined = true;
         return;
     }

@@ -97,7 +97,7 @@ private:
     std::vector<CPbnLine> m_auctionNotes;
     // The cards of the game's Deal tags, handed to the deal when the game ends: one Deal value
     // written the usual way is joined at once, any other is gathered suit by suit.
-    int m_dealValueCount = 0;
+    bool m_dealValueSeen = false;
     bool m_joined = false;
     std::string m_joinedCards;
     CDeal::SuitTexts m_dealCards;

@@ -58,8 +58,9 @@ char* AppendDecimal(char* out, int value, int width = 0) {
 // The longest header: four numbers of up to eleven characters and a comma.
 constexpr std::size_t kMaxHeaderLength = 48;
 
-// The line's start: kind and code zero-padded ("%05i%02i"), then "a," and b when given.
-std::string_view LineHeader(char (&header)[kMaxHeaderLength], int kind, int code, int a, int b) {
+// Writes the line's start, at most kMaxHeaderLength bytes: kind and code zero-padded
+// ("%05i%02i"), then "a," and b when given. Returns the end of what it wrote.
+char* AppendHeader(char* header, int kind, int code, int a, int b) {
     char* end = AppendDecimal(header, kind, 5);
     end = AppendDecimal(end, code, 2);
     if (a >= 0) {
@@ -69,7 +70,7 @@ std::string_view LineHeader(char (&header)[kMaxHeaderLength], int kind, int code
             end = AppendDecimal(end, b);
         }
     }
-    return std::string_view(header, static_cast<std::size_t>(end - header));
+    return end;
 }
 }  // namespace
 
@@ -196,7 +197,9 @@ void CItem::WriteLine(int code, std::string_view value, int a, int b) {
         return;
     }
     char headerBytes[kMaxHeaderLength];
-    const std::string_view header = LineHeader(headerBytes, m_kind, code, a, b);
+    const std::string_view header(
+        headerBytes,
+        static_cast<std::size_t>(AppendHeader(headerBytes, m_kind, code, a, b) - headerBytes));
     // Every line end inside the value (CR LF, a lone LF, a lone CR) starts a new line, so
     // no value can break the line format. The value is taken as if it ended with CR LF.
     std::size_t start = 0;
@@ -221,10 +224,8 @@ void CItem::WriteLine(int code, long value, int a, int b) {
         return;
     }
     // A number holds no line end, so its line goes out whole: most lines of a deal are one.
-    char headerBytes[kMaxHeaderLength];
-    const std::string_view header = LineHeader(headerBytes, m_kind, code, a, b);
     char line[kMaxHeaderLength + 24];
-    char* end = std::copy(header.begin(), header.end(), line);
+    char* end = AppendHeader(line, m_kind, code, a, b);
     end = std::to_chars(end, line + sizeof line - 2, value).ptr;
     *end++ = '\r';
     *end++ = '\n';
