@@ -23,7 +23,7 @@ class CRecord : public CItem {
 public:
     explicit CRecord(const std::string& name) : CItem(name) { SetKind(kRecordKind); }
     void WriteFields() override { WriteLine(1, text); }
-    void ReadField(long kind, int code, const std::string& line) override {
+    void ReadField(long kind, int code, std::string_view line) override {
         if (kind == kRecordKind && code == 0) {
             auto* child = new CRecord(line);
             child->AppendTo(this, true);

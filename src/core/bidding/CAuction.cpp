@@ -241,7 +241,7 @@ void CAuction::TakeBackLastCall() {
     }
 }
 
-void CAuction::ReadField(long kind, int code, const std::string&) {
+void CAuction::ReadField(long kind, int code, std::string_view) {
     if (kind == KIND_CALL && code == 0) {
         CCall* call = AppendCall(IDC_PLACEHOLDER);
         call->Serialize(*GetArchive(), GetProgress());

@@ -52,7 +52,7 @@ public:
     // The codes of every entry, from West's first (placeholders 0).
     std::vector<int> GetCallCodes() const;
 
-    void ReadField(long kind, int code, const std::string& text) override;
+    void ReadField(long kind, int code, std::string_view text) override;
     // The calls four to a row under the seat names, then the numbered notes.
     bool GetText(std::string& text, bool topLevel) override;
 

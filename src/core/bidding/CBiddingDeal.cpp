@@ -54,6 +54,10 @@ std::string PbnCallText(int code) {
 // A seat index at the start of a field line's text, taken off it; -1 when it is none.
 int TakeSeat(std::string_view& rest) {
     const std::string_view token = CItem::NextToken(rest);
+    if (token.size() == 1) {  // as this program writes it
+        const int seat = token[0] - '0';
+        return seat >= 0 && seat < kSeatCount ? seat : -1;
+    }
     if (!IsDecimalNumber(token)) {
         return -1;
     }
@@ -208,7 +212,7 @@ void CBiddingDeal::WriteFields() {
     }
 }
 
-void CBiddingDeal::ReadField(long kind, int code, const std::string& text) {
+void CBiddingDeal::ReadField(long kind, int code, std::string_view text) {
     if (kind == KIND_AUCTION && code == 0) {
         m_auction.Serialize(*GetArchive(), GetProgress());
         return;
@@ -233,12 +237,12 @@ void CBiddingDeal::ReadField(long kind, int code, const std::string& text) {
         case kPeekedCode: {
             const int seat = TakeSeat(rest);
             if (seat >= 0) {
-                (code == kHiddenCode ? m_hidden : m_peeked)[seat] = DecimalValue(rest);
+                (code == kHiddenCode ? m_hidden : m_peeked)[seat] = PlainDecimalValue(rest);
             }
             break;
         }
         case kReferenceAuctionCode:
-            SetReferenceAuction(CReferenceAuction::FromFieldText(text));
+            SetReferenceAuction(CReferenceAuction::FromFieldText(std::string(text)));
             break;
         case kReferenceNoteCode: {
             const std::string_view index = NextToken(rest);

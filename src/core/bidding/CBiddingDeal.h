@@ -87,7 +87,7 @@ public:
     bool GetPbnAuction(Pbn::Auction& auction) override;
 
     void WriteFields() override;
-    void ReadField(long kind, int code, const std::string& text) override;
+    void ReadField(long kind, int code, std::string_view text) override;
     bool Open() override;
     bool GetText(std::string& text, bool topLevel) override;
     bool OnCommand(CItemTree* tree, unsigned id) override;

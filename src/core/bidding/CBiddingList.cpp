@@ -135,14 +135,14 @@ void CBiddingList::WriteFields() {
     WriteLine(kSouthCode, m_southName);
 }
 
-void CBiddingList::ReadField(long kind, int code, const std::string& text) {
+void CBiddingList::ReadField(long kind, int code, std::string_view text) {
     if (kind == KIND_BIDDING_LIST && code == kNorthCode) {
-        SetNorthName(text);
+        SetNorthName(std::string(text));
     } else if (kind == KIND_BIDDING_LIST && code == kSouthCode) {
-        SetSouthName(text);
+        SetSouthName(std::string(text));
     } else if (kind == KIND_BIDDING_DEAL && code == 0) {
         auto* deal = new CBiddingDeal;
-        deal->SetName(text);
+        deal->SetName(std::string(text));
         deal->InsertIntoTree(this);
         deal->Serialize(*GetArchive(), GetProgress());
     }

@@ -54,7 +54,7 @@ public:
     CBiddingDeal* FirstDealNotHiddenFor(int seat) const;
 
     void WriteFields() override;
-    void ReadField(long kind, int code, const std::string& text) override;
+    void ReadField(long kind, int code, std::string_view text) override;
     bool GetText(std::string& text, bool topLevel) override;
     void AppendText(std::string& text) override;
     void OnUpdateCommand(ICommandUI* commandUI) override;

@@ -91,7 +91,7 @@ void CCall::WriteFields() {
     }
 }
 
-void CCall::ReadField(long kind, int code, const std::string& text) {
+void CCall::ReadField(long kind, int code, std::string_view text) {
     if (kind == KIND_CALL && code == 1) {
         SetCode(DecimalValue(text));
     } else if (kind == KIND_CALL && code == 2) {

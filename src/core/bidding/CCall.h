@@ -33,7 +33,7 @@ public:
     CAuction& ProvideReplyTable();
 
     void WriteFields() override;
-    void ReadField(long kind, int code, const std::string& text) override;
+    void ReadField(long kind, int code, std::string_view text) override;
 
     // The bid of level 1 to 7 and strain 0 to 4; 0 for anything else.
     static int MakeCallCode(int level, int strain);

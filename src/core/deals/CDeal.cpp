@@ -259,7 +259,7 @@ void CDeal::CompleteEmptyHand(SuitTexts& texts) {
     }
 }
 
-void CDeal::ReadHands(long code, const std::string& text) {
+void CDeal::ReadHands(long code, std::string_view text) {
     if (code != 1) {
         return;
     }

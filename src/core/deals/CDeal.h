@@ -63,7 +63,7 @@ public:
     // No seat holds a card: nothing to bid.
     bool HasNoCards() const;
     // The hands field of a document (code 1): 16 comma-separated suit texts.
-    void ReadHands(long code, const std::string& text);
+    void ReadHands(long code, std::string_view text);
     std::string GetEvent() const;
     void SetEvent(const std::string& event);
     // The event, taken out of the deal: it only names the list that the deal is imported

@@ -33,31 +33,40 @@ std::string& CArchive::LineBuffer(int depth) {
     return m_lineBuffers[index];
 }
 
-bool CArchive::ReadString(std::string& line) {
-    line.clear();
+bool CArchive::ReadLine(std::string_view& line, std::string& spill) {
     std::string_view bytes = m_file.Buffered();
     if (bytes.empty()) {
         return false;
     }
     ++m_lineCount;
-    // The line is taken from the file's buffer a stretch at a time, not byte by byte.
+    const std::size_t length = LineLength(bytes);
+    // Most lines lie whole in the buffer, with the byte after their end: seen where they are.
+    if (length + 1 < bytes.size()) {
+        line = bytes.substr(0, std::min(length, kMaxLineLength));
+        // CR takes the one character after it: the LF of CR LF, or whatever follows.
+        m_file.Skip(length + (bytes[length] == '\r' ? 2 : 1));
+        return true;
+    }
+    // Gathered a stretch at a time, as the buffer is read ahead anew under it.
+    spill.clear();
     for (;;) {
-        const std::size_t length = LineLength(bytes);
-        const std::size_t end = length < bytes.size() ? length : std::string_view::npos;
-        line.append(bytes.data(), std::min(length, kMaxLineLength - line.size()));
-        if (end != std::string_view::npos) {
-            m_file.Skip(end + 1);
-            if (bytes[end] == '\r') {
-                m_file.ReadByte();  // the LF of CR LF, or whatever single character follows CR
+        const std::size_t stretch = LineLength(bytes);
+        spill.append(bytes.data(), std::min(stretch, kMaxLineLength - spill.size()));
+        if (stretch < bytes.size()) {
+            m_file.Skip(stretch + 1);
+            if (bytes[stretch] == '\r') {
+                m_file.ReadByte();
             }
-            return true;
+            break;
         }
         m_file.Skip(bytes.size());
         bytes = m_file.Buffered();
         if (bytes.empty()) {
-            return true;
+            break;
         }
     }
+    line = spill;
+    return true;
 }
 
 void CArchive::WriteString(std::string_view bytes) {

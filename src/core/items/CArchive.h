@@ -21,8 +21,10 @@ public:
     bool IsLoading() const { return m_mode == Mode::Load; }
     bool IsStoring() const { return m_mode == Mode::Store; }
 
-    // The next line without its end; false at the end of the file.
-    bool ReadString(std::string& line);
+    // The next line without its end; false at the end of the file. The line is seen where it
+    // lies in the file's buffer, and holds only until the next read; a line that runs past the
+    // buffer is gathered into spill and seen there.
+    bool ReadLine(std::string_view& line, std::string& spill);
     // One whole line, its end included.
     void WriteString(std::string_view bytes);
     // One line from its parts, CR LF added.
@@ -37,8 +39,8 @@ public:
     // Nesting of the records being read; EnterRecord returns the new depth.
     int EnterRecord() { return ++m_depth; }
     void LeaveRecord() { --m_depth; }
-    // A buffer for the lines of the record being read at that depth (1 and deeper), kept for
-    // the records after it: a document's deals are read without a buffer each.
+    // A buffer for the gathered lines of the record being read at that depth (1 and deeper),
+    // kept for the records after it: a document's deals are read without a buffer each.
     std::string& LineBuffer(int depth);
 
 private:

@@ -32,11 +32,11 @@ int CDesktop::GetFileVersion() const {
     return 3;
 }
 
-void CDesktop::ReadField(long kind, int code, const std::string& text) {
+void CDesktop::ReadField(long kind, int code, std::string_view text) {
     // Only the children's opening lines; the Desktop's own name line is skipped.
     const auto factory = ChildFactories().find(kind);
     if (code == 0 && factory != ChildFactories().end()) {
-        CTreeItem* child = factory->second(text);
+        CTreeItem* child = factory->second(std::string(text));
         child->InsertIntoTree(this);
         child->Serialize(*GetArchive(), GetProgress());
     }

@@ -18,6 +18,6 @@ public:
 
     int GetMinFileVersion() const override;
     int GetFileVersion() const override;
-    void ReadField(long kind, int code, const std::string& text) override;
+    void ReadField(long kind, int code, std::string_view text) override;
     bool OnCommand(CItemTree* tree, unsigned id) override;
 };

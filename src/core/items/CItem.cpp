@@ -145,18 +145,16 @@ bool CItem::ReadItem(CArchive& ar) {
     bool firstLineOfFile = file.GetPosition() == 0;
     const int depth = ar.EnterRecord();
     const bool tooDeep = depth > kMaxNesting;
-    std::string& line = ar.LineBuffer(depth);
+    std::string& spill = ar.LineBuffer(depth);
+    std::string_view line;
     bool result = true;
-    while (ar.ReadString(line)) {
+    while (ar.ReadLine(line, spill)) {
         if (m_progress != nullptr) {
             m_progress->SetPos(file.GetPosition());
         }
-        const std::string_view view(line);
-        const long kind = PlainDecimalValue(view.substr(0, 5));
-        const int code = view.size() > 5 ? PlainDecimalValue(view.substr(5, 2)) : 0;
-        // The text is what follows kind and code; it stays in the line's own buffer.
-        line.erase(0, std::min<std::size_t>(line.size(), 7));
-        const std::string& text = line;
+        const long kind = PlainDecimalValue(line.substr(0, 5));
+        const int code = line.size() > 5 ? PlainDecimalValue(line.substr(5, 2)) : 0;
+        const std::string_view text = line.substr(std::min<std::size_t>(line.size(), 7));
         if (code == kClosingCode) {
             break;
         }
@@ -190,7 +188,7 @@ bool CItem::IsFileVersionSupported(int version) const {
 
 void CItem::WriteFields() {}
 
-void CItem::ReadField(long, int, const std::string&) {}
+void CItem::ReadField(long, int, std::string_view) {}
 
 void CItem::WriteLine(int code, std::string_view value, int a, int b) {
     if (m_archive == nullptr) {

@@ -41,7 +41,7 @@ public:
     virtual int GetFileVersion() const;
     virtual bool IsFileVersionSupported(int version) const;
     virtual void WriteFields();
-    virtual void ReadField(long kind, int code, const std::string& text);
+    virtual void ReadField(long kind, int code, std::string_view text);
     virtual CItem* GetParent() const;
     // The item as a tree item, or null: cheaper than a dynamic_cast along a long list.
     virtual CTreeItem* AsTreeItem();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "CRecordingStatusDisplay.h"
+#include "CoreTest.h"
 #include "core/items/CArchive.h"
 #include "core/items/CItem.h"
 #include "core/platform/CFile.h"
@@ -32,18 +33,18 @@ public:
             WriteLine(f.code, f.value, f.a, f.b);
         }
     }
-    void ReadField(long kind, int code, const std::string& line) override {
+    void ReadField(long kind, int code, std::string_view line) override {
         if (kind != kRecordKind) {
             return;  // the root's own name line
         }
         if (code == 0) {
-            auto* child = new CRecord(line);
+            auto* child = new CRecord(std::string(line));
             child->AppendTo(this, true);
             child->Serialize(*GetArchive(), GetProgress());
         } else if (!fields.empty() && fields.back().code == code) {
-            fields.back().value += "\r\n" + line;
+            fields.back().value.append("\r\n").append(line);
         } else {
-            fields.push_back({code, line});
+            fields.push_back({code, std::string(line)});
         }
     }
     bool HoldsArchive() const { return GetArchive() != nullptr || GetProgress() != nullptr; }
@@ -70,6 +71,16 @@ bool Read(CItem& root, const std::string& bytes, CStatusProgress* progress = nul
     return root.Serialize(archive, progress);
 }
 
+std::vector<std::string> ReadLines(CFile& file) {
+    CArchive archive(file, CArchive::Mode::Load);
+    std::vector<std::string> lines;
+    std::string spill;
+    for (std::string_view line; archive.ReadLine(line, spill);) {
+        lines.emplace_back(line);
+    }
+    return lines;
+}
+
 CRecord& ChildAt(const CItem& parent, int index) {
     return *static_cast<CRecord*>(parent.GetChildAt(index));
 }
@@ -89,13 +100,29 @@ TEST(LineArchive, LineEnds) {
         {"end\r", {"end"}},
     };
     for (const auto& c : cases) {
-        auto file = CFile::ReadMemory(c.bytes);
-        CArchive archive(*file, CArchive::Mode::Load);
-        std::vector<std::string> lines;
-        for (std::string line; archive.ReadString(line);) {
-            lines.push_back(line);
+        EXPECT_EQ(ReadLines(*CFile::ReadMemory(c.bytes)), c.lines) << c.bytes;
+    }
+}
+
+class LineArchiveOnDisk : public CoreTest {};
+
+// A file is read ahead 64 KiB at a time: lines and line ends that fall across one read-ahead
+// and the next, or span several, read as they do from memory.
+TEST_F(LineArchiveOnDisk, LinesAcrossTheReadAheadReadAsInMemory) {
+    constexpr std::size_t kReadAhead = std::size_t{1} << 16;
+    std::vector<std::size_t> lengths{3 * kReadAhead + 5};
+    for (std::size_t length = kReadAhead - 4; length <= kReadAhead + 2; ++length) {
+        lengths.push_back(length);
+    }
+    for (const std::string end : {"\n", "\r\n", "\rX"}) {
+        for (const std::size_t length : lengths) {
+            const std::string bytes = std::string(length, 'a') + end + "next" + end + "last";
+            WriteFileBytes(TempPath("lines"), bytes);
+            const std::vector<std::string> expected{std::string(length, 'a'), "next", "last"};
+            EXPECT_EQ(ReadLines(*CFile::OpenRead(TempPath("lines"))), expected)
+                << length << " then " << (end[0] == '\r' ? "CR" : "LF");
+            EXPECT_EQ(ReadLines(*CFile::ReadMemory(bytes)), expected) << length;
         }
-        EXPECT_EQ(lines, c.lines) << c.bytes;
     }
 }
 
