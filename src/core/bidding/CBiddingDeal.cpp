@@ -83,21 +83,33 @@ CBiddingList* CBiddingDeal::GetSession() const {
     return dynamic_cast<CBiddingList*>(GetParent());
 }
 
+const CBiddingDeal::Texts& CBiddingDeal::GetTexts() const {
+    static const Texts kNone;
+    return m_texts ? *m_texts : kNone;
+}
+
+CBiddingDeal::Texts& CBiddingDeal::EditTexts() {
+    if (!m_texts) {
+        m_texts = std::make_unique<Texts>();
+    }
+    return *m_texts;
+}
+
 std::string CBiddingDeal::GetComment() const {
-    return m_comment;
+    return GetTexts().comment;
 }
 
 void CBiddingDeal::SetComment(const std::string& text, bool replace) {
-    AppendValueLine(m_comment, text, replace);
+    AppendValueLine(EditTexts().comment, text, replace);
 }
 
 std::string CBiddingDeal::GetSeatText(int seat) const {
-    return IsSeat(seat) ? m_seatTexts[seat] : std::string();
+    return IsSeat(seat) ? GetTexts().seats[seat] : std::string();
 }
 
 void CBiddingDeal::SetSeatText(int seat, const std::string& text, bool replace) {
     if (IsSeat(seat)) {
-        AppendValueLine(m_seatTexts[seat], text, replace);
+        AppendValueLine(EditTexts().seats[seat], text, replace);
     }
 }
 
@@ -127,10 +139,7 @@ void CBiddingDeal::SetPeeked(int seat) {
 
 void CBiddingDeal::ResetDeal() {
     CDeal::ResetDeal();
-    m_comment.clear();
-    for (std::string& text : m_seatTexts) {
-        text.clear();
-    }
+    m_texts.reset();
     m_peeked.fill(0);
     m_hidden.fill(0);
     m_reference.reset();
@@ -197,9 +206,10 @@ void CBiddingDeal::ApplySeventhLevelRule() {
 
 void CBiddingDeal::WriteFields() {
     CDeal::WriteFields();
-    WriteLine(kCommentCode, m_comment);
+    const Texts& texts = GetTexts();
+    WriteLine(kCommentCode, texts.comment);
     for (int seat = 0; seat < kSeatCount; ++seat) {
-        WriteLine(kSeatTextCode, m_seatTexts[seat], seat);
+        WriteLine(kSeatTextCode, texts.seats[seat], seat);
         WriteLine(kHiddenCode, static_cast<long>(m_hidden[seat]), seat);
         WriteLine(kPeekedCode, static_cast<long>(m_peeked[seat]), seat);
     }
@@ -223,13 +233,13 @@ void CBiddingDeal::ReadField(long kind, int code, std::string_view text) {
     std::string_view rest = text;
     switch (code) {
         case kCommentCode:
-            AppendReadLine(m_comment, text);
+            AppendReadLine(EditTexts().comment, text);
             break;
         case kSeatTextCode:
         case kOldSeatTextCode: {
             const int seat = TakeSeat(rest);
             if (seat >= 0) {
-                AppendReadLine(m_seatTexts[seat], rest);
+                AppendReadLine(EditTexts().seats[seat], rest);
             }
             break;
         }
@@ -329,8 +339,8 @@ bool CBiddingDeal::GetText(std::string& text, bool topLevel) {
     if (!auction.empty()) {
         text.append("\r\n\r\n").append(auction);
     }
-    if (!m_comment.empty()) {
-        text.append("\r\n\r\n").append(m_comment);
+    if (const std::string& comment = GetTexts().comment; !comment.empty()) {
+        text.append("\r\n\r\n").append(comment);
     }
     text += "\r\n";
     return true;

@@ -101,8 +101,15 @@ private:
     // A seat tag's text, from the place that pbnInfo names, replaces that seat's text.
     void TakePbnSeatText(const CPbnLine& line, int pbnInfo);
 
-    std::string m_comment;
-    std::array<std::string, kSeatCount> m_seatTexts;
+    // The players' words. Apart from the deal, as most deals carry none.
+    struct Texts {
+        std::string comment;
+        std::array<std::string, kSeatCount> seats;
+    };
+    const Texts& GetTexts() const;
+    Texts& EditTexts();
+
+    std::unique_ptr<Texts> m_texts;
     std::array<int, kSeatCount> m_hidden{};
     std::array<int, kSeatCount> m_peeked{};
     CAuction m_auction{this};
