@@ -1,6 +1,7 @@
 #include "core/bidding/CBiddingDeal.h"
 
 #include <map>
+#include <utility>
 
 #include "core/bidding/BiddingDialogLauncher.h"
 #include "core/bidding/BiddingIds.h"
@@ -81,6 +82,18 @@ void CBiddingDeal::SetReferenceAuction(std::optional<CReferenceAuction> referenc
 
 CBiddingList* CBiddingDeal::GetSession() const {
     return dynamic_cast<CBiddingList*>(GetParent());
+}
+
+CAuction* CBiddingDeal::GetAuction() {
+    if (!m_auction) {
+        m_auction = std::make_unique<CAuction>(this);
+    }
+    return m_auction.get();
+}
+
+const CAuction* CBiddingDeal::GetAuction() const {
+    static const CAuction kNone(nullptr);
+    return m_auction ? m_auction.get() : &kNone;
 }
 
 const CBiddingDeal::Texts& CBiddingDeal::GetTexts() const {
@@ -174,19 +187,19 @@ bool CBiddingDeal::HoldsAce(int seat) const {
 
 void CBiddingDeal::AppendPasses(int count) {
     for (int i = 0; i < count; ++i) {
-        m_auction.AppendCall(IDC_PASS);
+        GetAuction()->AppendCall(IDC_PASS);
     }
 }
 
 void CBiddingDeal::AppendDoubleAndPasses() {
-    m_auction.AppendCall(IDC_DOUBLE);
+    GetAuction()->AppendCall(IDC_DOUBLE);
     AppendPasses(3);
 }
 
 void CBiddingDeal::ApplySeventhLevelRule() {
     // Only the defenders act by this rule: after a 7 no trumps that a take-back let East or
     // West make, the user to call must not be made to double.
-    const int seat = m_auction.GetSeatToCall();
+    const int seat = GetAuction()->GetSeatToCall();
     if (seat != SEAT_WEST && seat != SEAT_EAST) {
         return;
     }
@@ -195,7 +208,7 @@ void CBiddingDeal::ApplySeventhLevelRule() {
         return;
     }
     AppendPasses(2);
-    if (HoldsAce(m_auction.GetSeatToCall())) {
+    if (HoldsAce(GetAuction()->GetSeatToCall())) {
         AppendDoubleAndPasses();
     } else {
         AppendPasses(1);
@@ -213,7 +226,11 @@ void CBiddingDeal::WriteFields() {
         WriteLine(kHiddenCode, static_cast<long>(m_hidden[seat]), seat);
         WriteLine(kPeekedCode, static_cast<long>(m_peeked[seat]), seat);
     }
-    m_auction.Serialize(*GetArchive(), GetProgress());
+    if (m_auction) {
+        m_auction->Serialize(*GetArchive(), GetProgress());
+    } else {
+        CAuction(this).Serialize(*GetArchive(), GetProgress());
+    }
     if (m_reference) {
         WriteLine(kReferenceAuctionCode, m_reference->GetFieldText());
         for (const CReferenceAuction::Note& note : m_reference->GetNotes()) {
@@ -224,7 +241,10 @@ void CBiddingDeal::WriteFields() {
 
 void CBiddingDeal::ReadField(long kind, int code, std::string_view text) {
     if (kind == KIND_AUCTION && code == 0) {
-        m_auction.Serialize(*GetArchive(), GetProgress());
+        GetAuction()->Serialize(*GetArchive(), GetProgress());
+        if (m_auction->GetCallCount() == 0) {
+            m_auction.reset();  // as it was before the auction was read
+        }
         return;
     }
     if (kind != KIND_BIDDING_DEAL) {
@@ -335,7 +355,9 @@ bool CBiddingDeal::GetText(std::string& text, bool topLevel) {
     }
 
     std::string auction;
-    m_auction.GetText(auction, false);
+    if (m_auction) {
+        m_auction->GetText(auction, false);
+    }
     if (!auction.empty()) {
         text.append("\r\n\r\n").append(auction);
     }
@@ -422,8 +444,9 @@ std::string CBiddingDeal::GetImportFilter() {
 bool CBiddingDeal::GetPbnAuction(Pbn::Auction& auction) {
     auction = Pbn::Auction();
     std::vector<int> codes;
-    for (int index = 0; index < m_auction.GetCallCount(); ++index) {
-        const CCall* call = m_auction.GetCall(index);
+    const CAuction& calls = *std::as_const(*this).GetAuction();
+    for (int index = 0; index < calls.GetCallCount(); ++index) {
+        const CCall* call = calls.GetCall(index);
         codes.push_back(call->GetCode());
         if (call->GetCode() == IDC_PLACEHOLDER) {
             continue;

@@ -34,8 +34,11 @@ public:
     CBiddingDeal();
     ~CBiddingDeal() override;
 
-    CAuction* GetAuction() { return &m_auction; }
-    const CAuction* GetAuction() const { return &m_auction; }
+    // The auction, made when first asked for here: most deals of a large document are never
+    // bid, and an auction weighs as much as the rest of the deal.
+    CAuction* GetAuction();
+    // The auction as it stands; an empty one for a deal not bid yet.
+    const CAuction* GetAuction() const;
     // The auction the deal file carried for the deal; null when it carried none.
     const CReferenceAuction* GetReferenceAuction() const { return m_reference.get(); }
     void SetReferenceAuction(std::optional<CReferenceAuction> reference);
@@ -112,7 +115,7 @@ private:
     std::unique_ptr<Texts> m_texts;
     std::array<int, kSeatCount> m_hidden{};
     std::array<int, kSeatCount> m_peeked{};
-    CAuction m_auction{this};
+    std::unique_ptr<CAuction> m_auction;
     // Apart from the deal: few deals carry one, and documents hold many deals.
     std::unique_ptr<CReferenceAuction> m_reference;
     int m_startPlayer = -1;

@@ -1,4 +1,5 @@
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -251,4 +252,35 @@ TEST_F(BiddingDocumentTest, TheReferenceAuctionIsTheLastOfTheDealsLines) {
     EXPECT_EQ(Deal(damaged, 0, 0)->GetReferenceAuction(), nullptr);
     EXPECT_EQ(Session(damaged, 0)->GetNorthName(), "Ann");
     EXPECT_EQ(CallsOf(*Deal(damaged, 0, 0)->GetAuction()), "- 1N P");
+}
+
+// A deal read without calls has no auction of its own until one is asked for; the empty one
+// it shows meanwhile is nobody's, and a call made on one deal reaches no other.
+TEST_F(BiddingDocumentTest, ADealNotBidYetGetsItsOwnAuctionWhenBid) {
+    CLorvaneDoc doc;
+    doc.OnNewDocument();
+    CBiddingList* session = AddSession(*doc.GetDesktop(), "Club night", "Ann", "Bob");
+    AddDeal(*session, "A1", "");
+    AddDeal(*session, "A2", "");
+    AppendCalls(*AddDeal(*session, "A3", "")->GetAuction(), "- 1N P");
+    const std::string path = TempPath("bid.lv");
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+
+    CLorvaneDoc copy;
+    ASSERT_TRUE(Open(copy, path));
+    const CBiddingDeal& unbid = *Deal(copy, 0, 1);
+    EXPECT_EQ(unbid.GetAuction()->GetCallCount(), 0);
+    CBiddingDeal& bid = *Deal(copy, 0, 0);
+    CAuction& auction = *bid.GetAuction();
+    EXPECT_EQ(auction.GetParent(), &bid);
+    AppendCalls(auction, "1S");
+    EXPECT_EQ(CallsOf(*std::as_const(bid).GetAuction()), "1S");
+    EXPECT_EQ(unbid.GetAuction()->GetCallCount(), 0);
+    EXPECT_EQ(CallsOf(*Deal(copy, 0, 2)->GetAuction()), "- 1N P");
+
+    ASSERT_TRUE(copy.OnSaveDocument(path));
+    CLorvaneDoc again;
+    ASSERT_TRUE(Open(again, path));
+    EXPECT_EQ(CallsOf(*Deal(again, 0, 0)->GetAuction()), "1S");
+    EXPECT_EQ(Deal(again, 0, 1)->GetAuction()->GetCallCount(), 0);
 }
