@@ -72,19 +72,24 @@ void CChildNameIndex::NoteSuffixTaken(const std::string& base, int suffix) {
 
 // At most half the slots are ever taken, so a probe soon meets an empty one.
 CDistinctNames::CDistinctNames(std::size_t count)
-    : m_slots(std::bit_ceil(2 * count + 1)), m_mask(m_slots.size() - 1) {}
+    : m_slots(std::bit_ceil(2 * count + 1)), m_mask(m_slots.size() - 1) {
+    m_names.reserve(count);
+}
 
 bool CDistinctNames::Insert(const std::string& name) {
     if (name.empty()) {
         return false;
     }
-    std::size_t slot = std::hash<std::string_view>()(name) & m_mask;
-    while (m_slots[slot] != nullptr) {
-        if (*m_slots[slot] == name) {
+    const std::size_t hash = std::hash<std::string_view>()(name);
+    const auto hashTag = static_cast<std::uint32_t>(static_cast<std::uint64_t>(hash) >> 32);
+    std::size_t slot = hash & m_mask;
+    for (; m_slots[slot].entry != 0; slot = (slot + 1) & m_mask) {
+        const Slot& taken = m_slots[slot];
+        if (taken.hashTag == hashTag && *m_names[taken.entry - 1] == name) {
             return false;
         }
-        slot = (slot + 1) & m_mask;
     }
-    m_slots[slot] = &name;
+    m_names.push_back(&name);
+    m_slots[slot] = {hashTag, static_cast<std::uint32_t>(m_names.size())};
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -23,7 +24,8 @@ private:
 };
 
 // Whether the names of a list are all different and none is empty, found in one look along
-// the list without copying a name: a table of pointers to the names themselves.
+// the list without copying a name. Each slot of the table keeps part of its name's hash, so
+// that a probe compares names, which lie all over memory, only when their hashes agree.
 class CDistinctNames {
 public:
     // For at most count names.
@@ -33,6 +35,11 @@ public:
     bool Insert(const std::string& name);
 
 private:
-    std::vector<const std::string*> m_slots;
+    struct Slot {
+        std::uint32_t hashTag = 0;
+        std::uint32_t entry = 0;  // 0 for an empty slot, else 1 + the name's place in m_names
+    };
+    std::vector<Slot> m_slots;
+    std::vector<const std::string*> m_names;
     std::size_t m_mask;
 };
