@@ -113,6 +113,9 @@ std::string CBiddingDeal::GetComment() const {
 }
 
 void CBiddingDeal::SetComment(const std::string& text, bool replace) {
+    if (text.empty() && !m_texts) {
+        return;  // an empty text given to none leaves none, as the PBN seat tags mostly do
+    }
     AppendValueLine(EditTexts().comment, text, replace);
 }
 
@@ -121,7 +124,7 @@ std::string CBiddingDeal::GetSeatText(int seat) const {
 }
 
 void CBiddingDeal::SetSeatText(int seat, const std::string& text, bool replace) {
-    if (IsSeat(seat)) {
+    if (IsSeat(seat) && !(text.empty() && !m_texts)) {
         AppendValueLine(EditTexts().seats[seat], text, replace);
     }
 }
