@@ -54,11 +54,12 @@ std::string PbnCallText(int code) {
 
 // A seat index at the start of a field line's text, taken off it; -1 when it is none.
 int TakeSeat(std::string_view& rest) {
-    const std::string_view token = CItem::NextToken(rest);
-    if (token.size() == 1) {  // as this program writes it
-        const int seat = token[0] - '0';
+    if (rest.size() >= 2 && rest[1] == ',') {  // one digit and its comma, as written
+        const int seat = rest[0] - '0';
+        rest.remove_prefix(2);
         return seat >= 0 && seat < kSeatCount ? seat : -1;
     }
+    const std::string_view token = CItem::NextToken(rest);
     if (!IsDecimalNumber(token)) {
         return -1;
     }

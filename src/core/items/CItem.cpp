@@ -15,6 +15,9 @@
 namespace {
 constexpr int kOpeningCode = 0;
 constexpr int kClosingCode = 99;
+// A line starts with its record's kind and its field's code, zero-padded to these widths.
+constexpr int kKindWidth = 5;
+constexpr int kCodeWidth = 2;
 // Records nest (a call's reply table holds calls with reply tables of their own); a hostile
 // file could nest them without end, so deeper records are read past without being built.
 constexpr int kMaxNesting = 400;
@@ -61,8 +64,8 @@ constexpr std::size_t kMaxHeaderLength = 48;
 // Writes the line's start, at most kMaxHeaderLength bytes: kind and code zero-padded
 // ("%05i%02i"), then "a," and b when given. Returns the end of what it wrote.
 char* AppendHeader(char* header, int kind, int code, int a, int b) {
-    char* end = AppendDecimal(header, kind, 5);
-    end = AppendDecimal(end, code, 2);
+    char* end = AppendDecimal(header, kind, kKindWidth);
+    end = AppendDecimal(end, code, kCodeWidth);
     if (a >= 0) {
         end = AppendDecimal(end, a);
         *end++ = ',';
@@ -71,6 +74,32 @@ char* AppendHeader(char* header, int kind, int code, int a, int b) {
         }
     }
     return end;
+}
+
+struct LineHeader {
+    long kind;
+    int code;
+};
+
+// A read line's kind and code. Seven plain digits, as written, are read in one go; anything
+// else is read as numbers from the kind's and the code's places.
+LineHeader ReadHeader(std::string_view line) {
+    constexpr auto kWidth = static_cast<std::size_t>(kKindWidth + kCodeWidth);
+    if (line.size() >= kWidth) {
+        unsigned value = 0;
+        bool plain = true;
+        for (std::size_t at = 0; at < kWidth; ++at) {
+            const unsigned digit = static_cast<unsigned char>(line[at]) - unsigned{'0'};
+            plain = plain && digit <= 9;
+            value = value * 10 + digit;
+        }
+        if (plain) {
+            return {static_cast<long>(value / 100), static_cast<int>(value % 100)};
+        }
+    }
+    const std::size_t kindWidth = kKindWidth;
+    return {PlainDecimalValue(line.substr(0, kindWidth)),
+            line.size() > kindWidth ? PlainDecimalValue(line.substr(kindWidth, kCodeWidth)) : 0};
 }
 }  // namespace
 
@@ -152,9 +181,9 @@ bool CItem::ReadItem(CArchive& ar) {
         if (m_progress != nullptr) {
             m_progress->SetPos(file.GetPosition());
         }
-        const long kind = PlainDecimalValue(line.substr(0, 5));
-        const int code = line.size() > 5 ? PlainDecimalValue(line.substr(5, 2)) : 0;
-        const std::string_view text = line.substr(std::min<std::size_t>(line.size(), 7));
+        const auto [kind, code] = ReadHeader(line);
+        const std::string_view text =
+            line.substr(std::min<std::size_t>(line.size(), kKindWidth + kCodeWidth));
         if (code == kClosingCode) {
             break;
         }

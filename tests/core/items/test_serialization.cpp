@@ -216,6 +216,35 @@ TEST(DocumentFormat, RoundTripIsByteIdentical) {
     EXPECT_EQ(Write(copy), bytes);
 }
 
+// A field's code is read as a number from its two places, however it is written there;
+// seven plain digits are only the usual case.
+TEST(DocumentFormat, CodesWrittenAnyWayReadAsNumbers) {
+    const struct {
+        std::string line;
+        int code;
+        std::string value;
+    } cases[] = {
+        {"5000103v", 3, "v"},  {"50001 3v", 3, "v"}, {"50001+3v", 3, "v"}, {"500013v", 3, ""},
+        {"50001-3v", -3, "v"}, {"50001 v", 0, ""},   {"500010", 0, ""},    {"5000142", 42, ""},
+        {"50001x3v", 0, "v"},  {"50001 9v", 9, "v"}, {"5000109", 9, ""},   {"50001089", 8, "9"},
+    };
+    for (const auto& c : cases) {
+        CRoot root;
+        ASSERT_TRUE(Read(root, "61463003\r\n6146300Desktop\r\n5000100r\r\n" + c.line + "\r\n"));
+        ASSERT_EQ(root.GetChildCount(), 1) << c.line;
+        const CRecord& record = ChildAt(root, 0);
+        const bool opensChild = c.code == 0;
+        ASSERT_EQ(record.fields.size(), opensChild ? 0u : 1u) << c.line;
+        if (opensChild) {
+            ASSERT_EQ(record.GetChildCount(), 1) << c.line;
+            EXPECT_EQ(record.GetChildAt(0)->GetName(), c.value) << c.line;
+        } else {
+            EXPECT_EQ(record.fields[0].code, c.code) << c.line;
+            EXPECT_EQ(record.fields[0].value, c.value) << c.line;
+        }
+    }
+}
+
 TEST(DocumentFormat, AValueCannotInjectLines) {
     CRoot root;
     (new CRecord("r", {{1, "x\n5000199\n5000100Evil"}}))->AppendTo(&root, true);
