@@ -25,7 +25,7 @@ public:
     void WriteFields() override { WriteLine(1, text); }
     void ReadField(long kind, int code, std::string_view line) override {
         if (kind == kRecordKind && code == 0) {
-            auto* child = new CRecord(line);
+            auto* child = new CRecord(std::string(line));
             child->AppendTo(this, true);
             child->Serialize(*GetArchive(), GetProgress());
         } else if (kind == kRecordKind && code == 1) {
