@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "CToolPrompts.h"
 #include "Commands.h"
@@ -31,11 +32,15 @@ public:
     CRunSettingsStore& operator=(const CRunSettingsStore&) = delete;
 
     void Override(const std::string& section, const std::string& key, int value) {
-        m_overrides[section + '\n' + key] = value;
+        m_overrides.push_back({section, key, value});
     }
+    // Asked for every deal read: the few overrides, the last first, are looked through
+    // without a key made of the two names.
     std::optional<int> ReadInt(const std::string& section, const std::string& key) const override {
-        if (const auto it = m_overrides.find(section + '\n' + key); it != m_overrides.end()) {
-            return it->second;
+        for (auto it = m_overrides.rbegin(); it != m_overrides.rend(); ++it) {
+            if (it->key == key && it->section == section) {
+                return it->value;
+            }
         }
         return m_base != nullptr ? m_base->ReadInt(section, key) : std::nullopt;
     }
@@ -61,8 +66,13 @@ public:
     }
 
 private:
+    struct IntOverride {
+        std::string section;
+        std::string key;
+        int value;
+    };
     ISettingsStore* m_base;
-    std::map<std::string, int> m_overrides;
+    std::vector<IntOverride> m_overrides;
 };
 
 bool IsReadable(const std::string& path) {
