@@ -70,9 +70,8 @@ int TakeSeat(std::string_view& rest) {
 
 CBiddingDeal::CBiddingDeal()
     : CDeal(IDS_BIDDING_DEAL, KIND_BIDDING_DEAL, IDB_DEALS, IDB_DEALS, IDR_DEAL_MENU) {
-    CBiddingDeal::ResetDeal();
+    // The deal's own members start empty; the cards were emptied by CDeal.
     SetCanCopy(true);
-    m_startPlayer = -1;
 }
 
 CBiddingDeal::~CBiddingDeal() = default;
@@ -245,6 +244,9 @@ void CBiddingDeal::WriteFields() {
 
 void CBiddingDeal::ReadField(long kind, int code, std::string_view text) {
     if (kind == KIND_AUCTION && code == 0) {
+        if (!m_auction && TakeEmptyRecord()) {
+            return;  // the deal is not bid yet
+        }
         GetAuction()->Serialize(*GetArchive(), GetProgress());
         if (m_auction->GetCallCount() == 0) {
             m_auction.reset();  // as it was before the auction was read

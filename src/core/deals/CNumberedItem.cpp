@@ -7,8 +7,7 @@
 CNumberedItem::CNumberedItem(unsigned defaultNameId, int kind, unsigned image,
                              unsigned expandedImage, unsigned contextMenu)
     : CTreeItem(defaultNameId, kind, image, expandedImage, contextMenu) {
-    SetName(std::string("A1"));
-    SetSortKey(GetSortKey());
+    SetName(std::string("A1"));  // its sort key is worked out from the name when asked
 }
 
 namespace {

@@ -33,15 +33,29 @@ std::string& CArchive::LineBuffer(int depth) {
     return m_lineBuffers[index];
 }
 
+std::size_t CArchive::BufferedLineLength(std::string_view bytes) {
+    const std::size_t length = LineLength(bytes);
+    return length + 1 < bytes.size() ? length : std::string_view::npos;
+}
+
+bool CArchive::PeekLine(std::string_view& line) {
+    const std::string_view bytes = m_file.Buffered();
+    const std::size_t length = BufferedLineLength(bytes);
+    if (length == std::string_view::npos) {
+        return false;
+    }
+    line = bytes.substr(0, std::min(length, kMaxLineLength));
+    return true;
+}
+
 bool CArchive::ReadLine(std::string_view& line, std::string& spill) {
     std::string_view bytes = m_file.Buffered();
     if (bytes.empty()) {
         return false;
     }
     ++m_lineCount;
-    const std::size_t length = LineLength(bytes);
     // Most lines lie whole in the buffer, with the byte after their end: seen where they are.
-    if (length + 1 < bytes.size()) {
+    if (const std::size_t length = BufferedLineLength(bytes); length != std::string_view::npos) {
         line = bytes.substr(0, std::min(length, kMaxLineLength));
         // CR takes the one character after it: the LF of CR LF, or whatever follows.
         m_file.Skip(length + (bytes[length] == '\r' ? 2 : 1));

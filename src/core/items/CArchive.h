@@ -25,6 +25,9 @@ public:
     // lies in the file's buffer, and holds only until the next read; a line that runs past the
     // buffer is gathered into spill and seen there.
     bool ReadLine(std::string_view& line, std::string& spill);
+    // The next line as ReadLine would give it, left to be read, when it lies whole in the
+    // file's buffer; false when it does not, or at the end of the file.
+    bool PeekLine(std::string_view& line);
     // One whole line, its end included.
     void WriteString(std::string_view bytes);
     // One line from its parts, CR LF added.
@@ -44,6 +47,10 @@ public:
     std::string& LineBuffer(int depth);
 
 private:
+    // The length of the line that starts the bytes when its end and the byte after the end
+    // are among them (a CR may take that byte); npos otherwise.
+    static std::size_t BufferedLineLength(std::string_view bytes);
+
     CFile& m_file;
     Mode m_mode;
     int m_depth = 0;

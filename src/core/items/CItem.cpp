@@ -203,6 +203,17 @@ bool CItem::ReadItem(CArchive& ar) {
     return result;
 }
 
+bool CItem::TakeEmptyRecord() {
+    std::string_view line;
+    if (m_archive == nullptr || !m_archive->PeekLine(line) ||
+        ReadHeader(line).code != kClosingCode) {
+        return false;
+    }
+    std::string unused;  // the peeked line lies whole in the buffer: it is not gathered
+    m_archive->ReadLine(line, unused);
+    return true;
+}
+
 int CItem::GetMinFileVersion() const {
     return 0;
 }

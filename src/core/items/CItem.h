@@ -99,6 +99,10 @@ protected:
     // The archive and progress of the load or save under way; null outside one.
     CArchive* GetArchive() const { return m_archive; }
     CStatusProgress* GetProgress() const { return m_progress; }
+    // From ReadField, for the record whose opening line it was given: true, with the record
+    // read past, when the record's closing line comes next, so that an item need not be
+    // made to read nothing. False, with nothing read, otherwise.
+    bool TakeEmptyRecord();
 
 private:
     bool ReadItem(CArchive& ar);

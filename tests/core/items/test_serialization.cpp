@@ -58,6 +58,20 @@ public:
     int GetFileVersion() const override { return 3; }
 };
 
+// A record whose children are made only when they hold something; the empty ones it counts.
+class CSparseRecord : public CRecord {
+public:
+    CSparseRecord() : CRecord("sparse") {}
+    void ReadField(long kind, int code, std::string_view line) override {
+        if (kind == kRecordKind && code == 0 && TakeEmptyRecord()) {
+            ++emptyChildren;
+        } else {
+            CRecord::ReadField(kind, code, line);
+        }
+    }
+    int emptyChildren = 0;
+};
+
 std::string Write(CItem& root, CStatusProgress* progress = nullptr) {
     auto file = CFile::WriteMemory();
     CArchive archive(*file, CArchive::Mode::Store);
@@ -242,6 +256,41 @@ TEST(DocumentFormat, CodesWrittenAnyWayReadAsNumbers) {
             EXPECT_EQ(record.fields[0].code, c.code) << c.line;
             EXPECT_EQ(record.fields[0].value, c.value) << c.line;
         }
+    }
+}
+
+// An empty record is read past without an item only when its closing line is whole in the
+// file's buffer; otherwise its item is made and reads nothing. Reading goes on after it.
+TEST(DocumentFormat, AnEmptyRecordIsReadPastWithoutAnItem) {
+    const struct {
+        std::string record;
+        int emptyChildren;
+        int children;
+    } cases[] = {
+        {"5000100a\r\n5000199\r\n", 1, 0},
+        {"5000100a\n5000199\n", 1, 0},
+        {"5000100a\r\n6000099\r\n", 1, 0},  // a closing line of any kind closes
+        {"5000100a\r\n5000101x\r\n5000199\r\n", 0, 1},
+        {"5000100a\r\n5000100b\r\n5000199\r\n5000199\r\n", 0, 1},
+    };
+    for (const auto& c : cases) {
+        auto file = CFile::ReadMemory("6146300Desktop\r\n" + c.record + "5000102after\r\n");
+        CArchive archive(*file, CArchive::Mode::Load);
+        CSparseRecord root;
+        ASSERT_TRUE(root.Serialize(archive, nullptr));
+        EXPECT_EQ(root.emptyChildren, c.emptyChildren) << c.record;
+        EXPECT_EQ(root.GetChildCount(), c.children) << c.record;
+        ASSERT_EQ(root.fields.size(), 1u) << c.record;
+        EXPECT_EQ(root.fields[0].value, "after") << c.record;
+    }
+    // At the end of the file, the closing line without its end is not whole in the buffer.
+    for (const std::string tail : {"5000100a\r\n5000199", "5000100a\r\n5000199\r", "5000100a"}) {
+        auto file = CFile::ReadMemory("6146300Desktop\r\n" + tail);
+        CArchive archive(*file, CArchive::Mode::Load);
+        CSparseRecord root;
+        ASSERT_TRUE(root.Serialize(archive, nullptr));
+        EXPECT_EQ(root.emptyChildren, 0) << tail;
+        EXPECT_EQ(root.GetChildCount(), 1) << tail;
     }
 }
 
