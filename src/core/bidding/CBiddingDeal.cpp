@@ -101,6 +101,12 @@ const CBiddingDeal::Texts& CBiddingDeal::GetTexts() const {
     return m_texts ? *m_texts : kNone;
 }
 
+bool CBiddingDeal::AddsText(const std::string& text) const {
+    // An empty text leaves a deal without texts as it is: a PBN file's seat tags are mostly
+    // empty, and each would otherwise give its deal texts to hold.
+    return !text.empty() || m_texts;
+}
+
 CBiddingDeal::Texts& CBiddingDeal::EditTexts() {
     if (!m_texts) {
         m_texts = std::make_unique<Texts>();
@@ -113,8 +119,8 @@ std::string CBiddingDeal::GetComment() const {
 }
 
 void CBiddingDeal::SetComment(const std::string& text, bool replace) {
-    if (text.empty() && !m_texts) {
-        return;  // an empty text given to none leaves none, as the PBN seat tags mostly do
+    if (!AddsText(text)) {
+        return;
     }
     AppendValueLine(EditTexts().comment, text, replace);
 }
@@ -124,7 +130,7 @@ std::string CBiddingDeal::GetSeatText(int seat) const {
 }
 
 void CBiddingDeal::SetSeatText(int seat, const std::string& text, bool replace) {
-    if (IsSeat(seat) && !(text.empty() && !m_texts)) {
+    if (IsSeat(seat) && AddsText(text)) {
         AppendValueLine(EditTexts().seats[seat], text, replace);
     }
 }

@@ -110,6 +110,8 @@ private:
         std::array<std::string, kSeatCount> seats;
     };
     const Texts& GetTexts() const;
+    // False for a text that would change nothing of a deal without texts.
+    bool AddsText(const std::string& text) const;
     Texts& EditTexts();
 
     std::unique_ptr<Texts> m_texts;
