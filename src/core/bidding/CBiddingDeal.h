@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "core/bidding/CAuction.h"
 #include "core/bidding/CReferenceAuction.h"
 #include "core/deals/CDeal.h"
 
+class CAuction;
 class CBiddingList;
 class CPbnGame;
 class CPbnLine;
