@@ -274,10 +274,8 @@ TEST(DocumentFormat, AnEmptyRecordIsReadPastWithoutAnItem) {
         {"5000100a\r\n5000100b\r\n5000199\r\n5000199\r\n", 0, 1},
     };
     for (const auto& c : cases) {
-        auto file = CFile::ReadMemory("6146300Desktop\r\n" + c.record + "5000102after\r\n");
-        CArchive archive(*file, CArchive::Mode::Load);
         CSparseRecord root;
-        ASSERT_TRUE(root.Serialize(archive, nullptr));
+        ASSERT_TRUE(Read(root, "6146300Desktop\r\n" + c.record + "5000102after\r\n"));
         EXPECT_EQ(root.emptyChildren, c.emptyChildren) << c.record;
         EXPECT_EQ(root.GetChildCount(), c.children) << c.record;
         ASSERT_EQ(root.fields.size(), 1u) << c.record;
@@ -285,10 +283,8 @@ TEST(DocumentFormat, AnEmptyRecordIsReadPastWithoutAnItem) {
     }
     // At the end of the file, the closing line without its end is not whole in the buffer.
     for (const std::string tail : {"5000100a\r\n5000199", "5000100a\r\n5000199\r", "5000100a"}) {
-        auto file = CFile::ReadMemory("6146300Desktop\r\n" + tail);
-        CArchive archive(*file, CArchive::Mode::Load);
         CSparseRecord root;
-        ASSERT_TRUE(root.Serialize(archive, nullptr));
+        ASSERT_TRUE(Read(root, "6146300Desktop\r\n" + tail));
         EXPECT_EQ(root.emptyChildren, 0) << tail;
         EXPECT_EQ(root.GetChildCount(), 1) << tail;
     }
