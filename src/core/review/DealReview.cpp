@@ -1,6 +1,7 @@
 #include "core/review/DealReview.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/bidding/CAuction.h"
 #include "core/bidding/CBiddingDeal.h"
@@ -59,7 +60,8 @@ DealReview ReviewDeal(CBiddingDeal& deal, const DealAnalysis& analysis) {
     DealReview review;
     review.dealName = deal.GetName();
     review.analysis = analysis;
-    const std::vector<int> codes = deal.GetAuction()->GetCallCodes();
+    // Read only: a deal not bid yet need not be given an auction for it.
+    const std::vector<int> codes = std::as_const(deal).GetAuction()->GetCallCodes();
     const auto vulnerability = static_cast<Vulnerability>(deal.GetVulnerability());
     review.auction = ReviewAuction(codes, SEAT_WEST, analysis, vulnerability);
     if (const CReferenceAuction* reference = deal.GetReferenceAuction()) {
